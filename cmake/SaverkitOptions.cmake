@@ -1,0 +1,22 @@
+# Build-wide settings shared by every target: warnings, the portable/Win32 split and the
+# static linking of the Windows programs.
+if(WIN32)
+  set(SAVERKIT_NATIVE OFF)
+  # One self-contained executable: no MinGW runtime DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+else()
+  set(SAVERKIT_NATIVE ON)
+endif()
+
+option(SAVERKIT_FUZZ "Build the libFuzzer harnesses (needs clang)" OFF)
+option(SAVERKIT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+if(SAVERKIT_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Where the Windows programs are built, for the end-to-end tests of the native build.
+set(SAVERKIT_WIN64_DIR "${CMAKE_SOURCE_DIR}/build/win64" CACHE PATH "x86_64 Windows build folder")

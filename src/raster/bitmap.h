@@ -1,0 +1,69 @@
+// A 24-bit picture laid out like a top-down DIB section: BGR pixels, each row padded to a
+// multiple of 4 bytes, so the Win32 side can present it with StretchDIBits as it is.
+// Invariants: width >= 0, height >= 0, stride == RowStride(width), pixels.size() == stride * height.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace saverkit {
+
+struct Rgb {
+  uint8_t r = 0, g = 0, b = 0;
+  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+  bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+
+// A Windows colour value 0x00BBGGRR as an Rgb.
+inline Rgb RgbFromColorRef(uint32_t colorRef) {
+  return Rgb{uint8_t(colorRef & 0xFF), uint8_t((colorRef >> 8) & 0xFF), uint8_t((colorRef >> 16) & 0xFF)};
+}
+
+class Bitmap {
+ public:
+  // The largest side accepted; bigger requests give an empty bitmap instead of a huge allocation.
+  static constexpr int kMaxSide = 32768;
+
+  Bitmap() = default;
+  Bitmap(int width, int height, Rgb fill = {});
+
+  // Copying a picture is costly and usually a mistake: use Clone() where a copy is meant.
+  Bitmap(const Bitmap&) = delete;
+  Bitmap& operator=(const Bitmap&) = delete;
+  Bitmap(Bitmap&&) noexcept = default;
+  Bitmap& operator=(Bitmap&&) noexcept = default;
+
+  Bitmap Clone() const;
+
+  static size_t RowStride(int width) { return (size_t(width) * 3 + 3) & ~size_t(3); }
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+  size_t Stride() const { return stride_; }
+
+  // Resizes, discarding the content; every pixel becomes `fill`.
+  void Reset(int width, int height, Rgb fill = {});
+  void Fill(Rgb colour);
+
+  uint8_t* Row(int y) { return pixels_.data() + size_t(y) * stride_; }
+  const uint8_t* Row(int y) const { return pixels_.data() + size_t(y) * stride_; }
+  uint8_t* Data() { return pixels_.data(); }
+  const uint8_t* Data() const { return pixels_.data(); }
+
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  // Out-of-range reads give black, out-of-range writes are ignored.
+  Rgb Pixel(int x, int y) const;
+  void SetPixel(int x, int y, Rgb colour);
+
+  bool SamePixels(const Bitmap& other) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  size_t stride_ = 0;
+  std::vector<uint8_t> pixels_;
+};
+
+}  // namespace saverkit

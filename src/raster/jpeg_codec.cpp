@@ -1,0 +1,108 @@
+#include "raster/jpeg_codec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// jpeglib.h needs size_t and FILE declared before it.
+#include <jpeglib.h>
+
+namespace saverkit {
+namespace {
+
+// libjpeg's default error handler calls exit(); this one jumps back to the caller instead.
+struct ErrorManager {
+  jpeg_error_mgr base;
+  jmp_buf escape;
+};
+
+void OnFatalError(j_common_ptr info) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  longjmp(manager->escape, 1);
+}
+
+void OnMessage(j_common_ptr) {}  // warnings about recoverable damage are not reported
+
+void InstallErrorManager(ErrorManager& manager, j_common_ptr info) {
+  info->err = jpeg_std_error(&manager.base);
+  manager.base.error_exit = OnFatalError;
+  manager.base.output_message = OnMessage;
+}
+
+// Everything that must survive a longjmp lives outside the function that calls setjmp.
+bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
+                int scale, Bitmap& result) {
+  if (setjmp(errors.escape)) return false;
+  jpeg_mem_src(&info, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
+  if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
+  info.scale_num = 1;
+  info.scale_denom = 1u << scale;
+  info.out_color_space = JCS_EXT_BGR;  // the Bitmap's byte order, converted by libjpeg itself
+  info.dct_method = JDCT_ISLOW;
+  jpeg_calc_output_dimensions(&info);
+  if (uint64_t(info.output_width) * info.output_height > kMaxJpegPixels ||
+      info.output_width > unsigned(Bitmap::kMaxSide) || info.output_height > unsigned(Bitmap::kMaxSide))
+    return false;
+  jpeg_start_decompress(&info);
+  result.Reset(int(info.output_width), int(info.output_height));
+  if (result.Empty()) return false;
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = result.Row(int(info.output_scanline));
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  return true;
+}
+
+bool EncodeInto(jpeg_compress_struct& info, ErrorManager& errors, const Bitmap& picture, int quality,
+                unsigned char*& buffer, unsigned long& length) {
+  if (setjmp(errors.escape)) return false;
+  jpeg_mem_dest(&info, &buffer, &length);
+  info.image_width = JDIMENSION(picture.Width());
+  info.image_height = JDIMENSION(picture.Height());
+  info.input_components = 3;
+  info.in_color_space = JCS_EXT_BGR;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, quality, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = const_cast<uint8_t*>(picture.Row(int(info.next_scanline)));
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  return true;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const uint8_t* data, size_t size, int scale, Bitmap& out) {
+  if (data == nullptr || size == 0 || scale < 0 || scale > 3) return false;
+  jpeg_decompress_struct info;
+  ErrorManager errors;
+  InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
+  jpeg_create_decompress(&info);
+  Bitmap result;
+  const bool ok = DecodeInto(info, errors, data, size, scale, result);
+  jpeg_destroy_decompress(&info);
+  if (ok) out = std::move(result);
+  return ok;
+}
+
+std::vector<uint8_t> EncodeJpeg(const Bitmap& picture, int quality) {
+  if (picture.Empty() || quality < 1 || quality > 100) return {};
+  jpeg_compress_struct info;
+  ErrorManager errors;
+  InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long length = 0;
+  const bool ok = EncodeInto(info, errors, picture, quality, buffer, length);
+  jpeg_destroy_compress(&info);
+  std::vector<uint8_t> result;
+  if (ok && buffer != nullptr) result.assign(buffer, buffer + length);
+  std::free(buffer);
+  return result;
+}
+
+}  // namespace saverkit
