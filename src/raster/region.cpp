@@ -1,0 +1,357 @@
+#include "raster/region.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace saverkit {
+namespace {
+
+using Span = Region::Span;
+
+bool SameSpans(const Span* a, size_t na, const Span* b, size_t nb) {
+  return na == nb && std::equal(a, a + na, b);
+}
+
+// The spans where `op` holds for the coverage of a and b; both inputs keep the span invariants,
+// and so does the output, because a span only starts or ends where the result changes.
+void CombineSpans(const Span* a, size_t na, const Span* b, size_t nb, Region::Op op, std::vector<Span>& out) {
+  out.clear();
+  constexpr int kEnd = std::numeric_limits<int>::max();
+  size_t i = 0, j = 0;
+  bool inA = false, inB = false, inResult = false;
+  int start = 0;
+  for (;;) {
+    const int nextA = i < na ? (inA ? a[i].right : a[i].left) : kEnd;
+    const int nextB = j < nb ? (inB ? b[j].right : b[j].left) : kEnd;
+    const int x = std::min(nextA, nextB);
+    if (x == kEnd) break;
+    if (nextA == x) {
+      if (inA) ++i;
+      inA = !inA;
+    }
+    if (nextB == x) {
+      if (inB) ++j;
+      inB = !inB;
+    }
+    bool now = false;
+    switch (op) {
+      case Region::Op::kUnion: now = inA || inB; break;
+      case Region::Op::kIntersect: now = inA && inB; break;
+      case Region::Op::kXor: now = inA != inB; break;
+      case Region::Op::kDiff: now = inA && !inB; break;
+    }
+    if (now == inResult) continue;
+    if (now) start = x;
+    else out.push_back(Span{start, x});
+    inResult = now;
+  }
+}
+
+// Sorts spans and merges overlapping or touching ones, giving the span invariants.
+void NormalizeSpans(std::vector<Span>& spans) {
+  std::sort(spans.begin(), spans.end(), [](const Span& p, const Span& q) { return p.left < q.left; });
+  size_t kept = 0;
+  for (const Span& s : spans) {
+    if (s.left >= s.right) continue;
+    if (kept > 0 && s.left <= spans[kept - 1].right) {
+      spans[kept - 1].right = std::max(spans[kept - 1].right, s.right);
+    } else {
+      spans[kept++] = s;
+    }
+  }
+  spans.resize(kept);
+}
+
+// ceil(n / d) for d > 0.
+int64_t CeilDiv(int64_t n, int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }
+
+}  // namespace
+
+void RegionBuilder::AddBand(int top, int bottom, const Span* spans, size_t count) {
+  if (top >= bottom || count == 0) return;
+  auto& bands = region_.bands_;
+  auto& allSpans = region_.spans_;
+  if (!bands.empty()) {
+    Region::Band& last = bands.back();
+    if (last.bottom == top && SameSpans(allSpans.data() + last.firstSpan, last.spanCount, spans, count)) {
+      last.bottom = bottom;
+      return;
+    }
+  }
+  bands.push_back(Region::Band{top, bottom, uint32_t(allSpans.size()), uint32_t(count)});
+  allSpans.insert(allSpans.end(), spans, spans + count);
+}
+
+Region Region::FromRect(const Rect& r) {
+  Rect ordered{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+               std::max(r.top, r.bottom)};
+  RegionBuilder builder;
+  const Span span{ordered.left, ordered.right};
+  if (!ordered.IsEmpty()) builder.AddBand(ordered.top, ordered.bottom, &span, 1);
+  return builder.Finish();
+}
+
+Region Region::FromRoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  // Windows leaves out the last column and row of a rounded rectangle's box.
+  --right;
+  --bottom;
+  ellipseWidth = std::min(right - left, std::abs(ellipseWidth));
+  ellipseHeight = std::min(bottom - top, std::abs(ellipseHeight));
+  if (ellipseWidth < 2 || ellipseHeight < 2) return FromRect(Rect{left, top, right, bottom});
+
+  // The lower half of the corner ellipse, row by row, traced by an integer midpoint walk
+  // (Zingl's ellipse algorithm); the upper half mirrors it.
+  struct Row {
+    int left, right;
+  };
+  std::vector<Row> rows(size_t(ellipseHeight), Row{left, right});
+  const int64_t a = ellipseWidth - 1, b = ellipseHeight - 1;
+  const int64_t aSq8 = 8 * a * a, bSq8 = 8 * b * b;
+  int64_t dx = 4 * b * b * (1 - a);
+  int64_t dy = 4 * a * a * (1 + (b % 2));
+  int64_t err = dx + dy + a * a * (b % 2);
+  int x = 0, y = ellipseHeight / 2;
+  while (x <= ellipseWidth / 2) {
+    const int64_t e2 = 2 * err;
+    if (e2 >= dx) {
+      ++x;
+      err += dx += bSq8;
+    }
+    if (e2 <= dy) {
+      ++y;
+      err += dy += aSq8;
+      if (y < ellipseHeight) rows[size_t(y)] = Row{left + x, right - x};
+    }
+  }
+  for (int i = 0; i < ellipseHeight / 2; ++i) rows[size_t(i)] = rows[size_t(b - i)];
+
+  RegionBuilder builder;
+  auto add = [&](int rowTop, int rowBottom, const Row& row) {
+    const Span span{row.left, row.right};
+    if (span.left < span.right) builder.AddBand(rowTop, rowBottom, &span, 1);
+  };
+  for (int i = 0; i < ellipseHeight / 2; ++i) add(top + i, top + i + 1, rows[size_t(i)]);
+  // The middle row of the ellipse stretches over the straight sides of the box.
+  const int middle = ellipseHeight / 2;
+  add(top + middle, bottom - ellipseHeight + middle + 1, rows[size_t(middle)]);
+  for (int i = middle + 1; i < ellipseHeight; ++i) {
+    const int rowTop = bottom - ellipseHeight + i;
+    add(rowTop, rowTop + 1, rows[size_t(i)]);
+  }
+  return builder.Finish();
+}
+
+Region Region::FromPolygon(const std::vector<Point>& points) {
+  struct Edge {
+    int topY, bottomY;
+    int64_t topX, deltaX, deltaY;
+    int direction;
+  };
+  std::vector<Edge> edges;
+  if (points.size() < 3) return Region();
+  int minY = std::numeric_limits<int>::max(), maxY = std::numeric_limits<int>::min();
+  for (size_t i = 0; i < points.size(); ++i) {
+    const Point& p = points[i];
+    const Point& q = points[(i + 1) % points.size()];
+    if (p.y == q.y) continue;  // horizontal edges cross no row
+    const Point& upper = p.y < q.y ? p : q;
+    const Point& lower = p.y < q.y ? q : p;
+    edges.push_back(Edge{upper.y, lower.y, upper.x, int64_t(lower.x) - upper.x, int64_t(lower.y) - upper.y,
+                         p.y < q.y ? 1 : -1});
+    minY = std::min(minY, upper.y);
+    maxY = std::max(maxY, lower.y);
+  }
+  if (edges.empty()) return Region();
+  std::sort(edges.begin(), edges.end(), [](const Edge& e, const Edge& f) { return e.topY < f.topY; });
+
+  RegionBuilder builder;
+  struct Crossing {
+    int64_t x;
+    int direction;
+  };
+  std::vector<const Edge*> active;
+  std::vector<Crossing> crossings;
+  std::vector<Span> spans;
+  size_t nextEdge = 0;
+  for (int y = minY; y < maxY; ++y) {
+    while (nextEdge < edges.size() && edges[nextEdge].topY <= y) active.push_back(&edges[nextEdge++]);
+    active.erase(std::remove_if(active.begin(), active.end(), [y](const Edge* e) { return e->bottomY <= y; }),
+                 active.end());
+    crossings.clear();
+    for (const Edge* e : active)
+      crossings.push_back(Crossing{CeilDiv(e->topX * e->deltaY + int64_t(y - e->topY) * e->deltaX, e->deltaY),
+                                   e->direction});
+    std::sort(crossings.begin(), crossings.end(), [](const Crossing& c, const Crossing& d) { return c.x < d.x; });
+    spans.clear();
+    int winding = 0;
+    int64_t start = 0;
+    for (const Crossing& c : crossings) {
+      const int before = winding;
+      winding += c.direction;
+      if (before == 0 && winding != 0) start = c.x;
+      else if (before != 0 && winding == 0 && start < c.x) spans.push_back(Span{int(start), int(c.x)});
+    }
+    NormalizeSpans(spans);
+    builder.AddBand(y, y + 1, spans.data(), spans.size());
+  }
+  return builder.Finish();
+}
+
+Region Region::FromRects(const std::vector<Rect>& rects) {
+  std::vector<Rect> sorted;
+  sorted.reserve(rects.size());
+  std::vector<int> ys;
+  for (const Rect& r : rects) {
+    const Rect ordered{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                       std::max(r.top, r.bottom)};
+    if (ordered.IsEmpty()) continue;
+    sorted.push_back(ordered);
+    ys.push_back(ordered.top);
+    ys.push_back(ordered.bottom);
+  }
+  std::sort(sorted.begin(), sorted.end(), [](const Rect& p, const Rect& q) { return p.top < q.top; });
+  std::sort(ys.begin(), ys.end());
+  ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+
+  RegionBuilder builder;
+  std::vector<const Rect*> active;
+  std::vector<Span> spans;
+  size_t next = 0;
+  for (size_t k = 0; k + 1 < ys.size(); ++k) {
+    const int y0 = ys[k], y1 = ys[k + 1];
+    while (next < sorted.size() && sorted[next].top <= y0) active.push_back(&sorted[next++]);
+    active.erase(std::remove_if(active.begin(), active.end(), [y0](const Rect* r) { return r->bottom <= y0; }),
+                 active.end());
+    spans.clear();
+    for (const Rect* r : active) spans.push_back(Span{r->left, r->right});
+    NormalizeSpans(spans);
+    builder.AddBand(y0, y1, spans.data(), spans.size());
+  }
+  return builder.Finish();
+}
+
+Region Region::Combine(const Region& a, const Region& b, Op op) {
+  std::vector<int> ys;
+  ys.reserve((a.bands_.size() + b.bands_.size()) * 2);
+  for (const Band& band : a.bands_) ys.insert(ys.end(), {band.top, band.bottom});
+  for (const Band& band : b.bands_) ys.insert(ys.end(), {band.top, band.bottom});
+  std::sort(ys.begin(), ys.end());
+  ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+
+  RegionBuilder builder;
+  std::vector<Span> spans;
+  size_t ia = 0, ib = 0;
+  for (size_t k = 0; k + 1 < ys.size(); ++k) {
+    const int y0 = ys[k], y1 = ys[k + 1];
+    while (ia < a.bands_.size() && a.bands_[ia].bottom <= y0) ++ia;
+    while (ib < b.bands_.size() && b.bands_[ib].bottom <= y0) ++ib;
+    const bool hasA = ia < a.bands_.size() && a.bands_[ia].top <= y0;
+    const bool hasB = ib < b.bands_.size() && b.bands_[ib].top <= y0;
+    if (!hasA && !hasB) continue;
+    CombineSpans(hasA ? a.SpansOf(a.bands_[ia]) : nullptr, hasA ? a.bands_[ia].spanCount : 0,
+                 hasB ? b.SpansOf(b.bands_[ib]) : nullptr, hasB ? b.bands_[ib].spanCount : 0, op, spans);
+    builder.AddBand(y0, y1, spans.data(), spans.size());
+  }
+  return builder.Finish();
+}
+
+void Region::Offset(int dx, int dy) {
+  for (Band& band : bands_) {
+    band.top += dy;
+    band.bottom += dy;
+  }
+  for (Span& span : spans_) {
+    span.left += dx;
+    span.right += dx;
+  }
+}
+
+bool Region::Contains(int x, int y) const {
+  auto band = std::upper_bound(bands_.begin(), bands_.end(), y, [](int v, const Band& b) { return v < b.bottom; });
+  if (band == bands_.end() || band->top > y) return false;
+  const Span* first = SpansOf(*band);
+  const Span* last = first + band->spanCount;
+  auto span = std::upper_bound(first, last, x, [](int v, const Span& s) { return v < s.right; });
+  return span != last && span->left <= x;
+}
+
+Rect Region::Bounds() const {
+  if (bands_.empty()) return Rect{};
+  Rect r{std::numeric_limits<int>::max(), bands_.front().top, std::numeric_limits<int>::min(), bands_.back().bottom};
+  for (const Band& band : bands_) {
+    r.left = std::min(r.left, SpansOf(band)[0].left);
+    r.right = std::max(r.right, SpansOf(band)[band.spanCount - 1].right);
+  }
+  return r;
+}
+
+uint64_t Region::PixelCount() const {
+  uint64_t count = 0;
+  for (const Band& band : bands_)
+    for (uint32_t k = 0; k < band.spanCount; ++k)
+      count += uint64_t(SpansOf(band)[k].right - SpansOf(band)[k].left) * uint64_t(band.bottom - band.top);
+  return count;
+}
+
+std::vector<Rect> Region::Rects() const {
+  std::vector<Rect> rects;
+  rects.reserve(spans_.size());
+  for (const Band& band : bands_)
+    for (uint32_t k = 0; k < band.spanCount; ++k)
+      rects.push_back(Rect{SpansOf(band)[k].left, band.top, SpansOf(band)[k].right, band.bottom});
+  return rects;
+}
+
+bool Region::operator==(const Region& o) const {
+  if (bands_.size() != o.bands_.size()) return false;
+  for (size_t i = 0; i < bands_.size(); ++i) {
+    const Band& p = bands_[i];
+    const Band& q = o.bands_[i];
+    if (p.top != q.top || p.bottom != q.bottom || !SameSpans(SpansOf(p), p.spanCount, o.SpansOf(q), q.spanCount))
+      return false;
+  }
+  return true;
+}
+
+bool Region::CheckInvariants() const {
+  for (size_t i = 0; i < bands_.size(); ++i) {
+    const Band& band = bands_[i];
+    if (band.top >= band.bottom || band.spanCount == 0) return false;
+    if (size_t(band.firstSpan) + band.spanCount > spans_.size()) return false;
+    const Span* s = SpansOf(band);
+    for (uint32_t k = 0; k < band.spanCount; ++k) {
+      if (s[k].left >= s[k].right) return false;
+      if (k > 0 && s[k - 1].right >= s[k].left) return false;
+    }
+    if (i > 0) {
+      const Band& prev = bands_[i - 1];
+      if (prev.bottom > band.top) return false;
+      if (prev.bottom == band.top && SameSpans(SpansOf(prev), prev.spanCount, s, band.spanCount)) return false;
+    }
+  }
+  return true;
+}
+
+void DrawThroughRegion(const Bitmap& source, int originX, int originY, const Region& clip, Bitmap& target) {
+  // Only pixels inside the target and inside the placed source can be drawn.
+  const Rect limit = Rect{0, 0, target.Width(), target.Height()}.Intersect(
+      Rect{originX, originY, originX + source.Width(), originY + source.Height()});
+  if (limit.IsEmpty()) return;
+  for (const Region::Band& band : clip.Bands()) {
+    const int y0 = std::max(band.top, limit.top), y1 = std::min(band.bottom, limit.bottom);
+    if (y0 >= y1) continue;
+    const Region::Span* spans = clip.SpansOf(band);
+    for (uint32_t k = 0; k < band.spanCount; ++k) {
+      const int x0 = std::max(spans[k].left, limit.left), x1 = std::min(spans[k].right, limit.right);
+      if (x0 >= x1) continue;
+      const size_t bytes = size_t(x1 - x0) * 3;
+      for (int y = y0; y < y1; ++y)
+        std::memcpy(target.Row(y) + size_t(x0) * 3, source.Row(y - originY) + size_t(x0 - originX) * 3, bytes);
+    }
+  }
+}
+
+}  // namespace saverkit

@@ -1,0 +1,181 @@
+#include "raster/region.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <utility>
+
+namespace saverkit {
+namespace {
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+PixelSet PixelsOf(const Region& region) {
+  PixelSet pixels;
+  for (const Rect& r : region.Rects())
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) pixels.insert({x, y});
+  return pixels;
+}
+
+PixelSet PixelsOf(const std::vector<Rect>& rects) {
+  PixelSet pixels;
+  for (const Rect& r : rects)
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) pixels.insert({x, y});
+  return pixels;
+}
+
+// Prints a region's rows as '#' and '.' over a box, for readable expectations.
+std::vector<std::string> Picture(const Region& region, const Rect& box) {
+  std::vector<std::string> rows;
+  for (int y = box.top; y < box.bottom; ++y) {
+    std::string row;
+    for (int x = box.left; x < box.right; ++x) row += region.Contains(x, y) ? '#' : '.';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST(Region, RectangleCoversRightAndBottomExclusive) {
+  const Region r = Region::FromRect(Rect{2, 3, 5, 7});
+  EXPECT_EQ(r.PixelCount(), 12u);
+  EXPECT_TRUE(r.Contains(2, 3));
+  EXPECT_TRUE(r.Contains(4, 6));
+  EXPECT_FALSE(r.Contains(5, 6));
+  EXPECT_FALSE(r.Contains(4, 7));
+  EXPECT_EQ(r.Bounds(), (Rect{2, 3, 5, 7}));
+  // Reversed corners are put in order; an empty box is the empty region.
+  EXPECT_EQ(Region::FromRect(Rect{5, 7, 2, 3}), r);
+  EXPECT_TRUE(Region::FromRect(Rect{4, 4, 4, 9}).IsEmpty());
+}
+
+// Every operation, on random sets of rectangles, against the same operation on plain pixel sets;
+// also checks that results keep the banded invariants and so compare equal when equal.
+TEST(Region, CombineMatchesPixelSetsOnRandomRectangles) {
+  std::mt19937 random(7);
+  auto randomRects = [&](int count) {
+    std::vector<Rect> rects;
+    std::uniform_int_distribution<int> coord(-3, 20);
+    for (int i = 0; i < count; ++i) rects.push_back(Rect{coord(random), coord(random), coord(random), coord(random)});
+    return rects;
+  };
+  auto unitedOneByOne = [](const std::vector<Rect>& rects) {
+    Region region;
+    for (const Rect& r : rects) region.Unite(Region::FromRect(r));
+    return region;
+  };
+  auto ordered = [](std::vector<Rect> rects) {
+    for (Rect& r : rects) r = Rect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                                   std::max(r.top, r.bottom)};
+    return rects;
+  };
+  for (int round = 0; round < 200; ++round) {
+    const std::vector<Rect> ra = randomRects(1 + round % 6), rb = randomRects(1 + round % 4);
+    const Region a = unitedOneByOne(ra), b = Region::FromRects(rb);
+    const PixelSet pa = PixelsOf(ordered(ra)), pb = PixelsOf(ordered(rb));
+    ASSERT_EQ(PixelsOf(a), pa);
+    ASSERT_EQ(PixelsOf(b), pb);
+    ASSERT_EQ(Region::FromRects(ra), a) << "bulk and one-by-one union must give the same bands";
+
+    PixelSet uni, inter, sym, diff;
+    for (const auto& p : pa) (pb.count(p) ? inter : diff).insert(p);
+    uni = pa;
+    uni.insert(pb.begin(), pb.end());
+    for (const auto& p : uni)
+      if (!inter.count(p)) sym.insert(p);
+    const struct {
+      Region::Op op;
+      const PixelSet& expected;
+    } cases[] = {{Region::Op::kUnion, uni}, {Region::Op::kIntersect, inter}, {Region::Op::kXor, sym},
+                 {Region::Op::kDiff, diff}};
+    for (const auto& c : cases) {
+      const Region result = Region::Combine(a, b, c.op);
+      ASSERT_TRUE(result.CheckInvariants()) << int(c.op);
+      ASSERT_EQ(PixelsOf(result), c.expected) << "round " << round << " op " << int(c.op);
+      ASSERT_EQ(result.PixelCount(), c.expected.size());
+    }
+  }
+}
+
+TEST(Region, TouchingRectanglesMergeIntoOneBandAndSpan) {
+  const Region r = Region::FromRects({{0, 0, 5, 5}, {5, 0, 9, 5}, {0, 5, 9, 8}});
+  ASSERT_EQ(r.Bands().size(), 1u);
+  EXPECT_EQ(r.Rects(), (std::vector<Rect>{{0, 0, 9, 8}}));
+}
+
+TEST(Region, TriangleRowsRoundEachCrossingUp) {
+  // Rows 0..3 of the triangle (0,0) (8,0) (0,8): the hypotenuse crosses row y at x = 8 - y.
+  const Region r = Region::FromPolygon({{0, 0}, {8, 0}, {0, 8}});
+  EXPECT_EQ(Picture(r, Rect{0, 0, 9, 9}), (std::vector<std::string>{
+                                              "########.", "#######..", "######...", "#####....", "####.....",
+                                              "###......", "##.......", "#........", "........."}));
+  // A slope of one half: row 1 crosses at x = 0.5, which rounds up to 1.
+  const Region shallow = Region::FromPolygon({{0, 0}, {0, 4}, {2, 4}});
+  EXPECT_EQ(Picture(shallow, Rect{0, 0, 3, 4}), (std::vector<std::string>{"...", "#..", "#..", "##."}));
+  // Point order does not matter, nor does a closing point that repeats the first.
+  EXPECT_EQ(Region::FromPolygon({{0, 8}, {8, 0}, {0, 0}, {0, 8}}), r);
+}
+
+TEST(Region, PolygonFillsByTheWindingRule) {
+  // A pentagram drawn in one stroke: the even-odd rule would leave its centre empty, the winding
+  // rule fills it.
+  const Region star = Region::FromPolygon({{20, 0}, {32, 38}, {0, 14}, {40, 14}, {8, 38}});
+  EXPECT_TRUE(star.CheckInvariants());
+  EXPECT_TRUE(star.Contains(20, 20));
+  EXPECT_TRUE(star.Contains(20, 2));
+  EXPECT_FALSE(star.Contains(20, 36));
+  // Degenerate outlines hold no pixel.
+  EXPECT_TRUE(Region::FromPolygon({{0, 0}, {5, 0}, {9, 0}}).IsEmpty());
+  EXPECT_TRUE(Region::FromPolygon({{0, 0}, {5, 5}}).IsEmpty());
+}
+
+TEST(Region, RoundRectangleLeavesTheLastColumnAndRowAndRoundsTheCorners) {
+  const Region r = Region::FromRoundRect(0, 0, 10, 8, 4, 4);
+  EXPECT_TRUE(r.CheckInvariants());
+  EXPECT_EQ(r.Bounds(), (Rect{0, 0, 9, 7}));
+  EXPECT_FALSE(r.Contains(0, 0));
+  EXPECT_FALSE(r.Contains(8, 6));
+  EXPECT_TRUE(r.Contains(4, 0));
+  EXPECT_TRUE(r.Contains(0, 3));
+  // Symmetric about both axes of its box.
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 9; ++x) {
+      EXPECT_EQ(r.Contains(x, y), r.Contains(8 - x, y)) << x << "," << y;
+      EXPECT_EQ(r.Contains(x, y), r.Contains(x, 6 - y)) << x << "," << y;
+    }
+  // Corner ellipses under 2 pixels give the (shrunken) plain rectangle; reversed boxes are ordered.
+  EXPECT_EQ(Region::FromRoundRect(0, 0, 10, 8, 1, 30), Region::FromRect(Rect{0, 0, 9, 7}));
+  EXPECT_EQ(Region::FromRoundRect(10, 8, 0, 0, 4, 4), r);
+  // An ellipse as large as the box gives an ellipse-like disc that still touches all four sides.
+  const Region disc = Region::FromRoundRect(0, 0, 21, 21, 40, 40);
+  EXPECT_EQ(disc.Bounds(), (Rect{0, 0, 20, 20}));
+  EXPECT_FALSE(disc.Contains(1, 1));
+  EXPECT_TRUE(disc.Contains(10, 10));
+}
+
+TEST(Region, DrawThroughRegionCopiesOnlyRegionPixelsInsideTheTarget) {
+  Bitmap source(6, 4, Rgb{200, 0, 0});
+  Bitmap target(5, 5, Rgb{0, 0, 90});
+  Region clip = Region::FromRects({{-2, -2, 2, 2}, {3, 1, 9, 3}});
+  DrawThroughRegion(source, 1, 1, clip, target);
+  // (0,0) is in the region but outside the placed source; (1,1) is inside both.
+  EXPECT_EQ(target.Pixel(0, 0), (Rgb{0, 0, 90}));
+  EXPECT_EQ(target.Pixel(1, 1), (Rgb{200, 0, 0}));
+  EXPECT_EQ(target.Pixel(2, 1), (Rgb{0, 0, 90}));
+  EXPECT_EQ(target.Pixel(4, 2), (Rgb{200, 0, 0}));
+  EXPECT_EQ(target.Pixel(4, 3), (Rgb{0, 0, 90}));
+}
+
+TEST(Region, OffsetMovesEveryPixel) {
+  Region r = Region::FromPolygon({{0, 0}, {6, 0}, {0, 6}});
+  const PixelSet before = PixelsOf(r);
+  r.Offset(-3, 10);
+  PixelSet moved;
+  for (const auto& p : before) moved.insert({p.first - 3, p.second + 10});
+  EXPECT_EQ(PixelsOf(r), moved);
+}
+
+}  // namespace
+}  // namespace saverkit
