@@ -54,7 +54,18 @@ struct WrittenPackage {
   PackageLayout layout;
 };
 
-// Lays the contents out in the format of `contents.info.FormatVersion` (3, 4 or 5 and later).
+// The runtime takes a licence text of 1 to 65536 bytes and ignores any other length.
+inline constexpr size_t kMaxLicenceLength = 65536;
+
+// The first thing in `contents` that the package cannot carry as given (a text longer than its
+// field, a display name with a line break, ...), or the empty text when everything fits.
+std::string CheckPackageContents(const PackageContents& contents);
+
+// Lays the contents out in the format of `contents.info.FormatVersion`: 3, 4, or 5 and later;
+// 0 or less writes the newest format, 5. Music without a display name is written under the name
+// the runtime would give it ("Music-" + number + suffix), so the names always match the music.
+// Throws std::invalid_argument with CheckPackageContents' text, or std::length_error when the
+// package would pass the format's 2 GiB limit.
 WrittenPackage WritePackage(const PackageContents& contents);
 
 }  // namespace saverkit

@@ -1,0 +1,195 @@
+#include "tools/scrpack/package_writer.h"
+
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+#include "package/byte_order.h"
+#include "package/complement.h"
+#include "package/package_trailer.h"
+
+namespace saverkit {
+namespace {
+
+constexpr size_t kNameBlockSize = 64;
+constexpr size_t kDescriptionSize = 258;
+constexpr int32_t kNewestFormat = 5;
+constexpr size_t kLocatorSize = 8;
+
+// Layout per format: 4 adds the extension block, music names and background; 5 the licence text.
+bool HasExtensionBlock(int32_t format) { return format >= 4; }
+bool HasLicence(int32_t format) { return format >= 5; }
+
+class PackageBuffer {
+ public:
+  int64_t Size() const { return int64_t(bytes_.size()); }
+  void Append(const std::vector<uint8_t>& data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
+  void Append(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
+  void AppendComplemented(std::vector<uint8_t> data) {
+    Complement(data);
+    Append(data);
+  }
+  void AppendComplemented(const std::string& text) { AppendComplemented(std::vector<uint8_t>(text.begin(), text.end())); }
+  void AppendI32(int32_t value) {
+    uint8_t b[4];
+    WriteI32(b, value);
+    bytes_.insert(bytes_.end(), b, b + 4);
+  }
+  std::vector<uint8_t>& Bytes() { return bytes_; }
+
+ private:
+  std::vector<uint8_t> bytes_;
+};
+
+template <typename Record>
+std::vector<uint8_t> SerializeRecord(const Record& record) {
+  std::vector<uint8_t> bytes(Record::kSize);
+  record.Serialize(bytes.data());
+  return bytes;
+}
+
+// Every music gets a line, so the reader's line count always matches the music count; a music
+// without a display name gets the one the runtime would make up for it.
+std::string MusicNamesText(const std::vector<PackageMusic>& music) {
+  std::string text;
+  for (size_t k = 0; k < music.size(); ++k) {
+    if (k > 0) text += "\r\n";
+    text += music[k].name.empty() ? "Music-" + std::to_string(k + 1) + music[k].record.FileSuffix : music[k].name;
+  }
+  return text;
+}
+
+int32_t EffectiveFormat(int32_t requested) { return requested <= 0 ? kNewestFormat : requested; }
+
+int32_t CheckedI32(int64_t value, const char* what) {
+  if (value > std::numeric_limits<int32_t>::max())
+    throw std::length_error(std::string("the package is too large: ") + what + " passes 2 GiB");
+  return int32_t(value);
+}
+
+}  // namespace
+
+std::string CheckPackageContents(const PackageContents& contents) {
+  if (contents.name.size() > kNameBlockSize) return "the name is longer than 64 bytes";
+  if (contents.info.Description.size() > kDescriptionSize) return "the description is longer than 258 bytes";
+  if (contents.author.Author.size() > 32) return "the author is longer than 32 bytes";
+  if (contents.author.Email.size() > 32) return "the e-mail address is longer than 32 bytes";
+  if (contents.author.HomePage.size() > 64) return "the home page is longer than 64 bytes";
+  if (contents.licence.size() > kMaxLicenceLength) return "the licence text is longer than 65536 bytes";
+  for (size_t i = 0; i < contents.items.size(); ++i) {
+    const LabelList& labels = contents.items[i].labels;
+    for (int k = 0; k < labels.Count(); ++k)
+      if (labels.Get(k)->FontName.size() >= LabelRecord::kFontNameSize)
+        return "item " + std::to_string(i + 1) + ": a label's font name is longer than 31 bytes";
+  }
+  for (size_t k = 0; k < contents.music.size(); ++k) {
+    const PackageMusic& m = contents.music[k];
+    const std::string which = "music " + std::to_string(k + 1);
+    if (m.record.FileSuffix.size() > 7) return which + ": the file suffix is longer than 7 bytes";
+    if (m.record.ResourceName.size() > 7) return which + ": the resource name is longer than 7 bytes";
+    if (m.name.find_first_of("\r\n") != std::string::npos) return which + ": the display name holds a line break";
+  }
+  return {};
+}
+
+WrittenPackage WritePackage(const PackageContents& contents) {
+  const std::string problem = CheckPackageContents(contents);
+  if (!problem.empty()) throw std::invalid_argument(problem);
+
+  const int32_t format = EffectiveFormat(contents.info.FormatVersion);
+  InfoRecord info = contents.info;
+  info.SetValidSignature();
+  info.FormatVersion = format;
+  info.ItemCount = CheckedI32(int64_t(contents.items.size()), "the item count");
+  info.MusicCount = CheckedI32(int64_t(contents.music.size()), "the music count");
+  info.HasAuthorInfo = contents.writeAuthor ? 1 : 0;
+
+  WrittenPackage out;
+  PackageLayout& layout = out.layout;
+  PackageBuffer package;
+
+  std::vector<uint8_t> name(kNameBlockSize, 0);
+  std::memcpy(name.data(), contents.name.data(), contents.name.size());
+  package.AppendComplemented(name);
+  if (contents.writeAuthor) package.AppendComplemented(SerializeRecord(contents.author));
+
+  // Media data first, each with its leading eighth complemented; the directory points back at it.
+  for (const PackageItem& item : contents.items) {
+    layout.itemOffsets.push_back(package.Size());
+    std::vector<uint8_t> data = item.data;
+    ComplementLeadingEighth(data);
+    package.Append(data);
+  }
+  for (const PackageMusic& music : contents.music) {
+    layout.musicOffsets.push_back(package.Size());
+    std::vector<uint8_t> data = music.data;
+    ComplementLeadingEighth(data);
+    package.Append(data);
+  }
+
+  layout.directoryOffset = package.Size();
+  for (size_t i = 0; i < contents.items.size(); ++i) {
+    package.AppendI32(CheckedI32(layout.itemOffsets[i], "an item's offset"));
+    package.AppendI32(CheckedI32(int64_t(contents.items[i].data.size()), "an item"));
+    package.Append(SerializeRecord(contents.items[i].record));
+  }
+  for (size_t k = 0; k < contents.music.size(); ++k) {
+    package.AppendI32(CheckedI32(layout.musicOffsets[k], "a music's offset"));
+    package.AppendI32(CheckedI32(int64_t(contents.music[k].data.size()), "a music"));
+    package.Append(SerializeRecord(contents.music[k].record));
+  }
+
+  layout.textsOffset = package.Size();
+  package.AppendComplemented(contents.dynamicTexts);
+  package.AppendComplemented(contents.staticTexts);
+
+  LabelTable labels;
+  for (const PackageItem& item : contents.items) labels.Append(item.labels);
+  layout.labelOffset = package.Size();
+  package.AppendComplemented(SerializeLabelBlock(labels));
+  layout.labelLength = package.Size() - layout.labelOffset;
+
+  layout.extensionOffset = -1;
+  if (HasExtensionBlock(format)) {
+    const std::string musicNames = MusicNamesText(contents.music);
+    ExtensionBlock extension = contents.extension;
+    extension.MusicNamesLength = CheckedI32(int64_t(musicNames.size()), "the music names");
+    extension.BackgroundLength = CheckedI32(int64_t(contents.background.size()), "the background picture");
+    layout.extensionOffset = package.Size();
+    package.AppendComplemented(SerializeRecord(extension));
+    package.AppendComplemented(musicNames);
+    package.AppendComplemented(contents.background);
+  }
+
+  layout.licenceOffset = -1;
+  if (HasLicence(format)) {
+    layout.licenceOffset = package.Size();
+    std::vector<uint8_t> licence(4);
+    WriteI32(licence.data(), int32_t(contents.licence.size()));
+    licence.insert(licence.end(), contents.licence.begin(), contents.licence.end());
+    package.AppendComplemented(licence);
+  }
+
+  LabelTrailer labelTrailer;
+  labelTrailer.LabelOffset = CheckedI32(layout.labelOffset, "the label block's offset");
+  labelTrailer.LabelLength = CheckedI32(layout.labelLength, "the label block");
+  std::vector<uint8_t> labelTrailerBytes(LabelTrailer::kSize);
+  labelTrailer.Serialize(labelTrailerBytes.data());
+  package.Append(labelTrailerBytes);
+
+  PackageTrailer trailer;
+  trailer.PackageLength = CheckedI32(package.Size() + int64_t(PackageTrailer::kSize), "the package");
+  trailer.DirectoryOffset = int32_t(layout.directoryOffset);
+  trailer.TextsOffset = CheckedI32(layout.textsOffset, "the texts' offset");
+  trailer.DynamicTextsLength = CheckedI32(int64_t(contents.dynamicTexts.size()), "the interface texts");
+  trailer.StaticTextsLength = CheckedI32(int64_t(contents.staticTexts.size()), "the interface texts");
+  trailer.Info = info;
+  std::vector<uint8_t> trailerBytes(PackageTrailer::kSize);
+  trailer.ToStored(trailerBytes.data());
+  package.Append(trailerBytes);
+
+  out.bytes = std::move(package.Bytes());
+  return out;
+}
+
+}  // namespace saverkit
