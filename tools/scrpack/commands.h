@@ -1,0 +1,11 @@
+// The subcommands of scrpack. Each lives in its own file and adds itself to the command line
+// here; its callback leaves the process's exit code in `exitCode` (0 success, 1 failure).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace saverkit {
+
+void AddBuildCommand(CLI::App& app, int& exitCode);
+
+}  // namespace saverkit

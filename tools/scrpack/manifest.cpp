@@ -1,0 +1,302 @@
+#include "tools/scrpack/manifest.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "raster/jpeg_codec.h"
+
+namespace saverkit {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+constexpr int64_t kMaxCoordinate = 100000;
+constexpr int64_t kMaxSeconds = 86400;
+constexpr int64_t kMaxDelay = 65535;  // the transition engine keeps delays as 16-bit values
+constexpr size_t kMaxAuthorBytes = 32;
+constexpr size_t kMaxEmailBytes = 32;
+constexpr size_t kMaxHomePageBytes = 64;
+constexpr size_t kMaxNameBytes = 64;
+constexpr size_t kMaxDescriptionBytes = 258;
+constexpr size_t kMaxFontNameBytes = LabelRecord::kFontNameSize - 1;
+constexpr size_t kMaxSuffixBytes = 7;
+constexpr int64_t kMaxFileBytes = int64_t(1) << 30;  // a package must stay below 2 GiB in all
+
+// Resolves and reads the files a manifest names; failures name the field and the file.
+class ManifestFiles {
+ public:
+  explicit ManifestFiles(fs::path folder) : folder_(std::move(folder)) {}
+
+  fs::path Resolve(const std::string& path) const {
+    const fs::path p = fs::u8path(path);
+    return p.is_absolute() ? p : folder_ / p;
+  }
+
+  std::vector<uint8_t> Read(const ManifestFields& fields, const std::string& key, const std::string& path) const {
+    const fs::path file = Resolve(path);
+    std::error_code error;
+    if (path.empty() || !fs::is_regular_file(file, error))
+      fields.Fail(key, "cannot read '" + file.string() + "': no such file");
+    const uintmax_t size = fs::file_size(file, error);
+    if (error || size > uintmax_t(kMaxFileBytes)) fields.Fail(key, "'" + file.string() + "' is too large for a package");
+    std::ifstream in(file, std::ios::binary);
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size())))
+      fields.Fail(key, "cannot read '" + file.string() + "'");
+    return bytes;
+  }
+
+  std::vector<uint8_t> ReadJpeg(const ManifestFields& fields, const std::string& key, const std::string& path) const {
+    std::vector<uint8_t> bytes = Read(fields, key, path);
+    Bitmap probe;  // an eighth-size decode proves the whole picture decodes, cheaply
+    if (!DecodeJpeg(bytes, 3, probe)) fields.Fail(key, "'" + Resolve(path).string() + "' is not a JPEG picture");
+    return bytes;
+  }
+
+  std::vector<uint8_t> ReadMovie(const ManifestFields& fields, const std::string& key, const std::string& path) const {
+    std::vector<uint8_t> bytes = Read(fields, key, path);
+    const bool flash = bytes.size() >= 8 && (bytes[0] == 'F' || bytes[0] == 'C' || bytes[0] == 'Z') && bytes[1] == 'W' && bytes[2] == 'S';
+    if (!flash) fields.Fail(key, "'" + Resolve(path).string() + "' is not a Flash movie");
+    return bytes;
+  }
+
+ private:
+  fs::path folder_;
+};
+
+std::string PathText(ManifestFields& fields, const std::string& key) {
+  const json* value = fields.Value(key);
+  if (!value) return {};
+  if (!value->is_string() || value->get<std::string>().empty()) fields.Fail(key, "must be a file path");
+  return value->get<std::string>();
+}
+
+std::string AsText(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// Interface texts: "dynamic" is a list of messages (message k is entry k) or {"file": path};
+// "static" is {"file": path} or sections of key/value captions, written out as INI lines.
+void ReadTexts(const json& node, TextEncoding encoding, const ManifestFiles& files, PackageContents& contents) {
+  ManifestFields texts(node, "texts", encoding);
+  if (const json* dynamic = texts.Value("dynamic")) {
+    if (dynamic->is_array()) {
+      std::string joined;
+      for (size_t k = 0; k < dynamic->size(); ++k) {
+        const std::string key = "dynamic[" + std::to_string(k) + "]";
+        if (!(*dynamic)[k].is_string()) texts.Fail(key, "must be a text");
+        const std::string line = texts.ConvertText(key, (*dynamic)[k].get<std::string>());
+        if (line.find_first_of("\r\n") != std::string::npos)
+          texts.Fail(key, "holds a line break; write \\n (backslash and n) for a break inside a message");
+        joined += line + "\r\n";
+      }
+      contents.dynamicTexts = joined;
+    } else if (dynamic->is_object()) {
+      ManifestFields file(*dynamic, "texts.dynamic", encoding);
+      contents.dynamicTexts = AsText(files.Read(file, "file", PathText(file, "file")));
+      file.RejectUnknown();
+    } else {
+      texts.Fail("dynamic", "must be a list of texts or {\"file\": path}");
+    }
+  }
+  if (const json* statics = texts.Object("static")) {
+    if (statics->contains("file")) {
+      ManifestFields file(*statics, "texts.static", encoding);
+      contents.staticTexts = AsText(files.Read(file, "file", PathText(file, "file")));
+      file.RejectUnknown();
+    } else {
+      std::string ini;
+      for (auto section = statics->begin(); section != statics->end(); ++section) {
+        ManifestFields captions(section.value(), "texts.static." + section.key(), encoding);
+        ini += "[" + section.key() + "]\r\n";
+        for (auto caption = section.value().begin(); caption != section.value().end(); ++caption) {
+          const std::string value = captions.Text(caption.key(), SIZE_MAX);
+          if (value.find_first_of("\r\n") != std::string::npos)
+            captions.Fail(caption.key(), "holds a line break; write \\n (backslash and n) for a break inside a caption");
+          ini += caption.key() + "=" + value + "\r\n";
+        }
+      }
+      contents.staticTexts = ini;
+    }
+  }
+  texts.RejectUnknown();
+}
+
+LabelRecord ReadLabel(const json& node, const std::string& where, TextEncoding encoding) {
+  ManifestFields f(node, where, encoding);
+  LabelRecord label;
+  label.SetText(f.Text("text", 65536));
+  if (label.Text().empty()) f.Fail("text", "must be a text that is not empty");
+  label.FontName = f.Text("font", kMaxFontNameBytes, "Arial");
+  label.FontSize = f.Int("size", 1, 1000, 20);
+  label.FontStyle = f.FontStyle("style");
+  label.FontColor = f.Color("color", 0xFFFFFF);
+  label.BackColor = f.Color("backColor", 0);
+  label.Transparent = f.Byte("transparent", 1);
+  label.CenterX = f.Int("x", -kMaxCoordinate, kMaxCoordinate, 0);
+  label.CenterY = f.Int("y", -kMaxCoordinate, kMaxCoordinate, 0);
+  f.RejectUnknown();
+  return label;
+}
+
+PackageItem ReadItem(const json& node, const std::string& where, const ItemRecord& defaults, TextEncoding encoding,
+                     const ManifestFiles& files) {
+  ManifestFields f(node, where, encoding);
+  PackageItem item;
+  ItemRecord& r = item.record;
+  const bool picture = f.Has("picture"), movie = f.Has("movie");
+  if (picture == movie) f.Fail("picture", "give exactly one of \"picture\" and \"movie\"");
+  if (picture) {
+    r.Kind = kKindPicture;
+    item.data = files.ReadJpeg(f, "picture", PathText(f, "picture"));
+  } else {
+    r.Kind = kKindMovie;
+    item.data = files.ReadMovie(f, "movie", PathText(f, "movie"));
+  }
+  r.Seconds = f.Int("seconds", -kMaxSeconds, kMaxSeconds, defaults.Seconds);
+  r.Effect = f.Int("effect", -2, 127, defaults.Effect);
+  r.Step = f.Int("step", 0, 100, defaults.Step);
+  r.Delay = f.Int("delay", 0, kMaxDelay, defaults.Delay);
+  r.OutEffect = f.Int("outEffect", -2, 127, defaults.OutEffect);
+  r.OutStep = f.Int("outStep", 0, 100, defaults.OutStep);
+  r.OutDelay = f.Int("outDelay", 0, kMaxDelay, defaults.OutDelay);
+  r.FixedPosition = f.Byte("fixedPosition", defaults.FixedPosition);
+  r.X = f.Int("x", -kMaxCoordinate, kMaxCoordinate, 0);
+  r.Y = f.Int("y", -kMaxCoordinate, kMaxCoordinate, 0);
+  r.Width = f.Int("width", 0, kMaxCoordinate, 0);
+  r.Height = f.Int("height", 0, kMaxCoordinate, 0);
+  r.Overlay = f.Byte("overlay", 0);
+  if (const json* labels = f.Array("labels"))
+    for (size_t k = 0; k < labels->size(); ++k)
+      item.labels.Add(ReadLabel((*labels)[k], f.PathOf("labels[" + std::to_string(k) + "]"), encoding));
+  f.RejectUnknown();
+  return item;
+}
+
+PackageMusic ReadMusic(const json& node, const std::string& where, TextEncoding encoding, const ManifestFiles& files) {
+  ManifestFields f(node, where, encoding);
+  PackageMusic music;
+  const std::string path = PathText(f, "path");
+  if (path.empty()) f.Fail("path", "must be a file path");
+  music.data = files.Read(f, "path", path);
+  if (music.data.empty()) f.Fail("path", "'" + files.Resolve(path).string() + "' is empty");
+  music.record.FileSuffix = f.Text("suffix", kMaxSuffixBytes, fs::u8path(path).extension().u8string());
+  if (music.record.FileSuffix.empty()) f.Fail("suffix", "is needed for a music file without an extension, such as \".mp3\"");
+  if (music.record.FileSuffix.size() > kMaxSuffixBytes) f.Fail("suffix", "is longer than 7 bytes; give a shorter \"suffix\"");
+  music.record.ResourceName = f.Text("resourceName", kMaxSuffixBytes);
+  music.name = f.Text("name", 1024, fs::u8path(path).stem().u8string());
+  if (music.name.find_first_of("\r\n") != std::string::npos) f.Fail("name", "holds a line break");
+  f.RejectUnknown();
+  return music;
+}
+
+json ParseJson(const std::string& manifestPath) {
+  std::ifstream in(fs::path(manifestPath), std::ios::binary);
+  if (!in) throw ManifestError("cannot read the manifest: no such file or not readable");
+  try {
+    return json::parse(in, nullptr, true, /*ignore_comments=*/true);
+  } catch (const json::exception& e) {
+    // nlohmann's message carries the line and column of the fault.
+    std::string what = e.what();
+    const size_t detail = what.find("] ");
+    throw ManifestError("not a valid JSON file: " + (detail == std::string::npos ? what : what.substr(detail + 2)));
+  }
+}
+
+PackageContents ReadContents(const json& root, const ManifestFiles& files) {
+  TextEncoding encoding = TextEncoding::kWindows1252;
+  {
+    ManifestFields probe(root, "", encoding);
+    const std::string name = probe.Text("textEncoding", 32, "windows-1252");
+    if (name == "utf-8") encoding = TextEncoding::kUtf8;
+    else if (name != "windows-1252") probe.Fail("textEncoding", "must be \"windows-1252\" or \"utf-8\"");
+  }
+  ManifestFields f(root, "", encoding);
+  f.Text("textEncoding", 32);
+
+  PackageContents contents;
+  InfoRecord& info = contents.info;
+  contents.name = f.Text("name", kMaxNameBytes);
+  const size_t first = contents.name.find_first_not_of(" \t");
+  contents.name = first == std::string::npos ? std::string() : contents.name.substr(first, contents.name.find_last_not_of(" \t") - first + 1);
+  if (contents.name.empty()) f.Fail("name", "is required: the screen saver's name");
+  info.Description = f.Text("description", kMaxDescriptionBytes);
+  info.FormatVersion = f.Int("formatVersion", 3, 5, 5);
+
+  if (const json* author = f.Object("author")) {
+    ManifestFields a(*author, "author", encoding);
+    contents.author.Author = a.Text("name", kMaxAuthorBytes);
+    contents.author.Email = a.Text("email", kMaxEmailBytes);
+    contents.author.HomePage = a.Text("homePage", kMaxHomePageBytes);
+    a.RejectUnknown();
+    contents.writeAuthor = true;
+  }
+
+  info.MotionMode = f.Byte("motionMode", 1);
+  ItemRecord defaults;
+  if (const json* node = f.Object("defaults")) {
+    ManifestFields d(*node, "defaults", encoding);
+    info.DefaultSeconds = d.Int("seconds", 1, kMaxSeconds, 10);
+    info.DefaultEffect = d.Int("effect", -2, 127, -1);
+    info.DefaultStep = d.Int("step", 0, 100, 4);
+    info.DefaultDelay = d.Int("delay", 0, kMaxDelay, 40);
+    info.DefaultOutEffect = d.Int("outEffect", -2, 127, -1);
+    info.DefaultOutStep = d.Int("outStep", 0, 100, 4);
+    info.DefaultOutDelay = d.Int("outDelay", 0, kMaxDelay, 40);
+    d.RejectUnknown();
+  } else {
+    info.DefaultSeconds = 10, info.DefaultEffect = -1, info.DefaultStep = 4, info.DefaultDelay = 40;
+    info.DefaultOutEffect = -1, info.DefaultOutStep = 4, info.DefaultOutDelay = 40;
+  }
+  defaults = DefaultItemRecord(info);
+
+  info.BackgroundColor = f.Color("backgroundColor", 0);
+  info.RandomOrder = f.Byte("randomOrder", 0);
+  info.DesignWidth = f.Int("designWidth", 0, kMaxCoordinate, 0);
+  contents.extension.DesignHeight = f.Int("designHeight", 0, kMaxCoordinate, 0);
+  info.NoSaving = f.Byte("noSaving", 0);
+  info.IgnoreMouseMove = f.Byte("ignoreMouseMove", 0);
+  info.HideGeneratorPage = f.Byte("hideGeneratorPage", 0);
+  const std::string edition = f.Text("edition", 1, "E");
+  if (edition != "E" && edition != "S") f.Fail("edition", "must be \"E\" (setup copy) or \"S\" (installed copy)");
+  info.Edition = uint8_t(edition[0]);
+  contents.extension.Opacity = f.Int("opacity", 0, 100, 100);
+  contents.extension.CursorVisible = f.Byte("cursorVisible", 0);
+
+  const std::string background = PathText(f, "background");
+  if (!background.empty()) contents.background = files.ReadJpeg(f, "background", background);
+  const std::string licence = PathText(f, "licence");
+  if (!licence.empty()) {
+    contents.licence = AsText(files.Read(f, "licence", licence));
+    if (contents.licence.size() > kMaxLicenceLength) f.Fail("licence", "'" + files.Resolve(licence).string() + "' is longer than 65536 bytes");
+  }
+  if (const json* texts = f.Object("texts")) ReadTexts(*texts, encoding, files, contents);
+
+  const json* items = f.Array("items");
+  if (!items || items->empty()) f.Fail("items", "must list at least one picture or movie");
+  for (size_t i = 0; i < items->size(); ++i)
+    contents.items.push_back(ReadItem((*items)[i], "items[" + std::to_string(i) + "]", defaults, encoding, files));
+  if (const json* music = f.Array("music"))
+    for (size_t k = 0; k < music->size(); ++k)
+      contents.music.push_back(ReadMusic((*music)[k], "music[" + std::to_string(k) + "]", encoding, files));
+
+  f.RejectUnknown();
+  return contents;
+}
+
+}  // namespace
+
+PackageContents LoadManifest(const std::string& manifestPath) {
+  try {
+    const json root = ParseJson(manifestPath);
+    const ManifestFiles files(fs::path(manifestPath).parent_path());
+    PackageContents contents = ReadContents(root, files);
+    const std::string problem = CheckPackageContents(contents);
+    if (!problem.empty()) throw ManifestError(problem);
+    return contents;
+  } catch (const ManifestError& e) {
+    throw ManifestError(manifestPath + ": " + e.what());
+  }
+}
+
+}  // namespace saverkit
