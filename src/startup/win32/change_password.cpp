@@ -1,0 +1,23 @@
+#include "startup/win32/change_password.h"
+
+#include "startup/win32/process.h"
+
+namespace saverkit {
+namespace {
+
+using PwdChangePasswordA = DWORD(WINAPI*)(LPCSTR provider, HWND owner, DWORD reserved1, LPVOID reserved2);
+
+}  // namespace
+
+void ChangePassword(HWND owner) {
+  // NT-family systems keep the screen-saver password in the logon and never send /a; some
+  // of their mpr.dll builds still export the name as a stub that aborts the caller.
+  if (IsNtPlatform()) return;
+  HMODULE mpr = LoadLibraryA("mpr.dll");
+  if (!mpr) return;
+  const auto change = reinterpret_cast<PwdChangePasswordA>(reinterpret_cast<void (*)()>(GetProcAddress(mpr, "PwdChangePasswordA")));
+  if (change) change("SCRSAVE", owner, 0, nullptr);
+  FreeLibrary(mpr);
+}
+
+}  // namespace saverkit

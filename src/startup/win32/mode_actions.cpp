@@ -1,0 +1,73 @@
+#include "startup/win32/mode_actions.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "startup/edition.h"
+#include "startup/win32/change_password.h"
+#include "startup/win32/placeholder_windows.h"
+#include "startup/win32/process.h"
+
+namespace saverkit {
+namespace {
+
+// Window numbers arrive as 32-bit values; Windows sign-extends handles the same way.
+HWND AsWindow(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
+
+// Runs `window` modally: the message loop lasts until it is destroyed.
+void RunModal(const Window& window) {
+  if (!window.IsAlive()) return;
+  TrimWorkingSet();
+  RunMessageLoop();
+}
+
+}  // namespace
+
+void Win32ModeActions::RunSaver(const StartupDecision& decision) {
+  if (!SaverRunsForEdition(ReadEdition(ownPath_))) return;
+  ApplicationWindow application(ApplicationTitle());
+  const bool taskbarButton = HasTaskbarButton(decision);
+  if (!taskbarButton) application.HideFromTaskbar();
+  std::srand(unsigned(std::time(nullptr)));
+
+  switch (decision.mode) {
+    case RunMode::Configure: {
+      // Modal to the window that asked; a number that names no window leaves it unowned.
+      const HWND host = AsWindow(decision.HostWindow);
+      const HWND owner = taskbarButton ? nullptr : IsWindow(host) ? host : application.Handle();
+      DialogPlaceholder dialog("saverkit: configuration", "The screen saver's settings.", owner, taskbarButton);
+      RunModal(dialog);
+      break;
+    }
+    case RunMode::Preview: {
+      PreviewPlaceholder preview(AsWindow(decision.HostWindow));
+      RunModal(preview);
+      break;
+    }
+    default: {
+      ShowPlaceholder show(application.Handle());
+      RunModal(show);
+      break;
+    }
+  }
+}
+
+void Win32ModeActions::ChangePassword(int32_t owner) { saverkit::ChangePassword(AsWindow(owner)); }
+
+void Win32ModeActions::RunSetup() {
+  DialogPlaceholder wizard("saverkit: setup", "Installs this screen saver.", nullptr, true);
+  RunModal(wizard);
+}
+
+void Win32ModeActions::RunUninstall() {
+  DialogPlaceholder uninstaller("saverkit: uninstall", "Removes this screen saver.", nullptr, true);
+  RunModal(uninstaller);
+}
+
+void ShowErrorBox(const std::string& message) {
+  MessageBoxA(nullptr, message.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+}  // namespace saverkit
