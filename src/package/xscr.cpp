@@ -1,0 +1,403 @@
+#include "package/xscr.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+#include <utility>
+
+#include "package/byte_order.h"
+#include "package/complement.h"
+#include "package/movie_picture.h"
+#include "package/package_file.h"
+#include "package/picture_stretch.h"
+#include "package/temp_files.h"
+#include "raster/jpeg_codec.h"
+
+namespace saverkit {
+namespace {
+
+constexpr int64_t kNameBlockSize = 64;
+constexpr int64_t kAuthorBlockOffset = 64;
+constexpr int64_t kLocatorSize = 8;
+constexpr int64_t kItemEntrySize = kLocatorSize + int64_t(ItemRecord::kSize);
+constexpr int64_t kMusicEntrySize = kLocatorSize + int64_t(MusicRecord::kSize);
+constexpr size_t kMaxResourceNameLength = 63;
+
+constexpr char kMoviePrefix[] = "~F_";
+constexpr char kMovieSuffix[] = ".swf";
+constexpr char kMusicPrefix[] = "~S_";
+
+// Layout arithmetic on hostile values: cut toward zero and saturate instead of overflowing.
+int32_t TruncSaturated(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= double(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+  if (value <= double(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
+  return int32_t(std::trunc(value));
+}
+
+// The name block is padded with spaces, control characters or NULs on either side.
+std::string TrimName(const std::vector<uint8_t>& block) {
+  size_t begin = 0, end = block.size();
+  while (begin < end && block[begin] <= 32) ++begin;
+  while (end > begin && block[end - 1] <= 32) --end;
+  return std::string(block.begin() + std::ptrdiff_t(begin), block.begin() + std::ptrdiff_t(end));
+}
+
+// One name per line; lines end with CR LF, LF or CR, and a break at the very end opens no
+// further line.
+std::vector<std::string> SplitLines(const std::vector<uint8_t>& text) {
+  std::vector<std::string> lines;
+  size_t start = 0, i = 0;
+  while (i < text.size()) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      lines.emplace_back(text.begin() + std::ptrdiff_t(start), text.begin() + std::ptrdiff_t(i));
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = ++i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < text.size()) lines.emplace_back(text.begin() + std::ptrdiff_t(start), text.end());
+  return lines;
+}
+
+bool CopyReplacing(const std::string& from, const std::string& to) {
+  std::error_code error;
+  return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error) &&
+         !error;
+}
+
+}  // namespace
+
+XSCR::XSCR(ReaderEnvironment environment) : environment_(std::move(environment)) { Load(); }
+
+XSCR::~XSCR() { Clear(); }
+
+void XSCR::Load() {
+  Clear();
+  if (environment_.executablePath.empty()) return;
+  if (IsPackaged(environment_.executablePath) && LoadFromFile()) return;
+  // No appended package: this build carries no resource form, so the reader stays empty apart
+  // from the program's name.
+  name_ = environment_.resourceName.substr(0, kMaxResourceNameLength);
+}
+
+bool XSCR::LoadFromFile() {
+  Clear();
+  std::optional<PackageFile> file = PackageFile::Open(environment_.executablePath);
+  if (!file) return false;
+  packaged_ = true;
+  trailer_ = file->Trailer();
+  packageBase_ = file->Base();
+
+  ReadDirectory(*file);
+
+  std::vector<uint8_t> block;
+  if (file->ReadComplementedBlock(0, kNameBlockSize, block)) name_ = TrimName(block);
+  if (trailer_.Info.HasAuthorInfo &&
+      file->ReadComplementedBlock(kAuthorBlockOffset, int64_t(AuthorBlock::kSize), block))
+    author_ = AuthorBlock::Parse(block.data());
+
+  const std::optional<LabelTrailer> labelTrailer = file->ValidLabelTrailer();
+  if (labelTrailer && file->ReadComplementedBlock(labelTrailer->LabelOffset, labelTrailer->LabelLength, block))
+    labels_.Load(block);
+  labels_.Resize(ItemCount());
+
+  // The blocks behind the label block have no offsets of their own: without a valid label
+  // trailer they cannot be found, and the package has no music names, background or licence.
+  if (trailer_.Info.FormatVersion >= 4 && labelTrailer)
+    ReadTrailingBlocks(*file, int64_t(labelTrailer->LabelOffset) + labelTrailer->LabelLength);
+  NameMusicWithoutNames();
+  FitLayout();
+  return true;
+}
+
+void XSCR::ReadDirectory(PackageFile& file) {
+  const int64_t itemCount = std::max<int32_t>(trailer_.Info.ItemCount, 0);
+  const int64_t musicCount = std::max<int32_t>(trailer_.Info.MusicCount, 0);
+  const int64_t start = packageBase_ + trailer_.DirectoryOffset;
+  const int64_t available = start >= 0 && start <= file.Size() ? file.Size() - start : 0;
+
+  // Only the entries that lie inside the file are read; music entries follow the items, so a
+  // directory cut short among its items has no music.
+  int64_t itemsHeld = std::min(itemCount, available / kItemEntrySize);
+  int64_t musicHeld =
+      itemsHeld == itemCount ? std::min(musicCount, (available - itemsHeld * kItemEntrySize) / kMusicEntrySize) : 0;
+
+  std::vector<uint8_t> directory;
+  if (!file.ReadBlock(trailer_.DirectoryOffset, itemsHeld * kItemEntrySize + musicHeld * kMusicEntrySize, directory))
+    itemsHeld = musicHeld = 0;
+  const uint8_t* entry = directory.data();
+  for (int64_t i = 0; i < itemsHeld; ++i, entry += kItemEntrySize) {
+    itemLocators_.push_back({ReadI32(entry), ReadI32(entry + 4)});
+    items_.push_back(ItemRecord::Parse(entry + kLocatorSize));
+    itemFiles_.emplace_back();
+  }
+  for (int64_t k = 0; k < musicHeld; ++k, entry += kMusicEntrySize) {
+    musicLocators_.push_back({ReadI32(entry), ReadI32(entry + 4)});
+    music_.push_back(MusicRecord::Parse(entry + kLocatorSize));
+    musicFiles_.emplace_back();
+  }
+  // The record's counts say what the reader holds, so no part indexes past the lists.
+  trailer_.Info.ItemCount = ItemCount();
+  trailer_.Info.MusicCount = MusicCount();
+}
+
+void XSCR::ReadTrailingBlocks(PackageFile& file, int64_t position) {
+  std::vector<uint8_t> block;
+  if (!file.ReadComplementedBlock(position, int64_t(ExtensionBlock::kSize), block)) return;
+  extension_ = ExtensionBlock::Parse(block.data());
+  position += int64_t(ExtensionBlock::kSize);
+
+  // A block that does not lie in the file also hides every block behind it.
+  if (extension_.MusicNamesLength > 0) {
+    if (!file.ReadComplementedBlock(position, extension_.MusicNamesLength, block)) return;
+    musicNames_ = SplitLines(block);
+    position += extension_.MusicNamesLength;
+  }
+  if (extension_.BackgroundLength > 0) {
+    if (!file.ReadComplementedBlock(position, extension_.BackgroundLength, block)) return;
+    Bitmap decoded;
+    if (DecodeJpeg(block, kFullScale, decoded)) background_ = std::move(decoded);
+    position += extension_.BackgroundLength;
+  }
+  if (trailer_.Info.FormatVersion >= 5 && file.ReadComplementedBlock(position, 4, block)) {
+    const int32_t length = ReadI32(block.data());
+    if (length >= 1 && length <= kMaxLicenceLength &&
+        file.ReadComplementedBlock(position + 4, length, block))
+      licenceText_.assign(block.begin(), block.end());
+  }
+}
+
+void XSCR::NameMusicWithoutNames() {
+  if (musicNames_.size() == music_.size()) return;
+  musicNames_.clear();
+  for (size_t k = 0; k < music_.size(); ++k)
+    musicNames_.push_back("Music-" + std::to_string(k + 1) + music_[k].FileSuffix);
+}
+
+void XSCR::FitLayout() {
+  const int32_t screenWidth = environment_.screenWidth, screenHeight = environment_.screenHeight;
+  if (screenWidth <= 0 || screenHeight <= 0) return;  // no screen to fit to
+  if (trailer_.Info.FormatVersion >= 4) {
+    if (screenWidth != DesignWidth() || screenHeight != DesignHeight()) FitToScreen(DesignWidth(), DesignHeight());
+  } else if (screenWidth != DesignWidth()) {
+    ScaleLayout(0, 0, double(screenWidth) / DesignWidth());
+  }
+}
+
+void XSCR::Clear() {
+  for (const std::string& path : itemFiles_)
+    if (!path.empty()) RemoveFile(path);
+  for (const std::string& path : musicFiles_)
+    if (!path.empty()) RemoveFile(path);
+  itemLocators_.clear();
+  items_.clear();
+  itemFiles_.clear();
+  musicLocators_.clear();
+  music_.clear();
+  musicFiles_.clear();
+  musicNames_.clear();
+  labels_.Clear();
+  trailer_ = PackageTrailer{};
+  packageBase_ = 0;
+  author_ = AuthorBlock{};
+  extension_ = ExtensionBlock{};
+  packaged_ = false;
+  name_.clear();
+  licenceText_.clear();
+  background_.reset();
+}
+
+int32_t XSCR::OverlayCount() const {
+  return int32_t(std::count_if(items_.begin(), items_.end(), [](const ItemRecord& r) { return r.Overlay != 0; }));
+}
+
+int32_t XSCR::DesignWidth() {
+  if (trailer_.Info.DesignWidth <= 0) trailer_.Info.DesignWidth = environment_.screenWidth;
+  return trailer_.Info.DesignWidth;
+}
+
+int32_t XSCR::DesignHeight() {
+  if (extension_.DesignHeight <= 0) extension_.DesignHeight = environment_.screenHeight;
+  return extension_.DesignHeight;
+}
+
+ItemRecord XSCR::GetItem(int32_t index) const {
+  if (index < 0 || index >= ItemCount()) return DefaultItemRecord(trailer_.Info);
+  return items_[size_t(index)];
+}
+
+MusicRecord XSCR::GetMusic(int32_t index) const {
+  if (index < 0 || index >= MusicCount()) return MusicRecord{};
+  return music_[size_t(index)];
+}
+
+std::string XSCR::MusicName(int32_t index) const {
+  if (index < 0 || size_t(index) >= musicNames_.size()) return {};
+  return musicNames_[size_t(index)];
+}
+
+bool XSCR::ReadMedia(const Locator& locator, std::vector<uint8_t>& data) const {
+  if (!packaged_ || locator.length <= 0) return false;
+  std::optional<PackageFile> file = PackageFile::Open(environment_.executablePath);
+  if (!file || !file->ReadBlock(locator.offset, locator.length, data)) return false;
+  ComplementLeadingEighth(data);
+  return true;
+}
+
+bool XSCR::ReadItemData(int32_t index, std::vector<uint8_t>& data) const {
+  if (index < 0 || index >= ItemCount()) return false;
+  return ReadMedia(itemLocators_[size_t(index)], data);
+}
+
+bool XSCR::ReadMusicData(int32_t index, std::vector<uint8_t>& data) const {
+  if (index < 0 || index >= MusicCount()) return false;
+  return ReadMedia(musicLocators_[size_t(index)], data);
+}
+
+bool XSCR::ReadTextBlocks(std::vector<uint8_t>& dynamicTexts, std::vector<uint8_t>& staticTexts) const {
+  if (!packaged_) return false;
+  std::optional<PackageFile> file = PackageFile::Open(environment_.executablePath);
+  if (!file) return false;
+  const int64_t dynamicLength = std::max<int32_t>(trailer_.DynamicTextsLength, 0);
+  const int64_t staticLength = std::max<int32_t>(trailer_.StaticTextsLength, 0);
+  std::vector<uint8_t> first, second;
+  if (!file->ReadComplementedBlock(trailer_.TextsOffset, dynamicLength, first) ||
+      !file->ReadComplementedBlock(int64_t(trailer_.TextsOffset) + dynamicLength, staticLength, second))
+    return false;
+  dynamicTexts = std::move(first);
+  staticTexts = std::move(second);
+  return true;
+}
+
+bool XSCR::LoadPicture(int32_t index, int scale, Bitmap& picture, ItemRecord* record) const {
+  if (record) *record = GetItem(index);
+  std::vector<uint8_t> data;
+  return ReadItemData(index, data) && DecodeJpeg(data, scale, picture);
+}
+
+bool XSCR::Thumbnail(int32_t index, int maxWidth, int maxHeight, Bitmap& thumbnail) const {
+  const ItemRecord record = GetItem(index);
+  if (record.Kind == kKindMovie) {
+    thumbnail = MoviePicture(environment_.moviePicture);
+    return false;
+  }
+  if (record.Kind != kKindPicture) return false;
+  Bitmap small;
+  if (!LoadPicture(index, kThumbnailScale, small)) return false;
+  if (maxWidth > 0 && maxHeight > 0 && (small.Width() > maxWidth || small.Height() > maxHeight)) {
+    const double q = std::max(double(small.Width()) / maxWidth, double(small.Height()) / maxHeight);
+    StretchPicture(small, std::max(1, int(small.Width() / q)), std::max(1, int(small.Height() / q)));
+  }
+  thumbnail = std::move(small);
+  return true;
+}
+
+bool XSCR::ExtractMovie(int32_t index, std::string& path) {
+  if (index < 0 || index >= ItemCount()) return false;
+  std::string& extracted = itemFiles_[size_t(index)];
+  if (!extracted.empty() && FileExists(extracted)) {
+    path = extracted;
+    return true;
+  }
+  std::vector<uint8_t> data;
+  path = ReadItemData(index, data)
+             ? CreateFreshTempFile(environment_.tempDirectory, kMoviePrefix, kMovieSuffix, data)
+             : std::string();
+  if (path.empty()) return false;
+  extracted = path;
+  return true;
+}
+
+bool XSCR::ExtractMusic(int32_t index, std::string& path, MusicRecord& record) {
+  record = GetMusic(index);
+  if (index < 0 || index >= MusicCount()) return false;
+  std::string& extracted = musicFiles_[size_t(index)];
+  if (!extracted.empty() && FileExists(extracted)) {
+    path = extracted;
+    return true;
+  }
+  std::vector<uint8_t> data;
+  path = ReadMusicData(index, data)
+             ? CreateFreshTempFile(environment_.tempDirectory, kMusicPrefix, record.FileSuffix, data)
+             : std::string();
+  if (path.empty()) return false;
+  extracted = path;
+  return true;
+}
+
+bool XSCR::ExportPicture(int32_t index, const std::string& path) const {
+  Bitmap picture;
+  if (!LoadPicture(index, kFullScale, picture)) return false;
+  const ItemRecord& record = items_[size_t(index)];
+  // A size beyond what a picture may have is not honoured: the picture keeps its own.
+  if (record.Width > 0 && record.Height > 0) StretchPicture(picture, record.Width, record.Height);
+  const std::vector<uint8_t> jpeg = EncodeJpeg(picture, kExportQuality);
+  return !jpeg.empty() && WriteWholeFile(path, jpeg);
+}
+
+bool XSCR::SaveAll(const std::string& directory, bool pictures, bool music) {
+  std::error_code error;
+  if (directory.empty() || !std::filesystem::is_directory(directory, error)) return false;
+  const std::string folder = WithTrailingSeparator(directory);
+  if (pictures) {
+    if (background_) {
+      // The background is a bonus: failing to export it does not stop the rest.
+      const std::vector<uint8_t> jpeg = EncodeJpeg(*background_, kBackgroundExportQuality);
+      if (!jpeg.empty()) WriteWholeFile(folder + "Pic_bk.jpg", jpeg);
+    }
+    for (int32_t i = 0; i < ItemCount(); ++i) {
+      const std::string number = std::to_string(i + 1);
+      const int32_t kind = items_[size_t(i)].Kind;
+      if (kind == kKindPicture) {
+        if (!ExportPicture(i, folder + "Pic_" + number + ".jpg")) return false;
+      } else if (kind == kKindMovie) {
+        std::string movie;
+        if (!ExtractMovie(i, movie) || !CopyReplacing(movie, folder + "Flash_" + number + kMovieSuffix))
+          return false;
+      }
+    }
+  }
+  if (music) {
+    for (int32_t k = 0; k < MusicCount(); ++k) {
+      std::string file;
+      MusicRecord record;
+      if (!ExtractMusic(k, file, record) ||
+          !CopyReplacing(file, folder + "Music_" + std::to_string(k + 1) + SafeFileSuffix(record.FileSuffix)))
+        return false;
+    }
+  }
+  return true;
+}
+
+void XSCR::SetBackground(const Bitmap* picture) {
+  background_.reset();
+  if (picture) background_ = picture->Clone();
+}
+
+void XSCR::FitToScreen(int32_t w, int32_t h) {
+  if (w <= 0 || h <= 0) return;
+  const double screenWidth = environment_.screenWidth, screenHeight = environment_.screenHeight;
+  const double fx = screenWidth / w, fy = screenHeight / h;
+  if (fy > fx)
+    ScaleLayout(0, TruncSaturated((screenHeight - h * fx) * 0.5), fx);
+  else
+    ScaleLayout(TruncSaturated((screenWidth - w * fy) * 0.5), 0, fy);
+}
+
+void XSCR::ScaleLayout(int32_t dx, int32_t dy, double f) {
+  for (ItemRecord& r : items_) {
+    r.X = TruncSaturated(dx + r.X * f);
+    r.Y = TruncSaturated(dy + r.Y * f);
+    r.Width = TruncSaturated(r.Width * f);
+    r.Height = TruncSaturated(r.Height * f);
+  }
+  labels_.Scale(dx, dy, f);
+  trailer_.Info.DesignWidth = environment_.screenWidth;
+  extension_.DesignHeight = environment_.screenHeight;
+}
+
+}  // namespace saverkit
