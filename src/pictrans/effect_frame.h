@@ -1,0 +1,75 @@
+// What an effect works on for one frame, and the table through which effects are selected.
+//
+// An effect sets the destination D and source S (the rectangle effects), builds a clipping
+// region, or writes the frame's pixels itself; it says which by `finish`. Effects that draw
+// pieces on the way copy them at once through CopyPiece / MirrorPiece, which also invalidate them.
+#pragma once
+
+#include <functional>
+
+#include "pictrans/effect_random.h"
+#include "pictrans/transition_types.h"
+#include "raster/bitmap.h"
+#include "raster/rect.h"
+#include "raster/region.h"
+
+namespace saverkit {
+
+// The advance of a transition in pixels: `dx` and `dy` keep the picture's aspect ratio, `snap`
+// (J) is the distance within which a comb band jumps to the end.
+struct Extents {
+  int dx = 0, dy = 0, snap = 0;
+};
+Extents ComputeExtents(int width, int height, int progress, int step);
+
+enum class FrameFinish {
+  kCopyRect,  // copy S of the picture into D of the frame, stretching
+  kRegion,    // draw the picture through `region` (nothing when no region was built)
+  kPixels,    // the effect wrote the frame itself
+  kCustom,    // a custom-draw handler drew the frame
+};
+
+struct EffectFrame {
+  EffectFrame(const Bitmap& picture, Bitmap& frame, int progressValue, int stepValue, bool reverseRun,
+              EffectRandom& randomSource, const std::function<void(const Bitmap&, Bitmap&)>& customDrawHandler,
+              const std::function<void(const Rect&)>& invalidateArea)
+      : pic(picture), screen(frame), width(picture.Width()), height(picture.Height()), progress(progressValue),
+        step(stepValue), extents(ComputeExtents(width, height, progressValue, stepValue)), random(randomSource),
+        customDraw(customDrawHandler), invalidate(invalidateArea), reverse(reverseRun) {}
+
+  const Bitmap& pic;  // the new picture, W x H
+  Bitmap& screen;     // the frame, holding the old picture when the effect starts
+  int width, height;  // W, H
+  int progress;       // p; effect 0 without a handler moves it to the run's end
+  int step;
+  Extents extents;
+  EffectRandom& random;
+  // Effect 0's handler, given the picture and the frame; empty when none is assigned.
+  const std::function<void(const Bitmap& pic, Bitmap& screen)>& customDraw;
+  // Marks a rectangle of the picture as changed.
+  const std::function<void(const Rect&)>& invalidate;
+
+  bool reverse;  // the run goes toward 0
+  Rect dest{0, 0, width, height};
+  Rect source{0, 0, width, height};
+  Region region;
+  bool hasRegion = false;
+  FrameFinish finish = FrameFinish::kCopyRect;
+
+  // Derived quantities the effect tables use.
+  int K() const { return width - extents.dx; }
+  int Ky() const { return height - extents.dy; }
+
+  void CopyPiece(const Rect& d, const Rect& s);
+  void MirrorPiece(const Rect& d, const Rect& s, bool horizontal, bool vertical);
+};
+
+using EffectFunction = void (*)(EffectFrame&);
+
+// The effect of `style`, or nullptr for a byte above 127 (no effect).
+EffectFunction LookupEffect(int style);
+
+// Each family of effects fills its own numbers of the table.
+void RegisterRectangleEffects(EffectFunction (&table)[kEffectCount]);
+
+}  // namespace saverkit

@@ -1,0 +1,35 @@
+// Drawing routines of the transition engine, shared by the engine's painting and the effects.
+#pragma once
+
+#include "raster/bitmap.h"
+#include "raster/rect.h"
+#include "raster/region.h"
+
+namespace saverkit {
+
+// The largest rectangle with r's aspect ratio that fits `target`, centred in it. A rectangle
+// without area has no aspect ratio: the result is then empty, at target's corner.
+Rect ScaleImageToRect(const Rect& r, const Rect& target);
+
+// Tiles `graphic` from r's top-left corner; the last row and column overhang r (the target
+// bitmap still clips them). Nothing for an empty graphic.
+void DrawTiledImage(Bitmap& target, const Rect& r, const Bitmap& graphic);
+
+// Copies `src` of `source` into `dst` of `target`, stretching, flipped left to right when
+// `horizontal` and top to bottom when `vertical`. `src` is clipped to the source first.
+void MirrorCopyRect(Bitmap& target, const Rect& dst, const Bitmap& source, const Rect& src, bool horizontal,
+                    bool vertical);
+
+// Blends `src` over `dst` by `alpha` percent (0..100): each channel becomes
+// dst * (100 - alpha) div 100 + alpha * src div 100. Works on the area both bitmaps share.
+void MergeTransparent(Bitmap& dst, const Bitmap& src, int alpha);
+
+// Each pixel of `dst` takes the pixel of `src` that a rotation by `angle` radians about (x, y)
+// brings under it (rounded to the nearest pixel, ties to even); pixels whose source lies outside
+// stay as they were.
+void MergeRotate(Bitmap& dst, const Bitmap& src, int x, int y, double angle);
+
+// The triangle through three points, filled by the winding rule.
+Region CreateTriangleRgn(int x1, int y1, int x2, int y2, int x3, int y3);
+
+}  // namespace saverkit

@@ -1,0 +1,148 @@
+#include "raster/stretch.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace saverkit {
+namespace {
+
+// For each target pixel of one axis: the source index under its centre, or -1 when it falls
+// outside the source. `first` is the first target pixel inside the target bitmap.
+struct AxisMap {
+  int first = 0, count = 0;
+  std::vector<int> sourceIndex;
+};
+
+AxisMap MapAxis(int from, int fromExtent, int sourceSize, int to, int toExtent, int targetSize) {
+  AxisMap map;
+  if (fromExtent == 0 || toExtent == 0) return map;
+  const bool mirror = (fromExtent < 0) != (toExtent < 0);
+  const int64_t fromLength = fromExtent < 0 ? -int64_t(fromExtent) : fromExtent;
+  const int64_t toLength = toExtent < 0 ? -int64_t(toExtent) : toExtent;
+  const int64_t fromStart = fromExtent < 0 ? int64_t(from) + fromExtent : from;
+  const int64_t toStart = toExtent < 0 ? int64_t(to) + toExtent : to;
+  const int64_t first = std::max<int64_t>(toStart, 0);
+  const int64_t last = std::min<int64_t>(toStart + toLength, targetSize);
+  if (first >= last) return map;
+  map.first = int(first);
+  map.count = int(last - first);
+  map.sourceIndex.resize(size_t(map.count));
+  for (int64_t t = first; t < last; ++t) {
+    int64_t along = t - toStart;
+    if (mirror) along = toLength - 1 - along;
+    const int64_t s = fromStart + (2 * along + 1) * fromLength / (2 * toLength);
+    map.sourceIndex[size_t(t - first)] = (s >= 0 && s < sourceSize) ? int(s) : -1;
+  }
+  return map;
+}
+
+}  // namespace
+
+void StretchCopy(const Bitmap& source, const SignedArea& from, Bitmap& target, const SignedArea& to) {
+  if (source.Empty() || target.Empty()) return;
+  const AxisMap columns = MapAxis(from.x, from.width, source.Width(), to.x, to.width, target.Width());
+  const AxisMap rows = MapAxis(from.y, from.height, source.Height(), to.y, to.height, target.Height());
+  if (columns.count == 0 || rows.count == 0) return;
+
+  // A run of target columns that maps one to one onto consecutive source columns is one memcpy.
+  const bool straight = columns.sourceIndex.front() >= 0 && columns.sourceIndex.back() >= 0 &&
+                        columns.sourceIndex.back() - columns.sourceIndex.front() == columns.count - 1 &&
+                        (columns.count == 1 || columns.sourceIndex[1] == columns.sourceIndex[0] + 1);
+  int previousSourceRow = -1;
+  uint8_t* previousRow = nullptr;
+  const size_t rowBytes = size_t(columns.count) * 3;
+  for (int r = 0; r < rows.count; ++r) {
+    const int sourceRow = rows.sourceIndex[size_t(r)];
+    if (sourceRow < 0) continue;
+    uint8_t* out = target.Row(rows.first + r) + size_t(columns.first) * 3;
+    if (sourceRow == previousSourceRow) {
+      // Enlarging repeats rows: copy the row just made.
+      std::memcpy(out, previousRow, rowBytes);
+    } else if (straight) {
+      std::memcpy(out, source.Row(sourceRow) + size_t(columns.sourceIndex.front()) * 3, rowBytes);
+    } else {
+      const uint8_t* in = source.Row(sourceRow);
+      for (int c = 0; c < columns.count; ++c) {
+        const int s = columns.sourceIndex[size_t(c)];
+        if (s < 0) continue;
+        std::memcpy(out + size_t(c) * 3, in + size_t(s) * 3, 3);
+      }
+    }
+    previousSourceRow = sourceRow;
+    previousRow = out;
+  }
+}
+
+void DrawBitmap(const Bitmap& source, int x, int y, Bitmap& target) {
+  StretchCopy(source, SignedArea{0, 0, source.Width(), source.Height()}, target,
+              SignedArea{x, y, source.Width(), source.Height()});
+}
+
+namespace {
+
+// The weights of the source pixels under each target pixel of one axis, in units of 1/65536 of
+// a target pixel; each target pixel's weights add up to 65536.
+struct Contribution {
+  int sourceIndex;
+  uint32_t weight;
+};
+
+std::vector<std::vector<Contribution>> AreaWeights(int sourceSize, int targetSize) {
+  std::vector<std::vector<Contribution>> weights(static_cast<size_t>(targetSize));
+  for (int t = 0; t < targetSize; ++t) {
+    // The target pixel covers [t * s / T, (t + 1) * s / T) of the source, kept as fractions of T.
+    const int64_t begin = int64_t(t) * sourceSize, end = int64_t(t + 1) * sourceSize;
+    uint32_t total = 0;
+    for (int64_t s = begin / targetSize; s < sourceSize && s * targetSize < end; ++s) {
+      const int64_t overlap = std::min(end, (s + 1) * targetSize) - std::max(begin, s * targetSize);
+      const uint32_t w = uint32_t(overlap * 65536 / sourceSize);
+      weights[size_t(t)].push_back(Contribution{int(s), w});
+      total += w;
+    }
+    // Rounding leaves a few units over; give them to the largest share so the sum is exact.
+    if (!weights[size_t(t)].empty()) {
+      auto largest = std::max_element(weights[size_t(t)].begin(), weights[size_t(t)].end(),
+                                      [](const Contribution& a, const Contribution& b) { return a.weight < b.weight; });
+      largest->weight += 65536 - total;
+    }
+  }
+  return weights;
+}
+
+}  // namespace
+
+Bitmap HalftoneStretch(const Bitmap& source, int width, int height) {
+  Bitmap result;
+  if (source.Empty() || width <= 0 || height <= 0) return result;
+  result.Reset(width, height);
+  if (result.Empty()) return result;
+  const auto columnWeights = AreaWeights(source.Width(), width);
+  const auto rowWeights = AreaWeights(source.Height(), height);
+
+  // Horizontal pass into 32-bit sums per channel for each source row, then the vertical pass.
+  std::vector<uint32_t> horizontal(size_t(source.Height()) * size_t(width) * 3);
+  for (int y = 0; y < source.Height(); ++y) {
+    const uint8_t* in = source.Row(y);
+    uint32_t* out = horizontal.data() + size_t(y) * size_t(width) * 3;
+    for (int x = 0; x < width; ++x) {
+      uint32_t sum[3] = {0, 0, 0};
+      for (const Contribution& c : columnWeights[size_t(x)])
+        for (int ch = 0; ch < 3; ++ch) sum[ch] += in[size_t(c.sourceIndex) * 3 + size_t(ch)] * c.weight;
+      for (int ch = 0; ch < 3; ++ch) out[size_t(x) * 3 + size_t(ch)] = (sum[ch] + 128) >> 8;  // 8 fraction bits
+    }
+  }
+  for (int y = 0; y < height; ++y) {
+    uint8_t* out = result.Row(y);
+    for (int x = 0; x < width * 3; ++x) {
+      uint64_t sum = 0;
+      for (const Contribution& c : rowWeights[size_t(y)])
+        sum += uint64_t(horizontal[size_t(c.sourceIndex) * size_t(width) * 3 + size_t(x)]) * c.weight;
+      out[x] = uint8_t(std::min<uint64_t>(255, (sum + (uint64_t(1) << 23)) >> 24));
+    }
+  }
+  return result;
+}
+
+}  // namespace saverkit
