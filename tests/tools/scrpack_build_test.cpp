@@ -1,0 +1,284 @@
+// `scrpack build` run as a process, as authors run it: good manifests give a readable screen saver,
+// each bad one gives exit code 1, one message on stderr and no output file.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <nlohmann/json.hpp>
+
+#include "package_readback.h"
+#include "raster/jpeg_codec.h"
+
+namespace saverkit {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct RunResult {
+  int exitCode = -1;
+  std::string err;
+};
+
+class ScrpackBuildTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::path(::testing::TempDir()) / "scrpack_build_test";
+    fs::remove_all(folder_);
+    fs::create_directories(folder_ / "show" / "media");
+    Bitmap picture(64, 48, Rgb{200, 80, 20});
+    for (int y = 0; y < 48; ++y) picture.SetPixel(y, y, Rgb{255, 255, 255});
+    WriteWholeFile((folder_ / "show/media/picture.jpg").string(), EncodeJpeg(picture, 85));
+    WriteWholeFile((folder_ / "show/media/movie.swf").string(), {'F', 'W', 'S', 6, 40, 0, 0, 0, 1, 2, 3, 4});
+    WriteWholeFile((folder_ / "show/media/tone.wav").string(), std::vector<uint8_t>(100, 7));
+    WriteWholeFile((folder_ / "show/media/notjpeg.jpg").string(), {'G', 'I', 'F', '8', '9', 'a', 0, 0});
+    WriteWholeFile((folder_ / "show/licence.txt").string(), {'O', 'K'});
+    WriteWholeFile((folder_ / "show/static.ini").string(), {'[', 'F', 'S', '_', '0', ']'});
+    WriteWholeFile((folder_ / "runtime.exe").string(), std::vector<uint8_t>(2048, 0x90));
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  static json GoodManifest() {
+    return json::parse(R"({
+      "name": "Test Show",
+      "description": "A café at night",
+      "author": {"name": "Ana", "email": "ana@example.org", "homePage": "https://example.org"},
+      "formatVersion": 5,
+      "defaults": {"seconds": 4, "effect": 51, "step": 5, "delay": 25, "outEffect": 7, "outStep": 6, "outDelay": 26},
+      "backgroundColor": "#112233",
+      "randomOrder": true,
+      "designWidth": 1024, "designHeight": 768,
+      "motionMode": 0,
+      "ignoreMouseMove": 1,
+      "opacity": 90,
+      "cursorVisible": true,
+      "background": "media/picture.jpg",
+      "licence": "licence.txt",
+      "texts": {"dynamic": ["Zero", "One\\nTwo"], "static": {"FS_0": {"S_1001": "Pictures"}}},
+      "items": [
+        {"picture": "media/picture.jpg",
+         "labels": [{"text": "Hello", "font": "Verdana", "size": 30, "style": ["bold", "strikeout"],
+                     "color": "#FF0000", "backColor": 255, "transparent": false, "x": 512, "y": 700}]},
+        {"movie": "media/movie.swf", "seconds": -12, "effect": -2, "fixedPosition": false,
+         "x": 10, "y": 20, "width": 300, "height": 200, "overlay": true}
+      ],
+      "music": [{"path": "media/tone.wav"}, {"path": "media/tone.wav", "suffix": ".mid", "name": "Second"}]
+    })");
+  }
+
+  std::string Path(const std::string& relative) const { return (folder_ / relative).string(); }
+
+  // Writes the manifest into show/ and runs scrpack from another folder, so relative paths must
+  // be taken from the manifest's folder.
+  RunResult Build(const json& manifest, const std::string& out, const std::string& extra = "") {
+    WriteManifestText(manifest.dump(2));
+    return Run("build " + Path("show/manifest.json") + " --runtime " + Path("runtime.exe") + " --out " + out + " " + extra);
+  }
+
+  void WriteManifestText(const std::string& text) {
+    WriteWholeFile(Path("show/manifest.json"), std::vector<uint8_t>(text.begin(), text.end()));
+  }
+
+  RunResult Run(const std::string& arguments) {
+    const std::string errPath = Path("stderr.txt");
+    const std::string command = "cd / && '" SCRPACK_PATH "' " + arguments + " >/dev/null 2>'" + errPath + "'";
+    const int status = std::system(command.c_str());
+    RunResult result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const std::vector<uint8_t> err = ReadWholeFile(errPath);
+    result.err.assign(err.begin(), err.end());
+    return result;
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(ScrpackBuildTest, GoodManifestGivesAPackageWithEveryField) {
+  const std::string out = Path("Test.exe");
+  const RunResult run = Build(GoodManifest(), out);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::optional<ReadBackPackage> back = ReadBack(out);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->base, 2048);
+  const InfoRecord& info = back->trailer.Info;
+  EXPECT_EQ(back->name, "Test Show");
+  EXPECT_EQ(info.Description, "A caf\xE9 at night");  // written in the Windows-1252 code page
+  EXPECT_EQ(info.Edition, kEditionSetup);
+  EXPECT_EQ(info.FormatVersion, 5);
+  EXPECT_EQ(info.DefaultSeconds, 4);
+  EXPECT_EQ(info.DefaultEffect, 51);
+  EXPECT_EQ(info.DefaultOutDelay, 26);
+  EXPECT_EQ(info.BackgroundColor, 0x00332211);
+  EXPECT_EQ(info.RandomOrder, 1);
+  EXPECT_EQ(info.DesignWidth, 1024);
+  EXPECT_EQ(info.MotionMode, 0);
+  EXPECT_EQ(info.IgnoreMouseMove, 1);
+  ASSERT_TRUE(back->author);
+  EXPECT_EQ(back->author->Email, "ana@example.org");
+  ASSERT_TRUE(back->extension);
+  EXPECT_EQ(back->extension->DesignHeight, 768);
+  EXPECT_EQ(back->extension->Opacity, 90);
+  EXPECT_EQ(back->extension->CursorVisible, 1);
+  EXPECT_EQ(back->background, ReadWholeFile(Path("show/media/picture.jpg")));
+  EXPECT_EQ(back->licence, "OK");
+  EXPECT_EQ(back->dynamicTexts, "Zero\r\nOne\\nTwo\r\n");
+  EXPECT_EQ(back->staticTexts, "[FS_0]\r\nS_1001=Pictures\r\n");
+
+  ASSERT_EQ(back->items.size(), 2u);
+  const ItemRecord& picture = back->items[0].record;
+  // Fields an item leaves out come from the defaults; motion mode 0 makes items fixed.
+  EXPECT_EQ(picture.Kind, kKindPicture);
+  EXPECT_EQ(picture.Seconds, 4);
+  EXPECT_EQ(picture.Effect, 51);
+  EXPECT_EQ(picture.Step, 5);
+  EXPECT_EQ(picture.OutEffect, 7);
+  EXPECT_EQ(picture.FixedPosition, 1);
+  EXPECT_EQ(back->items[0].data, ReadWholeFile(Path("show/media/picture.jpg")));
+  const ItemRecord& movie = back->items[1].record;
+  EXPECT_EQ(movie.Kind, kKindMovie);
+  EXPECT_EQ(movie.Seconds, -12);
+  EXPECT_EQ(movie.Effect, -2);
+  EXPECT_EQ(movie.FixedPosition, 0);
+  EXPECT_EQ(movie.X, 10);
+  EXPECT_EQ(movie.Height, 200);
+  EXPECT_EQ(movie.Overlay, 1);
+
+  ASSERT_EQ(back->labels.Count(), 2);
+  ASSERT_EQ(back->labels.Get(0)->Count(), 1);
+  const LabelRecord& label = *back->labels.Get(0)->Get(0);
+  EXPECT_EQ(label.Text(), "Hello");
+  EXPECT_EQ(label.FontName, "Verdana");
+  EXPECT_EQ(label.FontSize, 30);
+  EXPECT_EQ(label.FontStyle, LabelRecord::kBold | LabelRecord::kStrikeOut);
+  EXPECT_EQ(label.FontColor, 0x000000FF);
+  EXPECT_EQ(label.BackColor, 255);
+  EXPECT_EQ(label.Transparent, 0);
+  EXPECT_EQ(label.CenterX, 512);
+  EXPECT_EQ(back->labels.Get(1)->Count(), 0);
+
+  ASSERT_EQ(back->music.size(), 2u);
+  EXPECT_EQ(back->music[0].record.FileSuffix, ".wav");
+  EXPECT_EQ(back->music[1].record.FileSuffix, ".mid");
+  EXPECT_EQ(back->musicNames, "tone\r\nSecond");
+}
+
+TEST_F(ScrpackBuildTest, EditionFollowsTheOutputUnlessGiven) {
+  struct Case {
+    const char* out;
+    const char* extra;
+    uint8_t edition;
+  };
+  const Case cases[] = {{"a.exe", "", kEditionSetup}, {"b.SCR", "", kEditionInstalled},
+                        {"c.exe", "--edition S", kEditionInstalled}, {"d.scr", "--edition E", kEditionSetup}};
+  for (const Case& c : cases) {
+    const RunResult run = Build(GoodManifest(), Path(c.out), c.extra);
+    ASSERT_EQ(run.exitCode, 0) << c.out << run.err;
+    const std::optional<ReadBackPackage> back = ReadBack(Path(c.out));
+    ASSERT_TRUE(back) << c.out;
+    EXPECT_EQ(back->trailer.Info.Edition, c.edition) << c.out;
+  }
+}
+
+TEST_F(ScrpackBuildTest, MinimalManifestTakesDefaults) {
+  const RunResult run = Build(json::parse(R"({"name": "  Minimal  ", "items": [{"picture": "media/picture.jpg"}]})"), Path("m.scr"));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::optional<ReadBackPackage> back = ReadBack(Path("m.scr"));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->name, "Minimal");
+  EXPECT_EQ(back->trailer.Info.FormatVersion, 5);
+  EXPECT_FALSE(back->author);
+  EXPECT_EQ(back->trailer.Info.DefaultSeconds, 10);
+  EXPECT_EQ(back->items[0].record.Effect, -1);
+  EXPECT_EQ(back->items[0].record.FixedPosition, 0);
+  EXPECT_EQ(back->extension->Opacity, 100);
+  EXPECT_EQ(back->licenceLength, 0);
+}
+
+TEST_F(ScrpackBuildTest, BadManifestsFailWithOneMessageAndNoOutput) {
+  struct Case {
+    const char* name;
+    std::function<void(json&)> damage;
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {"missing name", [](json& m) { m.erase("name"); }, "name: is required"},
+      {"name too long", [](json& m) { m["name"] = std::string(65, 'n'); }, "name: is longer than 64 bytes"},
+      {"description too long", [](json& m) { m["description"] = std::string(259, 'd'); }, "description: is longer than 258"},
+      {"author not an object", [](json& m) { m["author"] = "Ana"; }, "author: must be an object"},
+      {"e-mail too long", [](json& m) { m["author"]["email"] = std::string(33, 'e'); }, "author.email: is longer than 32"},
+      {"unknown field", [](json& m) { m["colour"] = 1; }, "colour: is not a known field"},
+      {"unknown item field", [](json& m) { m["items"][0]["efect"] = 3; }, "items[0].efect: is not a known field"},
+      {"effect out of range", [](json& m) { m["items"][1]["effect"] = 128; }, "items[1].effect: must be a whole number from -2 to 127"},
+      {"step of wrong type", [](json& m) { m["defaults"]["step"] = "fast"; }, "defaults.step: must be a whole number from 0 to 100, not a text"},
+      {"seconds as fraction", [](json& m) { m["defaults"]["seconds"] = 2.5; }, "defaults.seconds: must be a whole number"},
+      {"opacity too high", [](json& m) { m["opacity"] = 101; }, "opacity: must be a whole number from 0 to 100"},
+      {"format version 2", [](json& m) { m["formatVersion"] = 2; }, "formatVersion: must be a whole number from 3 to 5"},
+      {"bad colour", [](json& m) { m["backgroundColor"] = "#12345"; }, "backgroundColor: must be \"#RRGGBB\""},
+      {"negative colour", [](json& m) { m["backgroundColor"] = -1; }, "backgroundColor: must be \"#RRGGBB\""},
+      {"bad style", [](json& m) { m["items"][0]["labels"][0]["style"] = json::array({"heavy"}); }, "items[0].labels[0].style"},
+      {"label without text", [](json& m) { m["items"][0]["labels"][0].erase("text"); }, "items[0].labels[0].text"},
+      {"font name too long", [](json& m) { m["items"][0]["labels"][0]["font"] = std::string(32, 'f'); }, "items[0].labels[0].font: is longer than 31"},
+      {"no items", [](json& m) { m["items"] = json::array(); }, "items: must list at least one"},
+      {"item with both kinds", [](json& m) { m["items"][0]["movie"] = "media/movie.swf"; }, "items[0].picture: give exactly one"},
+      {"missing picture", [](json& m) { m["items"][0]["picture"] = "media/gone.jpg"; }, "gone.jpg': no such file"},
+      {"picture that is not a JPEG", [](json& m) { m["items"][0]["picture"] = "media/notjpeg.jpg"; }, "notjpeg.jpg' is not a JPEG picture"},
+      {"background that is not a JPEG", [](json& m) { m["background"] = "media/movie.swf"; }, "background: "},
+      {"movie that is not a Flash movie", [](json& m) { m["items"][1]["movie"] = "media/picture.jpg"; }, "is not a Flash movie"},
+      {"missing licence", [](json& m) { m["licence"] = "nolicence.txt"; }, "licence: cannot read"},
+      {"music suffix too long", [](json& m) { m["music"][1]["suffix"] = ".longer1"; }, "music[1].suffix: is longer than 7"},
+      {"music without extension", [](json& m) { m["music"][0]["path"] = "licence.txt"; m["music"][0]["suffix"] = ""; }, "music[0].suffix"},
+      {"dynamic text with a line break", [](json& m) { m["texts"]["dynamic"][0] = "a\nb"; }, "texts.dynamic[0]: holds a line break"},
+      {"character outside the code page", [](json& m) { m["description"] = "\xE2\x98\x83"; }, "description: holds a character"},
+      {"edition unknown", [](json& m) { m["edition"] = "X"; }, "edition: must be \"E\""},
+  };
+  for (const Case& c : cases) {
+    json manifest = GoodManifest();
+    c.damage(manifest);
+    const std::string out = Path("Bad.exe");
+    const RunResult run = Build(manifest, out);
+    EXPECT_EQ(run.exitCode, 1) << c.name;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_NE(run.err.find("manifest.json"), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.name << ": " << run.err;
+    EXPECT_FALSE(fs::exists(out)) << c.name;
+  }
+}
+
+TEST_F(ScrpackBuildTest, BadFilesAndCommandLinesFailWithoutOutput) {
+  struct Case {
+    const char* name;
+    std::string manifestText;  // empty: the good manifest
+    std::string arguments;     // after "build"; {M} is the manifest, {R} the runtime, {O} the output
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {"malformed JSON", "{\"name\": \"x\",", "{M} --runtime {R} --out {O}", "not a valid JSON file"},
+      {"top level not an object", "[1, 2]", "{M} --runtime {R} --out {O}", "must be an object"},
+      {"missing manifest", "", "{M}.gone --runtime {R} --out {O}", "cannot read the manifest"},
+      {"missing runtime", "", "{M} --runtime {R}.gone --out {O}", "cannot read the runtime"},
+      {"output with another extension", "", "{M} --runtime {R} --out {O}.txt", "must end in .exe"},
+      {"missing --runtime", "", "{M} --out {O}", "--runtime"},
+      {"bad edition", "", "{M} --runtime {R} --out {O} --edition X", "--edition"},
+      {"output folder missing", "", "{M} --runtime {R} --out {F}/nowhere/x.exe", "cannot write"},
+  };
+  for (const Case& c : cases) {
+    WriteManifestText(c.manifestText.empty() ? GoodManifest().dump() : c.manifestText);
+    std::string arguments = c.arguments;
+    const std::pair<std::string, std::string> fills[] = {
+        {"{M}", Path("show/manifest.json")}, {"{R}", Path("runtime.exe")}, {"{O}", Path("Out.exe")}, {"{F}", folder_.string()}};
+    for (const auto& [key, value] : fills)
+      for (size_t at = arguments.find(key); at != std::string::npos; at = arguments.find(key)) arguments.replace(at, key.size(), value);
+    const RunResult run = Run("build " + arguments);
+    EXPECT_EQ(run.exitCode, 1) << c.name;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_FALSE(fs::exists(Path("Out.exe"))) << c.name;
+    EXPECT_FALSE(fs::exists(Path("Out.exe.txt"))) << c.name;
+  }
+  // Only the runtime, the material folder and the captured stderr remain: no temporary files.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
+}
+
+}  // namespace
+}  // namespace saverkit
