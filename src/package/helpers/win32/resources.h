@@ -1,0 +1,20 @@
+// Program resources of the raw-data type (RT_RCDATA, 10), such as the movie thumbnail.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "raster/bitmap.h"
+
+namespace saverkit {
+
+// Replaces `stream` with the resource's bytes; false when it does not exist or cannot be read.
+bool LoadResourceStream(HMODULE module, const char* name, const char* type, std::vector<uint8_t>& stream);
+
+// Decodes a raw-data resource as a JPEG at `scale` 0..3 into `picture`; false when the resource
+// does not exist or is not a picture (then `picture` is unchanged).
+bool LoadResourceJpeg(HMODULE module, const char* name, Bitmap& picture, int scale);
+
+}  // namespace saverkit

@@ -1,0 +1,26 @@
+// The shell services the dialogs use: opening documents and addresses, choosing a folder,
+// translucent forms and removing the desktop wallpaper.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace saverkit {
+
+// Opens a document, folder or address with its default verb; whether it opened is not known.
+void ShellOpen(const std::string& target);
+
+// The folder browser rooted at the desktop; the chosen folder, or the empty text when the user
+// cancels. `text` does not preselect a folder. The prompt is string resource 1025 of the
+// program, else "Please Select a Directory:".
+std::string ChooseDirectory(const std::string& text);
+
+// 1..99 makes `form` translucent, 100 opaque; other values change nothing. False when Windows
+// refused the change.
+bool SetFormOpacity(HWND form, int percent);
+
+// Clears the wallpaper setting and has the Active Desktop apply it; nothing happens without one.
+void RemoveWallpaper();
+
+}  // namespace saverkit

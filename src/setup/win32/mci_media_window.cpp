@@ -1,0 +1,35 @@
+#include "setup/win32/mci_media_window.h"
+
+#include <vfw.h>
+
+namespace saverkit {
+namespace {
+
+class MciMediaWindow : public MediaWindow {
+ public:
+  explicit MciMediaWindow(HWND window) : window_(window) {}
+  // The window destroys itself on WM_CLOSE; one still alive when we forget it goes too.
+  ~MciMediaWindow() override {
+    if (IsWindow(window_)) DestroyWindow(window_);
+  }
+
+  intptr_t Send(uint32_t message, intptr_t lParam) override {
+    return SendMessageA(window_, message, 0, LPARAM(lParam));
+  }
+  intptr_t SendText(uint32_t message, const std::string& text) override {
+    return SendMessageA(window_, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+
+ private:
+  HWND window_;
+};
+
+}  // namespace
+
+std::unique_ptr<MediaWindow> MusicWndCreate(HWND parent, DWORD style) {
+  HWND window = MCIWndCreateA(parent, GetModuleHandleA(nullptr), style, "");
+  if (!window) return nullptr;
+  return std::make_unique<MciMediaWindow>(window);
+}
+
+}  // namespace saverkit
