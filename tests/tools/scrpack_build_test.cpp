@@ -164,16 +164,23 @@ TEST_F(ScrpackBuildTest, GoodManifestGivesAPackageWithEveryField) {
   EXPECT_EQ(back->musicNames, "tone\r\nSecond");
 }
 
-TEST_F(ScrpackBuildTest, EditionFollowsTheOutputUnlessGiven) {
+TEST_F(ScrpackBuildTest, EditionFromCommandLineThenManifestThenOutput) {
   struct Case {
     const char* out;
+    const char* manifestEdition;  // empty: not given
     const char* extra;
     uint8_t edition;
   };
-  const Case cases[] = {{"a.exe", "", kEditionSetup}, {"b.SCR", "", kEditionInstalled},
-                        {"c.exe", "--edition S", kEditionInstalled}, {"d.scr", "--edition E", kEditionSetup}};
+  const Case cases[] = {{"a.exe", "", "", kEditionSetup},
+                        {"b.SCR", "", "", kEditionInstalled},
+                        {"c.exe", "", "--edition S", kEditionInstalled},
+                        {"d.scr", "", "--edition E", kEditionSetup},
+                        {"e.exe", "S", "", kEditionInstalled},
+                        {"f.scr", "S", "--edition E", kEditionSetup}};
   for (const Case& c : cases) {
-    const RunResult run = Build(GoodManifest(), Path(c.out), c.extra);
+    json manifest = GoodManifest();
+    if (*c.manifestEdition) manifest["edition"] = c.manifestEdition;
+    const RunResult run = Build(manifest, Path(c.out), c.extra);
     ASSERT_EQ(run.exitCode, 0) << c.out << run.err;
     const std::optional<ReadBackPackage> back = ReadBack(Path(c.out));
     ASSERT_TRUE(back) << c.out;

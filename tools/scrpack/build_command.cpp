@@ -36,10 +36,9 @@ int RunBuild(const BuildOptions& options) {
   }
   try {
     PackageContents contents = LoadManifest(options.manifest);
-    // The output's role decides the edition unless the command line says otherwise; the
-    // manifest's own "edition" is only the fallback for no decision at all.
+    // The command line decides the edition, then the manifest, then the kind of output.
     if (!options.edition.empty()) contents.info.Edition = uint8_t(options.edition[0]);
-    else contents.info.Edition = extension == ".exe" ? kEditionSetup : kEditionInstalled;
+    else if (contents.info.Edition == 0) contents.info.Edition = extension == ".exe" ? kEditionSetup : kEditionInstalled;
     const WrittenPackage package = WritePackage(contents);
     std::string error;
     if (!WritePackagedExecutable(options.runtime, package.bytes, options.out, error)) {

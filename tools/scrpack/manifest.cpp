@@ -257,9 +257,10 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
   info.NoSaving = f.Byte("noSaving", 0);
   info.IgnoreMouseMove = f.Byte("ignoreMouseMove", 0);
   info.HideGeneratorPage = f.Byte("hideGeneratorPage", 0);
-  const std::string edition = f.Text("edition", 1, "E");
-  if (edition != "E" && edition != "S") f.Fail("edition", "must be \"E\" (setup copy) or \"S\" (installed copy)");
-  info.Edition = uint8_t(edition[0]);
+  // Left 0 when not given: the output's kind decides then.
+  const std::string edition = f.Text("edition", 1);
+  if (!edition.empty() && edition != "E" && edition != "S") f.Fail("edition", "must be \"E\" (setup copy) or \"S\" (installed copy)");
+  info.Edition = edition.empty() ? 0 : uint8_t(edition[0]);
   contents.extension.Opacity = f.Int("opacity", 0, 100, 100);
   contents.extension.CursorVisible = f.Byte("cursorVisible", 0);
 

@@ -9,6 +9,7 @@
 
 namespace saverkit {
 
+// The edition byte stays 0 unless the manifest gives one.
 // Throws ManifestError with one message naming the manifest and the field or file at fault.
 PackageContents LoadManifest(const std::string& manifestPath);
 
