@@ -1,0 +1,141 @@
+// Decoding a 12-megapixel picture with LoadPicture at each scale, beside libjpeg-turbo's own djpeg
+// on the same JPEG file. djpeg runs as a process with its output thrown away; the time it takes to
+// start and decode a tiny picture is measured first and subtracted, so both columns are decode time.
+//
+//   build/<dir>/bench/load_picture_bench
+//
+// Goals: full-scale LoadPicture within 1.15x of djpeg; the eighth at least 4x faster than full size.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "package/xscr.h"
+#include "raster/jpeg_codec.h"
+#include "tools/scrpack/package_writer.h"
+
+extern char** environ;
+
+namespace saverkit {
+namespace {
+
+constexpr int kWidth = 4000;
+constexpr int kHeight = 3000;
+
+std::string TempFile(const std::string& name) {
+  return (std::filesystem::temp_directory_path() / ("saverkit-picture-bench-" + name)).string();
+}
+
+// Something like a photograph: smooth gradients, a few soft-edged discs and a little sensor noise.
+// (Pure noise would make entropy decoding the whole cost at every scale; a flat fill, nothing.)
+Bitmap PhotoLikePicture(int width, int height) {
+  Bitmap picture(width, height);
+  uint32_t noise = 12345;
+  const struct {
+    int x, y, r;
+    uint8_t b, g, red;
+  } discs[] = {{1000, 900, 500, 40, 160, 230}, {2800, 1800, 800, 200, 90, 30}, {3300, 600, 300, 250, 250, 250}};
+  for (int y = 0; y < height; ++y) {
+    uint8_t* row = picture.Row(y);
+    for (int x = 0; x < width; ++x) {
+      noise = noise * 1664525u + 1013904223u;
+      const int grain = int(noise >> 29);  // 0..7
+      int b = 60 + x * 120 / width + grain, g = 40 + y * 150 / height + grain, r = 90 + grain;
+      for (const auto& d : discs) {
+        const int dx = x - d.x, dy = y - d.y;
+        if (dx * dx + dy * dy < d.r * d.r) {
+          b = (b + d.b) / 2;
+          g = (g + d.g) / 2;
+          r = (r + d.red) / 2;
+        }
+      }
+      row[x * 3] = uint8_t(std::min(b, 255));
+      row[x * 3 + 1] = uint8_t(std::min(g, 255));
+      row[x * 3 + 2] = uint8_t(std::min(r, 255));
+    }
+  }
+  return picture;
+}
+
+void Save(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+double RunDjpeg(const std::string& file, int scale) {
+  const std::string scaleArgument = "1/" + std::to_string(1 << scale);
+  const char* argv[] = {"djpeg", "-scale", scaleArgument.c_str(), "-outfile", "/dev/null", file.c_str(), nullptr};
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  if (posix_spawnp(&child, "djpeg", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return -1;
+  int status = 0;
+  waitpid(child, &status, 0);
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? elapsed.count() : -1;
+}
+
+double djpegStartup = 0;  // seconds: starting djpeg and decoding an 8 x 8 picture
+
+void BM_LoadPicture(benchmark::State& state) {
+  ReaderEnvironment environment;
+  environment.executablePath = TempFile("package.scr");
+  XSCR reader(environment);
+  const int scale = int(state.range(0));
+  for (auto _ : state) {
+    Bitmap picture;
+    if (!reader.LoadPicture(0, scale, picture)) {
+      state.SkipWithError("LoadPicture failed");
+      break;
+    }
+    benchmark::DoNotOptimize(picture.Data());
+  }
+}
+BENCHMARK(BM_LoadPicture)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Djpeg(benchmark::State& state) {
+  const int scale = int(state.range(0));
+  for (auto _ : state) {
+    const double seconds = RunDjpeg(TempFile("picture.jpg"), scale);
+    if (seconds < 0) {
+      state.SkipWithError("djpeg failed (is libjpeg-turbo-progs installed?)");
+      break;
+    }
+    state.SetIterationTime(std::max(0.0, seconds - djpegStartup));
+  }
+  state.counters["startup_ms_subtracted"] = djpegStartup * 1000;
+}
+BENCHMARK(BM_Djpeg)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+}  // namespace
+}  // namespace saverkit
+
+int main(int argc, char** argv) {
+  using namespace saverkit;
+  const std::vector<uint8_t> jpeg = EncodeJpeg(PhotoLikePicture(kWidth, kHeight), 90);
+  std::printf("%dx%d JPEG of %zu bytes\n", kWidth, kHeight, jpeg.size());
+  Save(TempFile("picture.jpg"), jpeg);
+  Save(TempFile("tiny.jpg"), EncodeJpeg(Bitmap(8, 8), 90));
+  PackageContents contents;
+  PackageItem item;
+  item.data = jpeg;
+  contents.items.push_back(std::move(item));
+  Save(TempFile("package.scr"), WritePackage(contents).bytes);
+
+  std::vector<double> startups;
+  for (int i = 0; i < 21; ++i) startups.push_back(RunDjpeg(TempFile("tiny.jpg"), 0));
+  std::nth_element(startups.begin(), startups.begin() + 10, startups.end());
+  djpegStartup = std::max(0.0, startups[10]);
+
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  for (const char* name : {"picture.jpg", "tiny.jpg", "package.scr"}) std::filesystem::remove(TempFile(name));
+  return 0;
+}
