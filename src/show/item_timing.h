@@ -1,0 +1,23 @@
+// How long an item stays and which effect brings it in or takes it away.
+#pragma once
+
+#include <cstdint>
+
+#include "package/records.h"
+
+namespace saverkit {
+
+class ShowRandom;
+
+inline constexpr int kEffectCount = 128;
+// Window timers cannot run longer than this (USER_TIMER_MAXIMUM).
+inline constexpr uint32_t kLongestItemTimerMs = 0x7FFFFFFF;
+
+// `effect` itself when it names one of the 128 effects, otherwise a random one.
+int ChooseEffect(int32_t effect, ShowRandom& random);
+
+// The item's display time: a movie with negative `Seconds` stays exactly -Seconds; otherwise
+// `Seconds`, else `defaultSeconds`, else one second. Kept within what a window timer can run.
+uint32_t ItemDisplayTimeMs(const ItemRecord& item, int32_t defaultSeconds);
+
+}  // namespace saverkit

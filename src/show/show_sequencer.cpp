@@ -1,0 +1,302 @@
+#include "show/show_sequencer.h"
+
+#include "package/texts/caption_labels.h"
+#include "show/item_placement.h"
+#include "show/item_timing.h"
+
+namespace saverkit {
+
+ShowSequencer::ShowSequencer(const ShowLayout& layout, ShowPackage& package, PictureStage& stage,
+                             ShowWindowServices& window, ShowRandom& random, ComponentOwner& windowComponents,
+                             TextMeasurer& measurer, ShowFlags& flags, std::unique_ptr<ShowMover> mover)
+    : layout_(layout),
+      package_(package),
+      stage_(stage),
+      window_(window),
+      random_(random),
+      windowComponents_(windowComponents),
+      measurer_(measurer),
+      flags_(flags),
+      mover_(std::move(mover)) {}
+
+ShowSequencer::~ShowSequencer() {
+  FreeOverlays();
+  FreeMovieHost();
+}
+
+void ShowSequencer::BuildShowOrder() {
+  order_.clear();
+  showPosition_ = 0;
+  const int32_t itemCount = package_.ItemCount();
+  for (int32_t i = 0; i < itemCount; ++i) {
+    if (package_.GetItem(i).Overlay == 0) order_.push_back(i);
+  }
+  showCount_ = int32_t(order_.size());
+  if (showCount_ <= 0) return;
+  if (layout_.randomOrder) random_.Shuffle(order_);
+  currentItem_ = package_.GetItem(order_[0]);
+}
+
+void ShowSequencer::Advance(bool forward) {
+  if (flags_.advancing) return;
+  flags_.advancing = true;
+  KillItemTimer();
+  if (showCount_ <= 0) {
+    flags_.advancing = false;
+    return;
+  }
+
+  if (MayReplaceCurrentItem()) {
+    if (mover_) mover_->Stop();
+    ShowItem();
+    MovePosition(forward);
+    window_.ProcessPendingMessages();
+    if (flags_.ending) {
+      StopTransition();
+    } else {
+      StartItemTimer(ItemDisplayTimeMs(currentItem_, layout_.defaultSeconds));
+    }
+  } else {
+    // A movie still playing is looked at again every second until its last frame.
+    window_.ProcessPendingMessages();
+    if (flags_.ending) {
+      StopTransition();
+    } else {
+      StartItemTimer(kMovieRecheckMs);
+    }
+  }
+  // A show that is ending keeps its mover stopped: it would only start timer 303 again.
+  if (mover_ && !flags_.ending) mover_->Start();
+  flags_.advancing = false;
+}
+
+bool ShowSequencer::MayReplaceCurrentItem() {
+  if (!movie_ || currentItem_.Seconds < 0) return true;
+  const int32_t totalFrames = movie_->TotalFrames();
+  if (totalFrames <= 1) return true;
+  return movie_->FrameNum() >= totalFrames - 1 || !movie_->Playing();
+}
+
+void ShowSequencer::MovePosition(bool forward) {
+  if (forward) {
+    ++showPosition_;
+  } else {
+    showPosition_ = showPosition_ == 0 ? showCount_ - 1 : showPosition_ - 1;
+  }
+  if (showPosition_ >= showCount_) {
+    if (layout_.randomOrder) random_.Shuffle(order_);
+    showPosition_ = 0;
+  }
+}
+
+void ShowSequencer::PresentPictureAt(const Rect& area) {
+  stage_.GrabArea(area);
+  stage_.SetBounds(area);
+  stage_.ShowAtOnce();
+}
+
+void ShowSequencer::ShowItem() {
+  previousItem_ = currentItem_;
+  if (showPosition_ < 0 || showPosition_ >= int32_t(order_.size())) return;
+  const int32_t index = order_[size_t(showPosition_)];
+  if (index < 0) return;
+  currentItem_ = package_.GetItem(index);
+  const ItemRecord& item = currentItem_;
+
+  ItemSize size{layout_.screenWidth / 2, layout_.screenHeight / 2};
+  int32_t x = size.width / 2;
+  int32_t y = size.height / 2;
+  if (item.Width > 0 && item.Height > 0) {
+    size = {ScaledPixels(item.Width, layout_.scale), ScaledPixels(item.Height, layout_.scale)};
+  }
+
+  if (mover_) {
+    if (previousItem_.Kind == kKindPicture) {
+      x = stage_.Bounds().left;
+      y = stage_.Bounds().top;
+    } else if (previousItem_.Kind == kKindMovie && movie_) {
+      x = movie_->Bounds().left;
+      y = movie_->Bounds().top;
+    }
+    size = FitIntoHalfArea(size, layout_.areaWidth, layout_.areaHeight);
+  } else if (item.FixedPosition) {
+    x = ScaledPixels(item.X, layout_.scale);
+    y = ScaledPixels(item.Y, layout_.scale);
+  } else {
+    x = RandomOffset(int64_t(layout_.areaWidth) - size.width, random_);
+    y = RandomOffset(int64_t(layout_.areaHeight) - size.height, random_);
+  }
+
+  // The position above was chosen for the record's size; a picture without one brings its own.
+  Bitmap picture;
+  bool loaded = false;
+  if (item.Kind == kKindPicture) {
+    loaded = package_.LoadPicture(index, layout_.preview ? kPreviewJpegScale : 0, picture);
+    if (loaded && (item.Width < 1 || item.Height < 1)) {
+      const double factor = layout_.preview ? kPreviewSizeFactor * layout_.scale : layout_.scale;
+      size = {ScaledPixels(picture.Width(), factor), ScaledPixels(picture.Height(), factor)};
+    }
+    size = LimitItemPixels(size);
+  }
+  Rect area = PlacedRect(x, y, size.width, size.height);
+
+  if (firstShow_) {
+    if (package_.OverlayCount() > 0) CreateOverlays();
+    if (mover_) {
+      y = RandomOffset(int64_t(layout_.formHeight) - size.height, random_);
+      x = RandomOffset(int64_t(layout_.formWidth) - size.width, random_);
+      mover_->SetPos(x, y);
+      area = PlacedRect(x, y, size.width, size.height);
+    }
+    stage_.GrabArea(area);
+    stage_.SetBounds(area);
+    stage_.SetVisible(true);
+    stage_.ShowAtOnce();
+    stage_.SetVisible(false);
+    firstShow_ = false;
+  } else if (previousItem_.Kind == kKindPicture) {
+    if (previousItem_.OutEffect < -1) {
+      // No way out: the picture stays painted on the background, building a collage.
+      if (stage_.Bounds() != area) {
+        if (!mover_) stage_.LeavePictureOnBackground();
+        PresentPictureAt(area);
+      }
+    } else {
+      stage_.TakeBackgroundUnderPicture();
+      stage_.Execute(ChooseEffect(previousItem_.OutEffect, random_), int16_t(previousItem_.OutStep),
+                     int16_t(previousItem_.OutDelay));
+      window_.ProcessPendingMessages();
+      if (flags_.ending) return;
+    }
+    window_.ProcessPendingMessages();
+    if (flags_.ending) return;
+  }
+
+  PutCaptions(index);
+
+  if (previousItem_.Kind == kKindMovie && item.Kind == kKindPicture) {
+    stage_.GrabArea(area);
+    stage_.SetBounds(area);
+    stage_.SetVisible(true);
+    stage_.ShowAtOnce();
+  }
+
+  FreeMovieHost();
+
+  if (item.Kind == kKindMovie) {
+    std::string path;
+    if (package_.ExtractMovie(index, path)) movie_ = window_.CreateMovieHost(area);
+    if (movie_) {
+      movie_->ConnectInput(layout_.ignoreMouseMove == 0);
+      movie_->SetMovie(path);
+      movie_->SetVisible(true);
+      movie_->Play();
+    }
+    stage_.SetVisible(false);
+  } else if (item.Kind == kKindPicture) {
+    if (stage_.Bounds() != area) PresentPictureAt(area);
+    if (!stage_.Visible()) stage_.SetVisible(true);
+    // A picture that cannot be decoded comes in as a blank of the item's size.
+    if (!loaded) picture = Bitmap(size.width, size.height, layout_.backgroundColour);
+    stage_.SetPicture(std::move(picture));
+    stage_.StretchPicture(size.width, size.height);
+    if (item.Effect < -1) {
+      stage_.ShowAtOnce();
+    } else {
+      stage_.Execute(ChooseEffect(item.Effect, random_), int16_t(item.Step), int16_t(item.Delay));
+    }
+  }
+
+  if (mover_) {
+    if (item.Kind == kKindPicture) {
+      mover_->SetTarget(ShowMover::Target::kPicture);
+    } else if (item.Kind == kKindMovie && movie_) {
+      mover_->SetTarget(ShowMover::Target::kMovie);
+    } else {
+      mover_->SetTarget(ShowMover::Target::kNone);
+    }
+    mover_->SetSize(size.width, size.height);
+  }
+  window_.TrimWorkingSet();
+}
+
+void ShowSequencer::PutCaptions(int32_t index) {
+  const std::vector<CaptionLabel> captions = package_.Captions(index);
+  RemoveCaptionLabels(windowComponents_, int(captions.size()));
+  const double scale = layout_.screenHeight > 0 ? double(layout_.areaHeight) / layout_.screenHeight : 1.0;
+  ShowCaptionLabels(windowComponents_, captions, scale, measurer_);
+}
+
+void ShowSequencer::CreateOverlays() {
+  FreeOverlays();
+  overlays_ = std::make_unique<std::vector<Overlay>>();
+  const int32_t itemCount = package_.ItemCount();
+  for (int32_t i = 0; i < itemCount; ++i) {
+    const ItemRecord item = package_.GetItem(i);
+    if (item.Overlay == 0) continue;
+    // Overlays keep the record's full-screen position and size, in preview too.
+    const Rect bounds = PlacedRect(item.X, item.Y, item.Width, item.Height);
+    if (item.Kind == kKindPicture) {
+      Bitmap picture;
+      package_.LoadPicture(i, 0, picture);
+      overlays_->push_back({'I', window_.CreateOverlayImage(std::move(picture), bounds), nullptr});
+    } else if (item.Kind == kKindMovie) {
+      std::unique_ptr<ShowMovie> movie = window_.CreateMovieHost(bounds);
+      if (!movie) continue;
+      std::string path;
+      if (package_.ExtractMovie(i, path) && !path.empty()) {
+        movie->SetMovie(path);
+        movie->SetLoop(true);
+        movie->ConnectInput(layout_.ignoreMouseMove == 0);
+        movie->Play();
+        movie->SetVisible(true);
+      }
+      overlays_->push_back({'F', nullptr, std::move(movie)});
+    }
+  }
+}
+
+void ShowSequencer::FreeOverlays() {
+  if (!overlays_) return;
+  while (!overlays_->empty()) overlays_->pop_back();
+  overlays_.reset();
+}
+
+void ShowSequencer::FreeMovieHost() {
+  if (!movie_) return;
+  movie_->SetVisible(false);
+  movie_.reset();
+}
+
+void ShowSequencer::StopShow() {
+  if (mover_) mover_->Stop();
+  StopTransition();
+  KillItemTimer();
+}
+
+void ShowSequencer::StopTransition() {
+  if (stage_.TransitionRunning()) stage_.StopTransition();
+}
+
+void ShowSequencer::MoverTick() {
+  if (mover_) mover_->Tick();
+}
+
+void ShowSequencer::FreeMover() {
+  if (!mover_) return;
+  mover_->Stop();
+  mover_.reset();
+}
+
+void ShowSequencer::KillItemTimer() {
+  if (!itemTimerRunning_) return;
+  window_.KillItemTimer();
+  itemTimerRunning_ = false;
+}
+
+void ShowSequencer::StartItemTimer(uint32_t milliseconds) {
+  window_.StartItemTimer(milliseconds);
+  itemTimerRunning_ = true;
+}
+
+}  // namespace saverkit

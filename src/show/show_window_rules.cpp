@@ -1,0 +1,135 @@
+#include "show/show_window_rules.h"
+
+#include <cstdlib>
+
+namespace saverkit {
+namespace {
+
+bool StepsBack(uint32_t key) { return key == kVkBack || key == kVkPrior || key == kVkLeft || key == kVkUp; }
+bool StepsForward(uint32_t key) { return key == kVkSpace || key == kVkNext || key == kVkRight || key == kVkDown; }
+
+}  // namespace
+
+ShowWindowRules::ShowWindowRules(bool showMode, uint8_t ignoreMouseMove, ShowFlags& flags,
+                                 ShowSequencer& sequencer, ShowWindowInput& input)
+    : showMode_(showMode), ignoreMouseMove_(ignoreMouseMove), flags_(flags), sequencer_(sequencer), input_(input) {}
+
+MessageOutcome ShowWindowRules::OnTimer(uintptr_t id) {
+  if (flags_.ending) {
+    // Timers that still arrive after an accepted end only stop again.
+    sequencer_.StopShow();
+    return {};
+  }
+  switch (id) {
+    case kItemTimerId:
+      sequencer_.Advance(true);
+      break;
+    case kMusicTimerId:
+      input_.StepMusic();
+      break;
+    case kMoverTimerId:
+      sequencer_.MoverTick();
+      break;
+    default:
+      break;
+  }
+  return {};
+}
+
+MessageOutcome ShowWindowRules::OnMouseMove() {
+  if (showMode_ && !flags_.checkingPassword && ignoreMouseMove_ != kIgnoreAllMouseMoves) {
+    // The cursor itself, not the message's coordinates: movie hosts post their moves here too.
+    const CursorPoint cursor = input_.CursorPos();
+    if (std::abs(int64_t(cursor.x) - reference_.x) > kMouseMoveThreshold ||
+        std::abs(int64_t(cursor.y) - reference_.y) > kMouseMoveThreshold) {
+      RequestEnd();
+    } else {
+      reference_ = cursor;
+    }
+  }
+  return {};
+}
+
+MessageOutcome ShowWindowRules::OnButtonDown() {
+  if (showMode_ && !flags_.checkingPassword) RequestEnd();
+  return {};
+}
+
+MessageOutcome ShowWindowRules::OnKeyDown(uint32_t virtualKey) {
+  if (StepsBack(virtualKey)) {
+    sequencer_.Advance(false);
+  } else if (StepsForward(virtualKey)) {
+    sequencer_.Advance(true);
+  } else if (showMode_ && !flags_.checkingPassword) {
+    RequestEnd();
+  }
+  return {};
+}
+
+MessageOutcome ShowWindowRules::OnActivate(bool inactive) {
+  if (!showMode_) return {};
+  if (flags_.checkingPassword) return {false, 0};
+  if (inactive) {
+    RequestEnd();
+  } else {
+    TakeCursorAsReference();
+  }
+  return {};
+}
+
+MessageOutcome ShowWindowRules::OnActivateApp(bool active) {
+  if (!active) RequestEnd();
+  return {false, 0};
+}
+
+MessageOutcome ShowWindowRules::OnNcActivate(bool active) {
+  if (!active && (!showMode_ || !flags_.checkingPassword)) RequestEnd();
+  return {};
+}
+
+MessageOutcome ShowWindowRules::OnSysCommand(uintptr_t command) {
+  // No second screen saver on top of this one, and no system command during the password check.
+  if ((command & 0xFFF0) == kScScreenSave || flags_.checkingPassword) return {false, 0};
+  return {};
+}
+
+void ShowWindowRules::FormActivate() { input_.PostItemTimerMessage(); }
+
+void ShowWindowRules::FormDeactivate() { RequestEnd(); }
+
+bool ShowWindowRules::FormCloseQuery() {
+  if (!showMode_) return true;
+  if (flags_.ending) sequencer_.FreeMover();
+  return flags_.ending;
+}
+
+void ShowWindowRules::RequestEnd() {
+  if (flags_.ending) return;
+  bool accepted = true;
+  if (showMode_) {
+    if (flags_.checkingPassword) {
+      accepted = false;
+    } else {
+      accepted = VerifyPassword();
+      // The same position must not ask again at once.
+      if (!accepted) TakeCursorAsReference();
+    }
+  }
+  flags_.ending = accepted;
+  if (accepted) {
+    sequencer_.StopShow();
+    input_.PostClose();
+  }
+}
+
+bool ShowWindowRules::VerifyPassword() {
+  if (flags_.checkingPassword) return false;
+  flags_.checkingPassword = true;
+  const bool mayEnd = !input_.PasswordRequested() || input_.AskPassword();
+  flags_.checkingPassword = false;
+  return mayEnd;
+}
+
+void ShowWindowRules::TakeCursorAsReference() { reference_ = input_.CursorPos(); }
+
+}  // namespace saverkit

@@ -1,0 +1,101 @@
+// The show window's message table and how a show ends: the mouse threshold, clicks, keys,
+// activation messages, the end request with its password check, and the close query.
+// The Win32 window hands every message here and does what the outcome says.
+#pragma once
+
+#include <cstdint>
+
+#include "show/show_seams.h"
+#include "show/show_sequencer.h"
+
+namespace saverkit {
+
+inline constexpr uint32_t kItemTimerId = 555;
+inline constexpr uint32_t kMusicTimerId = 666;
+inline constexpr uint32_t kMoverTimerId = 303;
+inline constexpr uint32_t kMusicTimerMs = 3000;
+inline constexpr uint32_t kMoverTimerMs = 100;
+// A cursor that moves more than this on either axis from the reference ends the show.
+inline constexpr int32_t kMouseMoveThreshold = 5;
+inline constexpr uint32_t kScScreenSave = 0xF140;
+
+// Virtual keys that step through the items instead of ending the show.
+enum NavigationKey : uint32_t {
+  kVkBack = 8,
+  kVkSpace = 32,
+  kVkPrior = 33,
+  kVkNext = 34,
+  kVkLeft = 37,
+  kVkUp = 38,
+  kVkRight = 39,
+  kVkDown = 40,
+};
+
+// Values of `IgnoreMouseMove`: 1 ignores every mouse movement; 2 only movement over movies.
+inline constexpr uint8_t kIgnoreAllMouseMoves = 1;
+
+struct CursorPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+// What the rules need of the window beyond the sequence.
+class ShowWindowInput {
+ public:
+  virtual ~ShowWindowInput() = default;
+  virtual CursorPoint CursorPos() = 0;
+  virtual void PostClose() = 0;
+  // Posts the window WM_TIMER 555, so the first step runs from the message loop.
+  virtual void PostItemTimerMessage() = 0;
+  // "ScreenSaveUsePassword" is set (Windows 9x asks for the password before a show may end).
+  virtual bool PasswordRequested() = 0;
+  // Asks the user for the screen-saver password; true when it was right or cannot be asked.
+  virtual bool AskPassword() = 0;
+  // The music player's step (timer 666).
+  virtual void StepMusic() = 0;
+};
+
+// What the window does after the rules saw a message: pass it on to the default handling, or
+// answer it with `result`.
+struct MessageOutcome {
+  bool passOn = true;
+  intptr_t result = 0;
+};
+
+class ShowWindowRules {
+ public:
+  // `showMode` is run mode 0 (full screen); otherwise this is the preview.
+  ShowWindowRules(bool showMode, uint8_t ignoreMouseMove, ShowFlags& flags, ShowSequencer& sequencer,
+                  ShowWindowInput& input);
+
+  MessageOutcome OnTimer(uintptr_t id);
+  MessageOutcome OnMouseMove();
+  MessageOutcome OnButtonDown();
+  MessageOutcome OnKeyDown(uint32_t virtualKey);
+  MessageOutcome OnActivate(bool inactive);
+  MessageOutcome OnActivateApp(bool active);
+  MessageOutcome OnNcActivate(bool active);
+  MessageOutcome OnSysCommand(uintptr_t command);
+
+  void FormActivate();
+  // Also the click handler of every movie host: a click on a movie ends the show like any click.
+  void FormDeactivate();
+  bool FormCloseQuery();
+
+  void RequestEnd();
+  bool VerifyPassword();
+
+  CursorPoint Reference() const { return reference_; }
+
+ private:
+  void TakeCursorAsReference();
+
+  bool showMode_;
+  uint8_t ignoreMouseMove_;
+  ShowFlags& flags_;
+  ShowSequencer& sequencer_;
+  ShowWindowInput& input_;
+  CursorPoint reference_{-1, -1};
+};
+
+}  // namespace saverkit

@@ -1,0 +1,86 @@
+// A show with every seam replaced by a stand-in: 1024 x 768 screen, show mode unless changed.
+#pragma once
+
+#include <memory>
+
+#include "show/show_sequencer.h"
+#include "show/show_window_rules.h"
+#include "show_fakes.h"
+
+namespace saverkit::testing {
+
+class FakeInput : public ShowWindowInput {
+ public:
+  CursorPoint cursor{500, 400};
+  bool passwordRequested = false;
+  std::deque<bool> passwordAnswers;  // empty: right password
+  int passwordAsks = 0;
+  int closesPosted = 0;
+  int itemTimerMessages = 0;
+  int musicSteps = 0;
+  std::function<void()> whileAsking;
+
+  CursorPoint CursorPos() override { return cursor; }
+  void PostClose() override { ++closesPosted; }
+  void PostItemTimerMessage() override { ++itemTimerMessages; }
+  bool PasswordRequested() override { return passwordRequested; }
+  bool AskPassword() override {
+    ++passwordAsks;
+    if (whileAsking) whileAsking();
+    if (passwordAnswers.empty()) return true;
+    const bool answer = passwordAnswers.front();
+    passwordAnswers.pop_front();
+    return answer;
+  }
+  void StepMusic() override { ++musicSteps; }
+};
+
+struct ShowRig {
+  ShowLayout layout;
+  FakePackage package;
+  FakeStage stage;
+  FakeWindow window;
+  ScriptedRandom random;
+  ComponentOwner components;
+  FixedMeasurer measurer;
+  ShowFlags flags;
+  FakeInput input;
+  FakeMover* mover = nullptr;
+  std::unique_ptr<ShowSequencer> sequencer;
+  std::unique_ptr<ShowWindowRules> rules;
+
+  ShowRig() {
+    layout.areaWidth = layout.formWidth = layout.screenWidth = 1024;
+    layout.areaHeight = layout.formHeight = layout.screenHeight = 768;
+    layout.defaultSeconds = 4;
+  }
+
+  void AddPictures(int count) {
+    for (int i = 0; i < count; ++i) package.items.push_back({PictureRecord(i + 1)});
+  }
+
+  // Builds the sequence and its rules as the show window's constructor does.
+  void Start(bool withMover = false) {
+    std::unique_ptr<ShowMover> ownedMover;
+    if (withMover) {
+      auto fake = std::make_unique<FakeMover>();
+      mover = fake.get();
+      ownedMover = std::move(fake);
+    }
+    sequencer = std::make_unique<ShowSequencer>(layout, package, stage, window, random, components, measurer, flags,
+                                                std::move(ownedMover));
+    sequencer->BuildShowOrder();
+    rules = std::make_unique<ShowWindowRules>(!layout.preview, 0, flags, *sequencer, input);
+  }
+
+  void StartWithIgnoreMouseMove(uint8_t ignore) {
+    layout.ignoreMouseMove = ignore;
+    Start();
+    rules = std::make_unique<ShowWindowRules>(!layout.preview, ignore, flags, *sequencer, input);
+  }
+
+  // The item index each Advance put on screen, by the pictures decoded.
+  int32_t LastShown() const { return package.picturesLoaded.empty() ? -1 : package.picturesLoaded.back(); }
+};
+
+}  // namespace saverkit::testing
