@@ -1,0 +1,167 @@
+// A small Windows program the end-to-end tests run beside the runtime under Wine: it hosts the
+// runtime's preview and owned configuration in a window of its own, and inspects and closes
+// the runtime's windows by title. Each command prints what it saw and exits 0 when the runtime
+// behaved, 1 when not, 2 on a bad command line.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int kHostClientWidth = 320;
+constexpr int kHostClientHeight = 240;
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// Waits up to `ms` for `ready`, keeping this thread's windows responsive.
+template <typename Ready>
+bool WaitFor(DWORD ms, Ready ready) {
+  const DWORD start = GetTickCount();
+  while (!ready()) {
+    if (GetTickCount() - start > ms) return false;
+    Pump();
+    Sleep(50);
+  }
+  return true;
+}
+
+HWND CreateHost() {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = "saverkit.e2e.Host";
+  RegisterClassA(&wc);
+  RECT frame = {0, 0, kHostClientWidth, kHostClientHeight};
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN;
+  AdjustWindowRect(&frame, style, FALSE);
+  HWND host = CreateWindowExA(0, wc.lpszClassName, "saverkit e2e host", style, 40, 40, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, nullptr);
+  Pump();
+  return host;
+}
+
+bool Start(const std::string& program, const std::string& arguments, PROCESS_INFORMATION& process) {
+  std::string commandLine = "\"" + program + "\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    std::printf("cannot start %s (error %lu)\n", program.c_str(), GetLastError());
+    return false;
+  }
+  return true;
+}
+
+// Waits for the process to end; its exit code, or -1 when it is still running after `ms`.
+long WaitExit(const PROCESS_INFORMATION& process, DWORD ms) {
+  if (!WaitFor(ms, [&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; })) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  return long(code);
+}
+
+HWND FindChildByTitle(HWND parent, const char* title) {
+  return FindWindowExA(parent, nullptr, nullptr, title);
+}
+
+// preview RUNTIME: the runtime's /p child fills the host's client area; when the host goes,
+// the runtime must end.
+int Preview(const std::string& runtime) {
+  HWND host = CreateHost();
+  PROCESS_INFORMATION process;
+  if (!Start(runtime, "/p " + std::to_string(reinterpret_cast<intptr_t>(host)), process)) return 1;
+  HWND child = nullptr;
+  if (!WaitFor(15000, [&] { return (child = FindChildByTitle(host, "saverkit: preview")) != nullptr; })) {
+    std::printf("no preview child in the host\n");
+    return 1;
+  }
+  RECT rc;
+  GetWindowRect(child, &rc);
+  POINT origin = {0, 0};
+  ClientToScreen(host, &origin);
+  std::printf("preview child %ldx%ld at %ld,%ld; host client at %ld,%ld\n", rc.right - rc.left, rc.bottom - rc.top,
+              rc.left, rc.top, origin.x, origin.y);
+  std::fflush(stdout);
+  const bool fills = rc.right - rc.left == kHostClientWidth && rc.bottom - rc.top == kHostClientHeight &&
+                     rc.left == origin.x && rc.top == origin.y;
+  WaitFor(1000, [] { return false; });  // a second of preview before the host goes
+  DestroyWindow(host);
+  const long code = WaitExit(process, 10000);
+  std::printf("runtime exit after the host went: %ld\n", code);
+  if (code < 0) TerminateProcess(process.hProcess, 1);
+  return fills && code == 0 ? 0 : 1;
+}
+
+// owned-config RUNTIME: /c:<host> opens the configuration owned by the host and modal to it.
+int OwnedConfiguration(const std::string& runtime) {
+  HWND host = CreateHost();
+  PROCESS_INFORMATION process;
+  if (!Start(runtime, "/c:" + std::to_string(reinterpret_cast<intptr_t>(host)), process)) return 1;
+  HWND dialog = nullptr;
+  if (!WaitFor(15000, [&] { return (dialog = FindWindowA(nullptr, "saverkit: configuration")) != nullptr; })) {
+    std::printf("no configuration window\n");
+    return 1;
+  }
+  // Found by title, it may still be in its creation: wait until it is shown.
+  WaitFor(5000, [&] { return IsWindowVisible(dialog) != FALSE; });
+  const bool owned = GetWindow(dialog, GW_OWNER) == host;
+  const bool hostDisabled = WaitFor(5000, [&] { return !IsWindowEnabled(host); });
+  const bool appWindow = (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0;
+  std::printf("owned by host: %d; host disabled: %d; application window: %d\n", owned, hostDisabled, appWindow);
+  PostMessageA(dialog, WM_CLOSE, 0, 0);
+  const long code = WaitExit(process, 10000);
+  Pump();
+  const bool hostEnabledAgain = IsWindowEnabled(host) != FALSE;
+  std::printf("runtime exit: %ld; host enabled again: %d\n", code, hostEnabledAgain);
+  if (code < 0) TerminateProcess(process.hProcess, 1);
+  return owned && hostDisabled && !appWindow && code == 0 && hostEnabledAgain ? 0 : 1;
+}
+
+// inspect TITLE: where the window is and whether Windows gives it a taskbar button.
+int Inspect(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) {
+    std::printf("no window '%s'\n", title.c_str());
+    return 1;
+  }
+  const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+  const bool owned = GetWindow(window, GW_OWNER) != nullptr;
+  // The shell's rule: an application window always, otherwise an unowned non-tool window.
+  const bool taskbar = (exStyle & WS_EX_APPWINDOW) || (!owned && !(exStyle & WS_EX_TOOLWINDOW));
+  RECT rc;
+  GetWindowRect(window, &rc);
+  std::printf("owned=%d taskbar=%d topmost=%d rect=%ld,%ld,%ld,%ld\n", owned, taskbar,
+              (exStyle & WS_EX_TOPMOST) != 0, rc.left, rc.top, rc.right, rc.bottom);
+  return 0;
+}
+
+// close TITLE: asks the window to close, as its close box would.
+int Close(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) {
+    std::printf("no window '%s'\n", title.c_str());
+    return 1;
+  }
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "preview" && argc == 3) return Preview(argv[2]);
+  if (command == "owned-config" && argc == 3) return OwnedConfiguration(argv[2]);
+  if (command == "inspect" && argc == 3) return Inspect(argv[2]);
+  if (command == "close" && argc == 3) return Close(argv[2]);
+  std::fprintf(stderr, "usage: e2e_driver preview RUNTIME | owned-config RUNTIME | inspect TITLE | close TITLE\n");
+  return 2;
+}

@@ -1,0 +1,241 @@
+# shellcheck shell=bash
+# The end-to-end harness: the x86_64 Windows programs under Wine on an X display of their own.
+#
+# A ctest run shares one session (display, Wine prefix, persistent wineserver) between its e2e
+# tests: the fixture test session.sh start prepares it, session.sh stop ends it. Tests source
+# this file and call e2e_begin first. Environment (set by tests/e2e/CMakeLists.txt):
+#   SAVERKIT_WIN64_DIR   the x86_64 Windows build folder (runtime and e2e driver)
+#   SAVERKIT_E2E_STATE   the session's folder (display, prefix, process ids)
+#   SAVERKIT_E2E_WORK    a folder of the test's own for packages and screenshots
+#   SAVERKIT_SCRPACK     the native package writer
+#   SAVERKIT_E2E_DISPLAY optional: use this X display instead of starting Xvfb
+set -euo pipefail
+
+readonly E2E_SKIP=77
+e2e_runtime="$SAVERKIT_WIN64_DIR/src/app/saverkit.exe"
+e2e_driver="$SAVERKIT_WIN64_DIR/tests/e2e/driver/e2e_driver.exe"
+e2e_state="$SAVERKIT_E2E_STATE"
+e2e_failures=0
+
+e2e_log() { echo "e2e: $*"; }
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  e2e_failures=$((e2e_failures + 1))
+}
+
+# Skips the test (ctest's SKIP_RETURN_CODE) when there is no Windows build to test.
+e2e_require_runtime() {
+  if [ ! -f "$e2e_runtime" ]; then
+    echo "skipped: no x86_64 runtime at $e2e_runtime (build the win64 preset first)"
+    exit "$E2E_SKIP"
+  fi
+  [ -f "$e2e_driver" ] || { echo "FAIL: the win64 build has no e2e driver at $e2e_driver" >&2; exit 1; }
+}
+
+e2e_wine_env() {
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv="
+  export WINEPREFIX="$e2e_state/prefix"
+  export WINEARCH=win64
+}
+
+# The server stays up between the tests' programs (each start then takes milliseconds) and
+# ends by itself a minute after the last one, should the stop fixture never run. Its output
+# goes nowhere, so that no test's pipe stays open behind it.
+e2e_keep_wineserver() { wineserver -p60 </dev/null >/dev/null 2>&1 || true; }
+
+# --- session -------------------------------------------------------------------------------
+
+e2e_free_display() {
+  local n
+  for n in $(seq 90 250); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; return 0; }
+  done
+  return 1
+}
+
+e2e_start_xvfb() {
+  local attempt n pid
+  for attempt in 1 2 3 4 5; do
+    n=$(e2e_free_display) || break
+    # Bounded by timeout, so an interrupted run cannot leave it behind for long.
+    setsid timeout 3600 Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        echo "export DISPLAY=:$n" >>"$e2e_state/session.env"
+        echo "e2e_xvfb_pid=$pid" >>"$e2e_state/session.env"
+        e2e_log "Xvfb on :$n (process $pid)"
+        return 0
+      fi
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+  done
+  echo "FAIL: could not start Xvfb" >&2
+  return 1
+}
+
+e2e_session_start() {
+  mkdir -p "$e2e_state"
+  [ -f "$e2e_state/session.env" ] && e2e_session_stop
+  : >"$e2e_state/session.env"
+  if [ -n "${SAVERKIT_E2E_DISPLAY:-}" ]; then
+    echo "export DISPLAY=$SAVERKIT_E2E_DISPLAY" >>"$e2e_state/session.env"
+  else
+    e2e_start_xvfb
+  fi
+  # shellcheck disable=SC1091
+  source "$e2e_state/session.env"
+  e2e_wine_env
+  rm -rf "$WINEPREFIX"
+  timeout 180 wineboot -i </dev/null >/dev/null 2>&1 || { echo "FAIL: wineboot could not prepare $WINEPREFIX" >&2; return 1; }
+  e2e_keep_wineserver
+  e2e_log "Wine prefix ready at $WINEPREFIX"
+}
+
+e2e_session_stop() {
+  [ -f "$e2e_state/session.env" ] || return 0
+  local e2e_xvfb_pid=""
+  # shellcheck disable=SC1091
+  source "$e2e_state/session.env"
+  e2e_wine_env
+  wineserver -k 2>/dev/null || true
+  if [ -n "$e2e_xvfb_pid" ]; then
+    kill "$e2e_xvfb_pid" 2>/dev/null || true
+    wait "$e2e_xvfb_pid" 2>/dev/null || true
+  fi
+  rm -f "$e2e_state/session.env"
+  rm -rf "$WINEPREFIX"
+}
+
+# Every test starts here: skip without a Windows build, join the session, get a clean folder.
+e2e_begin() {
+  e2e_require_runtime
+  [ -f "$e2e_state/session.env" ] || { echo "FAIL: no e2e session (run the e2e.session.start fixture)" >&2; exit 1; }
+  # shellcheck disable=SC1091
+  source "$e2e_state/session.env"
+  e2e_wine_env
+  e2e_keep_wineserver
+  rm -rf "$SAVERKIT_E2E_WORK"
+  mkdir -p "$SAVERKIT_E2E_WORK"
+  e2e_work="$SAVERKIT_E2E_WORK"
+}
+
+# Ends the test: 0 when no check failed.
+e2e_end() {
+  if [ "$e2e_failures" -gt 0 ]; then
+    echo "$e2e_failures check(s) failed" >&2
+    exit 1
+  fi
+  e2e_log "all checks passed"
+  exit 0
+}
+
+# --- programs ------------------------------------------------------------------------------
+
+# The Windows path of a file: Wine maps the root of the Linux file system to drive Z:.
+e2e_winpath() {
+  local p
+  p=$(readlink -f "$1")
+  echo "Z:${p//\//\\}"
+}
+
+# e2e_run SECONDS PROGRAM ARGS...: runs to the end; the exit code, 124 when it had to be stopped.
+e2e_run() {
+  local seconds=$1
+  shift
+  local code=0
+  timeout -k 5 "$seconds" wine "$@" || code=$?
+  return "$code"
+}
+
+# e2e_start PROGRAM ARGS...: runs in the background; e2e_pid holds its process.
+e2e_start() {
+  timeout -k 5 60 wine "$@" &
+  e2e_pid=$!
+}
+
+# e2e_wait_exit SECONDS: waits for the background program; its exit code goes to e2e_exit_code
+# (124 when it had to be stopped).
+e2e_wait_exit() {
+  local seconds=$1 waited=0
+  e2e_exit_code=0
+  while kill -0 "$e2e_pid" 2>/dev/null; do
+    if [ "$waited" -ge $((seconds * 10)) ]; then
+      kill "$e2e_pid" 2>/dev/null || true
+      wait "$e2e_pid" 2>/dev/null || true
+      e2e_exit_code=124
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  wait "$e2e_pid" || e2e_exit_code=$?
+}
+
+# The driver (tests/e2e/driver) run to its end.
+e2e_drive() { e2e_run 60 "$e2e_driver" "$@"; }
+
+# --- windows, screen and input -------------------------------------------------------------
+
+# e2e_wait_window TITLE [SECONDS]: true once a window with exactly this title exists.
+e2e_wait_window() {
+  local title=$1 seconds=${2:-20}
+  for _ in $(seq 0 $((seconds * 10))); do
+    xdotool search --name "^${title}\$" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_wait_line FILE PATTERN [SECONDS]: true once a line of FILE matches the pattern.
+e2e_wait_line() {
+  local file=$1 pattern=$2 seconds=${3:-20}
+  for _ in $(seq 0 $((seconds * 10))); do
+    grep -q "$pattern" "$file" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# e2e_no_window PATTERN: true when no window title matches the pattern.
+e2e_no_window() { ! xdotool search --name "$1" >/dev/null 2>&1; }
+
+e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }
+
+# e2e_pixel SHOT X Y: the pixel as ImageMagick prints it, e.g. srgb(24,48,112).
+e2e_pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+
+e2e_mouse_move() { xdotool mousemove "$1" "$2"; }
+e2e_key() { xdotool key "$1"; }
+e2e_click() { xdotool click "${1:-1}"; }
+
+# --- packages ------------------------------------------------------------------------------
+
+# e2e_package OUT EDITION: a screen saver of one picture (encoded now) written by scrpack.
+e2e_package() {
+  local out=$1 edition=$2 dir
+  dir="$e2e_work/package"
+  mkdir -p "$dir"
+  [ -f "$dir/picture.jpg" ] || convert -size 64x48 xc:'#c03020' "$dir/picture.jpg"
+  [ -f "$dir/manifest.json" ] || cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Saver", "description": "Made by the end-to-end tests.",
+  "items": [ { "picture": "picture.jpg", "seconds": 3 } ] }
+JSON
+  "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$out" --edition "$edition" >/dev/null
+}
+
+# e2e_damage_trailer FILE: breaks one byte of the signature in the file's trailer.
+e2e_damage_trailer() {
+  local size
+  size=$(stat -c %s "$1")
+  printf '\x00' | dd of="$1" bs=1 seek=$((size - 400 + 25)) conv=notrunc status=none
+}
+
+# --- checks --------------------------------------------------------------------------------
+
+e2e_expect_eq() {  # WHAT EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then e2e_fail "$1: expected '$2', got '$3'"; else e2e_log "$1: $3"; fi
+}
