@@ -71,5 +71,7 @@ EffectFunction LookupEffect(int style);
 
 // Each family of effects fills its own numbers of the table.
 void RegisterRectangleEffects(EffectFunction (&table)[kEffectCount]);
+void RegisterRegionEffects(EffectFunction (&table)[kEffectCount]);
+void RegisterPixelEffects(EffectFunction (&table)[kEffectCount]);
 
 }  // namespace saverkit

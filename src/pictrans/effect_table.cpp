@@ -36,6 +36,8 @@ struct EffectTable {
   EffectFunction entries[kEffectCount] = {};
   EffectTable() {
     RegisterRectangleEffects(entries);
+    RegisterRegionEffects(entries);
+    RegisterPixelEffects(entries);
     // Numbers no family has claimed yet run the default effect, so every style draws a
     // transition. This is the one place where that fallback lives.
     for (EffectFunction& entry : entries)
