@@ -407,6 +407,20 @@ TEST_F(XscrTest, SaveAllStopsAtTheFirstItemItCannotExport) {
   EXPECT_EQ(out.List(), (std::vector<std::string>{"Pic_1.jpg", "Pic_bk.jpg"}));
 }
 
+TEST_F(XscrTest, SaveAllKeepsAPicturesOwnSizeWhenItsItemAsksForAHugeOne) {
+  PackageContents contents = FullContents();
+  contents.items[0].record.Width = 2000000000;
+  contents.items[0].record.Height = 2000000000;
+  Write(contents);
+  XSCR reader = Open();
+  TempFolder out;
+  ASSERT_TRUE(reader.SaveAll(out.Path(), true, false));
+  Bitmap decoded;
+  ASSERT_TRUE(DecodeJpeg(testing::ReadFileBytes(out.File("Pic_1.jpg")), 0, decoded));
+  EXPECT_EQ(decoded.Width(), 64);
+  EXPECT_EQ(decoded.Height(), 48);
+}
+
 TEST_F(XscrTest, SetBackgroundCopiesOrRemovesThePicture) {
   Write(FullContents());
   XSCR reader = Open();
