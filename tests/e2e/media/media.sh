@@ -43,6 +43,8 @@ check_fallback() {
   e2e_expect_eq "playing" 0 "$(report_value "$report" playing)"
   e2e_expect_eq "mouse move on the request" "20 30 left" "$(report_value "$report" event_mousemove)"
   e2e_expect_eq "click on the request" 1 "$(report_value "$report" event_click)"
+  e2e_expect_eq "popup without a menu" 0 "$(report_value "$report" popups_without_menu)"
+  e2e_expect_eq "popup with a menu" 1 "$(report_value "$report" popups_with_menu)"
   e2e_expect_eq "probe finished" 1 "$(report_value "$report" done)"
 }
 
@@ -70,15 +72,19 @@ check_player() {
   e2e_expect_eq "playing" 1 "$(report_value "$report" playing)"
   e2e_expect_eq "mouse move event" "20 30 left" "$(report_value "$report" event_mousemove)"
   e2e_expect_eq "click event" 1 "$(report_value "$report" event_click)"
+  e2e_expect_eq "popup without a menu" 0 "$(report_value "$report" popups_without_menu)"
+  e2e_expect_eq "popup with a menu" 1 "$(report_value "$report" popups_with_menu)"
   e2e_expect_eq "moved by" "40 50" "$(report_value "$report" moved_by)"
   e2e_expect_eq "movie finished" 1 "$(report_value "$report" finished)"
   e2e_expect_eq "last frame" 39 "$(report_value "$report" end_frame)"
 
   # What reached the control: loop and menu off at creation, the mouse after the host saw it,
-  # never the right button press, and one new layout for the one change of size only.
+  # never a right button press, the right button release only while the host has no popup
+  # menu, and one new layout for the one change of size only.
   local expected_log actual_log
   expected_log=$(printf '%s\n' "activated 0 0 0 0" "Loop 0" "Menu 0" "rects 0 0 320 240" "movie loaded, 40 frames" \
-    "play" "control mousemove 20 30" "control lbuttonup" "rects 0 0 400 300" "deactivated")
+    "play" "control mousemove 20 30" "control lbuttonup" "control rbuttonup" "rects 0 0 400 300" \
+    "deactivated")
   actual_log=$(tr -d '\r' <"$log")
   e2e_expect_eq "control log" "$expected_log" "$actual_log"
 }

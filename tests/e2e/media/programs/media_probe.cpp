@@ -49,6 +49,25 @@ class ProbeWindow : public Window {
     placement.height = 480;
     return Window::Create("SaverkitMediaProbe", "media probe", placement);
   }
+
+  int popupsShown = 0;
+
+ protected:
+  // A popup menu opened on this window counts and is closed again shortly, as a user would.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_INITMENUPOPUP) {
+      ++popupsShown;
+      SetTimer(Handle(), kCloseMenuTimer, 100, nullptr);
+    } else if (message == WM_TIMER && wParam == kCloseMenuTimer) {
+      KillTimer(Handle(), kCloseMenuTimer);
+      EndMenu();
+      return 0;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+  }
+
+ private:
+  static constexpr UINT_PTR kCloseMenuTimer = 77;
 };
 
 // Lets the windows work for `ms` milliseconds.
@@ -105,6 +124,16 @@ int Flash(const char* movie, Report& report) {
   SendMessageA(input, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 30));
   SendMessageA(input, WM_LBUTTONUP, 0, MAKELPARAM(20, 30));
   SendMessageA(input, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 30));
+  SendMessageA(input, WM_RBUTTONUP, 0, MAKELPARAM(20, 30));  // no popup menu yet
+  report.Line("popups_without_menu", main.popupsShown);
+  HMENU popup = CreatePopupMenu();
+  AppendMenuA(popup, MF_STRING, 1, "Close");
+  host->SetPopupMenu(popup, main.Handle());
+  SendMessageA(input, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 30));
+  SendMessageA(input, WM_RBUTTONUP, 0, MAKELPARAM(20, 30));
+  report.Line("popups_with_menu", main.popupsShown);
+  host->SetPopupMenu(nullptr, nullptr);
+  DestroyMenu(popup);
   report.Line("inputs_sent", 1);
 
   RECT before;
