@@ -114,6 +114,7 @@ Region Region::FromRoundRect(int left, int top, int right, int bottom, int ellip
   int64_t dy = 4 * a * a * (1 + (b % 2));
   int64_t err = dx + dy + a * a * (b % 2);
   int x = 0, y = ellipseHeight / 2;
+  int lastRow = y;
   while (x <= ellipseWidth / 2) {
     const int64_t e2 = 2 * err;
     if (e2 >= dx) {
@@ -123,9 +124,15 @@ Region Region::FromRoundRect(int left, int top, int right, int bottom, int ellip
     if (e2 <= dy) {
       ++y;
       err += dy += aSq8;
-      if (y < ellipseHeight) rows[size_t(y)] = Row{left + x, right - x};
+      if (y < ellipseHeight) {
+        rows[size_t(y)] = Row{left + x, right - x};
+        lastRow = y;
+      }
     }
   }
+  // An ellipse much taller than wide reaches the middle column before the last rows: those rows
+  // are its tip and keep the narrowest span found, not the full width.
+  for (int i = lastRow + 1; i < ellipseHeight; ++i) rows[size_t(i)] = rows[size_t(lastRow)];
   for (int i = 0; i < ellipseHeight / 2; ++i) rows[size_t(i)] = rows[size_t(b - i)];
 
   RegionBuilder builder;

@@ -155,6 +155,30 @@ TEST(Region, RoundRectangleLeavesTheLastColumnAndRowAndRoundsTheCorners) {
   EXPECT_TRUE(disc.Contains(10, 10));
 }
 
+TEST(Region, RoundRectangleWithATallNarrowEllipseEndsInATip) {
+  // The corner ellipse reaches its middle column before its last rows; those rows belong to its
+  // tip and are never wider than the row next to them toward the centre.
+  const struct {
+    int right, bottom, ellipseWidth, ellipseHeight;
+  } shapes[] = {{6, 14, 3, 9}, {10, 14, 3, 12}, {8, 30, 4, 25}, {5, 40, 4, 39}};
+  for (const auto& s : shapes) {
+    const Region r = Region::FromRoundRect(0, 0, s.right, s.bottom, s.ellipseWidth, s.ellipseHeight);
+    ASSERT_TRUE(r.CheckInvariants());
+    auto width = [&r](int y) {
+      int count = 0;
+      for (int x = -1; x < 100; ++x) count += r.Contains(x, y) ? 1 : 0;
+      return count;
+    };
+    const int middle = (s.bottom - 1) / 2;
+    for (int y = 0; y < middle; ++y)
+      EXPECT_LE(width(y), width(y + 1)) << "row " << y << " of " << s.right << "x" << s.bottom;
+  }
+  // The tip of a 3-pixel-wide ellipse is its middle column.
+  const Region narrow = Region::FromRoundRect(0, 0, 6, 14, 3, 9);
+  EXPECT_FALSE(narrow.Contains(0, 0));
+  EXPECT_TRUE(narrow.Contains(2, 0));
+}
+
 TEST(Region, DrawThroughRegionCopiesOnlyRegionPixelsInsideTheTarget) {
   Bitmap source(6, 4, Rgb{200, 0, 0});
   Bitmap target(5, 5, Rgb{0, 0, 90});
