@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "raster/jpeg_codec.h"
 
@@ -233,7 +232,6 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
   }
 
   info.MotionMode = f.Byte("motionMode", 1);
-  ItemRecord defaults;
   if (const json* node = f.Object("defaults")) {
     ManifestFields d(*node, "defaults", encoding);
     info.DefaultSeconds = d.Int("seconds", 1, kMaxSeconds, 10);
@@ -248,7 +246,7 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
     info.DefaultSeconds = 10, info.DefaultEffect = -1, info.DefaultStep = 4, info.DefaultDelay = 40;
     info.DefaultOutEffect = -1, info.DefaultOutStep = 4, info.DefaultOutDelay = 40;
   }
-  defaults = DefaultItemRecord(info);
+  const ItemRecord defaults = DefaultItemRecord(info);
 
   info.BackgroundColor = f.Color("backgroundColor", 0);
   info.RandomOrder = f.Byte("randomOrder", 0);

@@ -24,7 +24,6 @@ class PackageBuffer {
  public:
   int64_t Size() const { return int64_t(bytes_.size()); }
   void Append(const std::vector<uint8_t>& data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
-  void Append(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
   void AppendComplemented(std::vector<uint8_t> data) {
     Complement(data);
     Append(data);
