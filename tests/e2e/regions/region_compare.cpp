@@ -68,7 +68,7 @@ void Compare(Tally& tally, const std::string& name, const std::vector<Rect>& gdi
   if (fromGdi == compared) return;
   ++tally.differing;
   // Past the first differences only the count is useful.
-  constexpr int kDetailedDifferences = 100000;
+  constexpr int kDetailedDifferences = 60;
   if (tally.differing > kDetailedDifferences) return;
   const Region onlyGdi = Region::Combine(fromGdi, compared, Region::Op::kDiff);
   const Region onlyOurs = Region::Combine(compared, fromGdi, Region::Op::kDiff);
