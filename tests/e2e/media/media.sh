@@ -5,6 +5,7 @@
 #   registry        RegWriteInt / RegReadInt against what `wine reg` sees
 #   music           a music window created, opened with a generated WAV, played and destroyed
 #   hover           the hover image reports the mouse leaving it
+#   resources       raw-data resources read whole and decoded as JPEG at two scales
 source "$(dirname "$0")/../lib/harness.sh"
 
 probe="$SAVERKIT_WIN64_DIR/tests/e2e/media/programs/media_probe.exe"
@@ -138,6 +139,20 @@ check_hover() {
   e2e_expect_eq "OnMouseOut without OnMouseIn" 1 "$(report_value "$report" mouse_outs)"
 }
 
+check_resources() {
+  local report="$e2e_work/resources.txt"
+  run_probe 60 resources "$(e2e_winpath "$e2e_work")" "$(e2e_winpath "$e2e_work")\\resources.txt"
+  e2e_expect_eq "stream of a resource" 1 "$(report_value "$report" stream_picture)"
+  e2e_expect_eq "stream holds the resource's bytes" 1 "$(report_value "$report" stream_same_bytes)"
+  e2e_expect_eq "stream of a missing resource" 0 "$(report_value "$report" stream_missing)"
+  e2e_expect_eq "stream emptied first" 1 "$(report_value "$report" stream_emptied)"
+  e2e_expect_eq "JPEG at full size" "1 48x32" "$(report_value "$report" jpeg_scale0)"
+  e2e_expect_eq "JPEG at an eighth" "1 6x4" "$(report_value "$report" jpeg_scale3)"
+  e2e_expect_eq "a resource that is no JPEG" 0 "$(report_value "$report" jpeg_not_a_picture)"
+  e2e_expect_eq "a missing JPEG resource" 0 "$(report_value "$report" jpeg_missing)"
+  e2e_expect_eq "picture kept after failures" 5x5 "$(report_value "$report" kept_size)"
+}
+
 e2e_begin
 [ -f "$probe" ] || { echo "FAIL: the win64 build has no media probe at $probe" >&2; exit 1; }
 case "${1:-}" in
@@ -146,6 +161,7 @@ case "${1:-}" in
   registry) check_registry ;;
   music) check_music ;;
   hover) check_hover ;;
-  *) echo "usage: media.sh flash-fallback|flash-player|registry|music|hover" >&2; exit 2 ;;
+  resources) check_resources ;;
+  *) echo "usage: media.sh flash-fallback|flash-player|registry|music|hover|resources" >&2; exit 2 ;;
 esac
 e2e_end

@@ -5,6 +5,7 @@
 //   media_probe registry-read KEY NAME DEFAULT REPORT
 //   media_probe music FILE REPORT             a music window created, opened, played, destroyed
 //   media_probe hover REPORT                  the hover image's enter and leave notifications
+//   media_probe resources FOLDER REPORT       raw-data resources, put into a copy of the probe now
 #include <windows.h>
 #include <ole2.h>
 
@@ -17,6 +18,8 @@
 #include "flash/rk_flash_ex.h"
 #include "forms/win32/window.h"
 #include "package/helpers/registry_values.h"
+#include "package/helpers/win32/resources.h"
+#include "raster/jpeg_codec.h"
 #include "package/helpers/win32/new_movie_host.h"
 #include "package/helpers/win32/registry_settings_store.h"
 #include "setup/music_player.h"
@@ -204,6 +207,45 @@ int Hover(Report& report) {
   return 0;
 }
 
+int Resources(const std::string& folder, Report& report) {
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string copy = folder + "\\resource_host.exe";
+  if (!CopyFileA(self, copy.c_str(), FALSE)) return 2;
+
+  Bitmap picture(48, 32, Rgb{30, 160, 90});
+  const std::vector<uint8_t> jpeg = EncodeJpeg(picture, 90);
+  const std::string text = "not a picture";
+  HANDLE update = BeginUpdateResourceA(copy.c_str(), FALSE);
+  if (!update) return 3;
+  const WORD neutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
+  UpdateResourceA(update, MAKEINTRESOURCEA(10), "PICTURE", neutral, const_cast<uint8_t*>(jpeg.data()),
+                  DWORD(jpeg.size()));
+  UpdateResourceA(update, MAKEINTRESOURCEA(10), "NOTJPEG", neutral, const_cast<char*>(text.data()), DWORD(text.size()));
+  if (!EndUpdateResourceA(update, FALSE)) return 4;
+
+  HMODULE module = LoadLibraryExA(copy.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) return 5;
+  std::vector<uint8_t> stream = {1, 2, 3};
+  report.Line("stream_picture", LoadResourceStream(module, "PICTURE", MAKEINTRESOURCEA(10), stream) ? 1 : 0);
+  report.Line("stream_same_bytes", stream == jpeg ? 1 : 0);
+  report.Line("stream_missing", LoadResourceStream(module, "MISSING", MAKEINTRESOURCEA(10), stream) ? 1 : 0);
+  report.Line("stream_emptied", stream.empty() ? 1 : 0);
+  for (int scale : {0, 3}) {
+    Bitmap loaded;
+    const bool ok = LoadResourceJpeg(module, "PICTURE", loaded, scale);
+    report.Line("jpeg_scale" + std::to_string(scale),
+                std::to_string(ok) + " " + std::to_string(loaded.Width()) + "x" + std::to_string(loaded.Height()));
+  }
+  Bitmap kept(5, 5);
+  report.Line("jpeg_not_a_picture", LoadResourceJpeg(module, "NOTJPEG", kept, 0) ? 1 : 0);
+  report.Line("jpeg_missing", LoadResourceJpeg(module, "MISSING", kept, 0) ? 1 : 0);
+  report.Line("kept_size", std::to_string(kept.Width()) + "x" + std::to_string(kept.Height()));
+  FreeLibrary(module);
+  report.Line("done", 1);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -230,6 +272,10 @@ int main(int argc, char** argv) {
     Report report(argv[2]);
     return Hover(report);
   }
-  std::fprintf(stderr, "usage: media_probe flash|registry-write|registry-read|music|hover ...\n");
+  if (command == "resources" && argc == 4) {
+    Report report(argv[3]);
+    return Resources(argv[2], report);
+  }
+  std::fprintf(stderr, "usage: media_probe flash|registry-write|registry-read|music|hover|resources ...\n");
   return 2;
 }
