@@ -17,7 +17,9 @@ constexpr const char* kDefaultChooserPrompt = "Please Select a Directory:";
 }  // namespace
 
 void ShellOpen(const std::string& target) {
-  ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_HIDE);
+  // Shown normally: a program that honours the show command would otherwise open the home page
+  // or the document in a hidden window the user never sees.
+  ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::string ChooseDirectory(const std::string&) {

@@ -8,7 +8,8 @@
 
 namespace saverkit {
 
-// Opens a document, folder or address with its default verb; whether it opened is not known.
+// Opens a document, folder or address with its default verb, shown normally; whether it
+// opened is not known.
 void ShellOpen(const std::string& target);
 
 // The folder browser rooted at the desktop; the chosen folder, or the empty text when the user
