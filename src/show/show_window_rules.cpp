@@ -27,7 +27,7 @@ MessageOutcome ShowWindowRules::OnTimer(uintptr_t id) {
     case kMusicTimerId:
       input_.StepMusic();
       break;
-    case kMoverTimerId:
+    case kFlyTimerId:
       sequencer_.MoverTick();
       break;
     default:

@@ -5,16 +5,15 @@
 
 #include <cstdint>
 
+#include "controls/xfly.h"
+#include "setup/show_music.h"
 #include "show/show_seams.h"
 #include "show/show_sequencer.h"
 
 namespace saverkit {
 
-inline constexpr uint32_t kItemTimerId = 555;
-inline constexpr uint32_t kMusicTimerId = 666;
-inline constexpr uint32_t kMoverTimerId = 303;
-inline constexpr uint32_t kMusicTimerMs = 3000;
-inline constexpr uint32_t kMoverTimerMs = 100;
+// Timer 666 belongs to the music (kMusicTimerId) and 303 to the mover (kFlyTimerId).
+inline constexpr uintptr_t kItemTimerId = 555;
 // A cursor that moves more than this on either axis from the reference ends the show.
 inline constexpr int32_t kMouseMoveThreshold = 5;
 inline constexpr uint32_t kScScreenSave = 0xF140;

@@ -220,7 +220,7 @@ TEST(Timers, EachIdentifierRunsItsOwnStep) {
   rig.AddPictures(1);
   rig.Start(true);
   rig.rules->OnTimer(kMusicTimerId);
-  rig.rules->OnTimer(kMoverTimerId);
+  rig.rules->OnTimer(kFlyTimerId);
   rig.rules->OnTimer(4242);
   EXPECT_EQ(rig.input.musicSteps, 1);
   EXPECT_EQ(rig.mover->ticks, 1);

@@ -9,6 +9,7 @@
 #include "startup/win32/change_password.h"
 #include "startup/win32/placeholder_windows.h"
 #include "startup/win32/process.h"
+#include "show/win32/show_window.h"
 
 namespace saverkit {
 namespace {
@@ -42,12 +43,14 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
       break;
     }
     case RunMode::Preview: {
-      PreviewPlaceholder preview(AsWindow(decision.HostWindow));
+      TFormX_Scr_Saver_Main preview(true, AsWindow(decision.HostWindow), nullptr);
+      preview.StartShow();
       RunModal(preview);
       break;
     }
     default: {
-      ShowPlaceholder show(application.Handle());
+      TFormX_Scr_Saver_Main show(false, nullptr, application.Handle());
+      show.StartShow();
       RunModal(show);
       break;
     }

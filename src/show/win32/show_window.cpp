@@ -1,0 +1,320 @@
+#include "show/win32/show_window.h"
+
+#include <ctime>
+
+#include "package/helpers/opacity.h"
+#include "package/helpers/picture_helpers.h"
+#include "package/helpers/registry_values.h"
+#include "package/helpers/tile_bitmap.h"
+#include "package/helpers/win32/new_movie_host.h"
+#include "package/reader_environment.h"
+#include "setup/shuffle_indexes.h"
+#include "setup/win32/mci_media_window.h"
+#include "startup/win32/process.h"
+#include "forms/win32/gdi.h"
+
+namespace saverkit {
+namespace {
+
+constexpr char kClassName[] = "saverkit.ShowWindow";
+constexpr char kTitle[] = "saverkit: show";
+constexpr char kPreviewTitle[] = "saverkit: preview";
+constexpr char kSettingsRoot[] = "\\Software\\Varnimo\\";
+constexpr char kDesktopKey[] = "\\Control Panel\\Desktop";
+constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
+constexpr int kMotionModeFly = 3;
+// The preview's host belongs to another process, which may end without destroying its children;
+// the preview looks for it every half second and goes when it is gone.
+constexpr UINT_PTR kHostCheckTimerId = 777;
+constexpr UINT kHostCheckMs = 500;
+
+Rgb ColourOf(int32_t colorRef) { return RgbFromColorRef(uint32_t(colorRef)); }
+
+}  // namespace
+
+TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND owner)
+    : preview_(preview), hostWindow_(hostWindow) {
+  WindowPlacement placement;
+  if (preview_) {
+    RECT client{0, 0, 0, 0};
+    if (!IsWindow(hostWindow_) || !GetClientRect(hostWindow_, &client)) return;
+    placement.style = WS_CHILD | WS_CLIPCHILDREN;
+    placement.x = 0;
+    placement.y = 0;
+    placement.width = client.right - client.left;
+    placement.height = client.bottom - client.top;
+    placement.parent = hostWindow_;
+    areaWidth_ = placement.width;
+    areaHeight_ = placement.height;
+  } else {
+    placement.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    placement.style = WS_POPUP | WS_CLIPCHILDREN;
+    placement.x = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    placement.y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    placement.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    placement.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    placement.parent = owner;
+    areaWidth_ = GetSystemMetrics(SM_CXSCREEN);
+    areaHeight_ = GetSystemMetrics(SM_CYSCREEN);
+  }
+  if (!Create(kClassName, preview_ ? kPreviewTitle : kTitle, placement)) return;
+  if (!preview_) {
+    SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, nullptr, 0);
+    screenSaverRunningSet_ = true;
+  }
+
+  package_ = std::make_unique<PackageSlot>(std::make_unique<XSCR>(CurrentReaderEnvironment()));
+  XSCR& reader = package_->Reader();
+  showPackage_ = std::make_unique<XscrShowPackage>(reader);
+  const Rgb colour = ColourOf(reader.BackgroundColor());
+  const int32_t designWidth = reader.DesignWidth();
+
+  timers_ = std::make_unique<WindowTimers>(Handle());
+  picTransHost_ = std::make_unique<Win32PicTransHost>(Handle());
+  picTrans_ = std::make_unique<TPic_Trans>(*picTransHost_);
+  picTrans_->SetAutoSize(false);
+  picTrans_->SetBgMode(bmNone);
+  picTrans_->SetColor(colour);
+  picTrans_->SetThreaded(false);
+  picTrans_->SetBounds(-1, -1, 1, 1);  // parked outside the visible area until the first item
+  stage_ = std::make_unique<TransStage>(*picTrans_, *picTransHost_, colour);
+
+  RECT client{0, 0, 0, 0};
+  GetClientRect(Handle(), &client);
+  stage_->SetBackground(MakeBackground(client.right, client.bottom));
+  reader.SetBackground(nullptr);  // not needed again
+
+  ShowLayout layout;
+  layout.preview = preview_;
+  layout.areaWidth = areaWidth_;
+  layout.areaHeight = areaHeight_;
+  layout.formWidth = client.right;
+  layout.formHeight = client.bottom;
+  layout.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  layout.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  layout.scale = designWidth > 0 ? double(areaWidth_) / designWidth : 1.0;
+  layout.randomOrder = reader.RandomOrder();
+  layout.defaultSeconds = reader.DefaultSeconds();
+  layout.ignoreMouseMove = reader.Info().IgnoreMouseMove;
+  layout.backgroundColour = colour;
+
+  captionPainter_ = std::make_unique<GdiCaptionPainter>(Handle());
+  pictureFlyTarget_ = std::make_unique<PictureFlyTarget>(*picTrans_, *picTransHost_);
+  std::unique_ptr<ShowMover> mover;
+  const bool hasShowItems = reader.ItemCount() - reader.OverlayCount() > 0;
+  if (hasShowItems && reader.Info().MotionMode == kMotionModeFly) {
+    mover = std::make_unique<FlyMover>(
+        *timers_, random_, *pictureFlyTarget_,
+        [this]() -> FlyTarget* { return dynamic_cast<FlashShowMovie*>(sequencer_ ? sequencer_->MovieHost() : nullptr); },
+        client.right, client.bottom);
+  }
+  ShowWindowServices& services = *this;
+  ShowRandom& showRandom = *this;
+  ShowWindowInput& input = *this;
+  MusicLibrary& musicLibrary = *this;
+  MusicShowHost& musicHost = *this;
+  sequencer_ = std::make_unique<ShowSequencer>(layout, *showPackage_, *stage_, services, showRandom, components_,
+                                               *captionPainter_, flags_, std::move(mover));
+  sequencer_->BuildShowOrder();
+  rules_ = std::make_unique<ShowWindowRules>(!preview_, layout.ignoreMouseMove, flags_, *sequencer_, input);
+
+  music_ = std::make_unique<ShowMusic>(musicLibrary, musicHost, random_);
+  if (!preview_ && reader.MusicCount() > 0) music_->SetUp(0, settings_, kSettingsRoot + reader.Name());
+
+  if (!preview_) {
+    if (reader.Extension().CursorVisible == 0) {
+      ShowCursor(FALSE);
+      cursorHidden_ = true;
+    }
+    const int32_t opacity = reader.Extension().Opacity;
+    if (opacity >= 20 && opacity <= 99) {
+      if (auto alpha = OpacityForPercent(opacity)) {
+        SetWindowLongPtrA(Handle(), GWL_EXSTYLE, GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+        SetLayeredWindowAttributes(Handle(), 0, alpha->alpha, LWA_ALPHA);
+      }
+    }
+  } else {
+    SetTimer(Handle(), kHostCheckTimerId, kHostCheckMs, nullptr);
+  }
+  saverkit::TrimWorkingSet();
+}
+
+TFormX_Scr_Saver_Main::~TFormX_Scr_Saver_Main() {
+  if (sequencer_) {
+    sequencer_->FreeOverlays();
+    sequencer_->StopTransition();
+  }
+  if (music_) music_->TearDown();
+  if (screenSaverRunningSet_) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 0, nullptr, 0);
+  if (cursorHidden_) ShowCursor(TRUE);
+  // The sequence holds the movie host and the mover; they go before the reader and its files.
+  rules_.reset();
+  sequencer_.reset();
+  music_.reset();
+  showPackage_.reset();
+  package_.reset();
+}
+
+void TFormX_Scr_Saver_Main::StartShow() {
+  if (!IsAlive()) return;
+  ShowWindow(Handle(), SW_SHOW);
+  if (!preview_) SetForegroundWindow(Handle());
+  UpdateWindow(Handle());
+  rules_->FormActivate();
+}
+
+Bitmap TFormX_Scr_Saver_Main::MakeBackground(int width, int height) {
+  XSCR& reader = package_->Reader();
+  Bitmap background(width, height, ColourOf(reader.BackgroundColor()));
+  if (const Bitmap* tile = reader.Background()) TileBitmap(background, Rect{0, 0, width, height}, *tile);
+  return background;
+}
+
+LRESULT TFormX_Scr_Saver_Main::Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam) {
+  return outcome.passOn ? DefaultHandling(message, wParam, lParam) : outcome.result;
+}
+
+LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!rules_) return Window::HandleMessage(message, wParam, lParam);
+  if (picTransHost_->HandleMessage(*picTrans_, message)) return 0;
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kHostCheckTimerId) {
+        if (!IsWindow(hostWindow_)) DestroyWindow(Handle());
+        return 0;
+      }
+      rules_->OnTimer(wParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      return Answer(rules_->OnMouseMove(), message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      return Answer(rules_->OnButtonDown(), message, wParam, lParam);
+    case WM_KEYDOWN:
+      return Answer(rules_->OnKeyDown(uint32_t(wParam)), message, wParam, lParam);
+    case WM_ACTIVATE: {
+      const bool inactive = LOWORD(wParam) == WA_INACTIVE;
+      const MessageOutcome outcome = rules_->OnActivate(inactive);
+      return Answer(outcome, message, wParam, lParam);
+    }
+    case WM_ACTIVATEAPP:
+      return Answer(rules_->OnActivateApp(wParam != 0), message, wParam, lParam);
+    case WM_NCACTIVATE:
+      return Answer(rules_->OnNcActivate(wParam != 0), message, wParam, lParam);
+    case WM_SYSCOMMAND:
+      return Answer(rules_->OnSysCommand(wParam), message, wParam, lParam);
+    case WM_CLOSE:
+      if (rules_->FormCloseQuery()) DestroyWindow(Handle());
+      return 0;
+    case WM_SETCURSOR:
+      if (cursorHidden_) {
+        SetCursor(nullptr);
+        return TRUE;
+      }
+      break;
+    case WM_ERASEBKGND:
+      return 1;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
+  if (!stage_) return;
+  RECT clip;
+  if (GetClipBox(dc, &clip) == NULLREGION) return;
+  const int width = clip.right - clip.left;
+  const int height = clip.bottom - clip.top;
+  // Composed off screen and copied once, so a picture never flickers over its background.
+  HDC memory = CreateCompatibleDC(dc);
+  ScopedBitmap buffer(CreateCompatibleBitmap(dc, width, height));
+  if (!memory || !buffer) {
+    if (memory) DeleteDC(memory);
+    return;
+  }
+  {
+    ScopedSelect select(memory, buffer.Get());
+    SetViewportOrgEx(memory, -clip.left, -clip.top, nullptr);
+    DrawBitmap(memory, stage_->Background(), 0, 0);
+    for (const OverlayPicture* overlay : overlayPictures_) overlay->Paint(memory);
+    if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory);
+    captionPainter_->Paint(memory, components_);
+    SetViewportOrgEx(memory, 0, 0, nullptr);
+    BitBlt(dc, clip.left, clip.top, width, height, memory, 0, 0, SRCCOPY);
+  }
+  DeleteDC(memory);
+}
+
+void TFormX_Scr_Saver_Main::FlashMouseMove() {
+  // Movement over a movie is judged like movement over the window.
+  PostMessageA(Handle(), WM_MOUSEMOVE, 0, 0);
+}
+
+void TFormX_Scr_Saver_Main::StartItemTimer(uint32_t milliseconds) {
+  SetTimer(Handle(), kItemTimerId, milliseconds, nullptr);
+}
+
+void TFormX_Scr_Saver_Main::KillItemTimer() { KillTimer(Handle(), kItemTimerId); }
+
+void TFormX_Scr_Saver_Main::ProcessPendingMessages() {
+  picTransHost_->ProcessMessages();
+  // Captions and pictures changed by this step are painted before the next one begins.
+  UpdateWindow(Handle());
+}
+
+std::unique_ptr<ShowMovie> TFormX_Scr_Saver_Main::CreateMovieHost(const Rect& bounds) {
+  std::unique_ptr<FlashHostPanel> panel = NewMovieHost(Handle(), bounds.left, bounds.top, bounds.right, bounds.bottom);
+  if (!panel) return nullptr;
+  return std::make_unique<FlashShowMovie>(
+      std::move(panel), bounds, [this] { FlashMouseMove(); }, [this] { rules_->FormDeactivate(); });
+}
+
+std::unique_ptr<ShowOverlay> TFormX_Scr_Saver_Main::CreateOverlayImage(Bitmap picture, const Rect& bounds) {
+  return std::make_unique<OverlayPicture>(std::move(picture), bounds, overlayPictures_, Handle());
+}
+
+void TFormX_Scr_Saver_Main::TrimWorkingSet() { saverkit::TrimWorkingSet(); }
+
+CursorPoint TFormX_Scr_Saver_Main::CursorPos() {
+  POINT point{0, 0};
+  GetCursorPos(&point);
+  return {point.x, point.y};
+}
+
+void TFormX_Scr_Saver_Main::PostClose() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void TFormX_Scr_Saver_Main::PostItemTimerMessage() { PostMessageA(Handle(), WM_TIMER, kItemTimerId, 0); }
+
+bool TFormX_Scr_Saver_Main::PasswordRequested() {
+  return RegReadInt(settings_, kDesktopKey, kUsePasswordValue, 0) != 0;
+}
+
+bool TFormX_Scr_Saver_Main::AskPassword() { return AskScreenSaverPassword(Handle()); }
+
+void TFormX_Scr_Saver_Main::StepMusic() {
+  if (music_) music_->OnTimer();
+}
+
+uint32_t TFormX_Scr_Saver_Main::Next() { return uint32_t(random_.Next()) & 0x7FFFFFFF; }
+
+void TFormX_Scr_Saver_Main::Shuffle(std::vector<int32_t>& indexes) {
+  ShuffleIndexes(indexes.data(), int32_t(indexes.size()), random_);
+}
+
+int32_t TFormX_Scr_Saver_Main::MusicCount() const { return package_->Reader().MusicCount(); }
+
+bool TFormX_Scr_Saver_Main::ExtractMusic(int32_t index, std::string& path) {
+  MusicRecord record;
+  return package_->Reader().ExtractMusic(index, path, record);
+}
+
+std::unique_ptr<MediaWindow> TFormX_Scr_Saver_Main::CreateMusicWindow(uint32_t style) {
+  return MusicWndCreate(Handle(), DWORD(style));
+}
+
+void TFormX_Scr_Saver_Main::NudgeCursor() {
+  POINT point;
+  if (GetCursorPos(&point)) SetCursorPos(point.x, point.y);
+}
+
+}  // namespace saverkit

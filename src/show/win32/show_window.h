@@ -1,0 +1,105 @@
+// `TFormX_Scr_Saver_Main`: the screen saver's own window. Full screen (run mode 0) it covers the
+// desktop, stays on top and ends on input; as a preview (run mode 1) it is a child of the display
+// control panel's window and ends only with it. The sequence and the input rules are portable;
+// this class creates the controls they work through, paints, and hands them its messages.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/component.h"
+#include "forms/win32/window.h"
+#include "package/helpers/random_source.h"
+#include "package/helpers/win32/registry_settings_store.h"
+#include "package/helpers/win32/window_timers.h"
+#include "package/package_slot.h"
+#include "pictrans/pic_trans.h"
+#include "pictrans/win32/win32_pic_trans_host.h"
+#include "setup/show_music.h"
+#include "show/show_sequencer.h"
+#include "show/show_window_rules.h"
+#include "show/trans_stage.h"
+#include "show/win32/show_controls_win32.h"
+#include "show/xscr_show_package.h"
+
+namespace saverkit {
+
+class TFormX_Scr_Saver_Main : public Window,
+                              private ShowWindowServices,
+                              private ShowWindowInput,
+                              private ShowRandom,
+                              private MusicLibrary,
+                              private MusicShowHost {
+ public:
+  // `preview` with the host window of the display control panel; otherwise the full-screen show.
+  TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND owner);
+  ~TFormX_Scr_Saver_Main() override;
+
+  // Shows the window and starts the sequence, as the form's activation does.
+  void StartShow();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintContent(HDC dc, const RECT& clientArea) override;
+  void OnDestroyed() override { PostQuitMessage(0); }
+
+ private:
+  LRESULT Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintBackground(HDC dc, const Rect& area);
+  Bitmap MakeBackground(int width, int height);
+  void FlashMouseMove();
+
+  // ShowWindowServices
+  void StartItemTimer(uint32_t milliseconds) override;
+  void KillItemTimer() override;
+  void ProcessPendingMessages() override;
+  std::unique_ptr<ShowMovie> CreateMovieHost(const Rect& bounds) override;
+  std::unique_ptr<ShowOverlay> CreateOverlayImage(Bitmap picture, const Rect& bounds) override;
+  void TrimWorkingSet() override;
+  // ShowWindowInput
+  CursorPoint CursorPos() override;
+  void PostClose() override;
+  void PostItemTimerMessage() override;
+  bool PasswordRequested() override;
+  bool AskPassword() override;
+  void StepMusic() override;
+  // ShowRandom
+  uint32_t Next() override;
+  void Shuffle(std::vector<int32_t>& indexes) override;
+  // MusicLibrary
+  int32_t MusicCount() const override;
+  bool ExtractMusic(int32_t index, std::string& path) override;
+  // MusicShowHost
+  std::unique_ptr<MediaWindow> CreateMusicWindow(uint32_t style) override;
+  TimerHost& Timers() override { return *timers_; }
+  void NudgeCursor() override;
+
+  bool preview_;
+  HWND hostWindow_;
+  bool cursorHidden_ = false;
+  bool screenSaverRunningSet_ = false;
+  int32_t areaWidth_ = 0;
+  int32_t areaHeight_ = 0;
+
+  std::unique_ptr<PackageSlot> package_;
+  std::unique_ptr<XscrShowPackage> showPackage_;
+  RegistrySettingsStore settings_;
+  ClockSeededRandom random_;
+  std::unique_ptr<WindowTimers> timers_;
+  std::unique_ptr<Win32PicTransHost> picTransHost_;
+  std::unique_ptr<TPic_Trans> picTrans_;  // XPicTrans1
+  std::unique_ptr<TransStage> stage_;
+  std::unique_ptr<PictureFlyTarget> pictureFlyTarget_;
+  std::unique_ptr<GdiCaptionPainter> captionPainter_;
+  ComponentOwner components_;
+  std::vector<OverlayPicture*> overlayPictures_;
+  ShowFlags flags_;
+  std::unique_ptr<ShowSequencer> sequencer_;
+  std::unique_ptr<ShowWindowRules> rules_;
+  std::unique_ptr<ShowMusic> music_;
+};
+
+}  // namespace saverkit
