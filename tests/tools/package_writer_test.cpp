@@ -328,6 +328,10 @@ TEST_F(PackagedOutputTest, WritesImageThenPackage) {
   want.insert(want.end(), package.bytes.begin(), package.bytes.end());
   EXPECT_EQ(ReadWholeFile(out), want);
   EXPECT_EQ(FilesInFolder(), 2u);  // no temporary file left
+  fs::permissions(runtime_, fs::perms::owner_read | fs::perms::owner_exec);
+  ASSERT_TRUE(WritePackagedExecutable(runtime_, package.bytes, out, error)) << error;
+  EXPECT_EQ(fs::status(out).permissions() & fs::perms::owner_all, fs::perms::owner_all);
+  fs::permissions(runtime_, fs::perms::owner_read | fs::perms::owner_write);
 
   // A packaged screen saver serves as runtime: its old package is replaced, not stacked.
   PackageContents other = FullContents(4);

@@ -76,6 +76,10 @@ bool WritePackagedExecutable(const std::string& runtimePath, const std::vector<u
       return false;
     }
   }
+  // The screen saver runs like the runtime does (execute bits on Linux); it stays writable so a
+  // later build can replace it.
+  std::error_code ignoredPermissions;
+  fs::permissions(temporary, fs::status(runtimePath, ignoredPermissions).permissions() | fs::perms::owner_write, ignoredPermissions);
   std::error_code renameError;
   fs::rename(temporary, target, renameError);
   if (renameError) {
