@@ -7,6 +7,7 @@
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace saverkit {
 namespace {
@@ -24,10 +25,17 @@ void OnFatalError(j_common_ptr info) {
 
 void OnMessage(j_common_ptr) {}  // warnings about recoverable damage are not reported
 
+// libjpeg decodes a picture whose data ends early as grey below the cut and calls it a warning;
+// a picture cut short is a damaged picture, so the decode fails instead.
+void OnEmitMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) OnFatalError(info);
+}
+
 void InstallErrorManager(ErrorManager& manager, j_common_ptr info) {
   info->err = jpeg_std_error(&manager.base);
   manager.base.error_exit = OnFatalError;
   manager.base.output_message = OnMessage;
+  manager.base.emit_message = OnEmitMessage;
 }
 
 // Everything that must survive a longjmp lives outside the function that calls setjmp.

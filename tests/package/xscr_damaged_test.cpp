@@ -2,9 +2,11 @@
 // Run under AddressSanitizer (the fuzz build) these also show that no read leaves its buffer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 
+#include "package/complement.h"
 #include "package/package_fixture.h"
 #include "package/xscr.h"
 
@@ -77,6 +79,16 @@ const DamageCase kCases[] = {
      true, true, false, 2},
     {"item truncated inside its header", [](PackagedFile& f) { f.PutPlainI32(LocatorOf(f, 0) + 4, 100); }, true, 4, 2,
      true, true, false, 2},
+    {"picture cut short in its data",
+     [](PackagedFile& f) {
+       // Stored again as a shorter item, so that its leading eighth is that of the shorter length.
+       std::vector<uint8_t> cut = testing::FullContents().items[0].data;
+       cut.resize(cut.size() - 100);
+       ComplementLeadingEighth(cut);
+       std::copy(cut.begin(), cut.end(), f.bytes.begin() + f.base + f.layout.itemOffsets[0]);
+       f.PutPlainI32(LocatorOf(f, 0) + 4, int32_t(cut.size()));
+     },
+     true, 4, 2, true, true, false, 2},
     {"corrupt picture", [](PackagedFile& f) { f.bytes[size_t(f.base + f.layout.itemOffsets[0])] = 0x42; }, true, 4, 2,
      true, true, false, 2},
     {"label trailer without marker", [](PackagedFile& f) { f.bytes[size_t(f.base + LabelTrailerAt(f))] = 'X'; }, true,
