@@ -21,5 +21,6 @@ if e2e_wait_window "pictrans-e2e: paused" 30; then
 else
   e2e_fail "the window never paused: $(xdotool search --name '^pictrans-e2e' getwindowname 2>/dev/null || echo 'no window')"
 fi
-e2e_expect_eq "exit code" 0 "$(e2e_wait_exit 15)"
+e2e_wait_exit 15
+e2e_expect_eq "exit code" 0 "$e2e_exit_code"
 e2e_end
