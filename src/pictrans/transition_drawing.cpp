@@ -51,37 +51,32 @@ void MirrorCopyRect(Bitmap& target, const Rect& dst, const Bitmap& source, const
 
 namespace {
 
-// v * k div 100 for v * k up to 255 * 100: (n * 5243) >> 19 equals n div 100 for every such n,
-// and fits the 16-bit lanes below as a high-half multiply and a shift.
-constexpr uint32_t kDiv100Multiplier = 5243;
-constexpr int kDiv100Shift = 19;
+// v * k div 100 for a channel value v and a weight k from 1 to 99 is the high half of v * m with
+// m = ceil(k * 65536 / 100): m overshoots k / 100 by less than 1 / 65536, which adds less than
+// 0.004 to v * k / 100, and the fraction of v * k / 100 is a whole hundredth, at most 0.99, so
+// the integer part never changes (checked for every v and k).
+uint32_t DivideBy100Factor(uint32_t k) { return (k * 65536 + 99) / 100; }
 
-inline uint8_t Blend(uint8_t old, uint8_t fresh, uint32_t keep, uint32_t alpha) {
-  return uint8_t(((old * keep * kDiv100Multiplier) >> kDiv100Shift) +
-                 ((fresh * alpha * kDiv100Multiplier) >> kDiv100Shift));
-}
+inline uint8_t Weighted(uint8_t v, uint32_t factor) { return uint8_t((v * factor) >> 16); }
 
-// One row of bytes: 16 at a time where the processor has SSE2, then the rest one by one.
-void BlendRow(uint8_t* out, const uint8_t* in, size_t count, uint32_t keep, uint32_t alpha) {
+// One row of bytes for 0 < alpha < 100: 16 at a time where the processor has SSE2, then the
+// rest one by one.
+void BlendRow(uint8_t* out, const uint8_t* in, size_t count, uint32_t keepFactor, uint32_t alphaFactor) {
   size_t i = 0;
 #if defined(__SSE2__)
   const __m128i zero = _mm_setzero_si128();
-  const __m128i keepFactor = _mm_set1_epi16(short(keep)), alphaFactor = _mm_set1_epi16(short(alpha));
-  const __m128i multiplier = _mm_set1_epi16(short(kDiv100Multiplier));
-  auto part = [&](__m128i bytes16, __m128i factor) {
-    return _mm_srli_epi16(_mm_mulhi_epu16(_mm_mullo_epi16(bytes16, factor), multiplier), kDiv100Shift - 16);
-  };
+  const __m128i keep = _mm_set1_epi16(short(keepFactor)), alpha = _mm_set1_epi16(short(alphaFactor));
   for (; i + 16 <= count; i += 16) {
     const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i));
     const __m128i fresh = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-    const __m128i low = _mm_add_epi16(part(_mm_unpacklo_epi8(old, zero), keepFactor),
-                                      part(_mm_unpacklo_epi8(fresh, zero), alphaFactor));
-    const __m128i high = _mm_add_epi16(part(_mm_unpackhi_epi8(old, zero), keepFactor),
-                                       part(_mm_unpackhi_epi8(fresh, zero), alphaFactor));
+    const __m128i low = _mm_add_epi16(_mm_mulhi_epu16(_mm_unpacklo_epi8(old, zero), keep),
+                                      _mm_mulhi_epu16(_mm_unpacklo_epi8(fresh, zero), alpha));
+    const __m128i high = _mm_add_epi16(_mm_mulhi_epu16(_mm_unpackhi_epi8(old, zero), keep),
+                                       _mm_mulhi_epu16(_mm_unpackhi_epi8(fresh, zero), alpha));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(low, high));
   }
 #endif
-  for (; i < count; ++i) out[i] = Blend(out[i], in[i], keep, alpha);
+  for (; i < count; ++i) out[i] = uint8_t(Weighted(out[i], keepFactor) + Weighted(in[i], alphaFactor));
 }
 
 // The nearest integer, ties to even, as nearbyint in the default rounding mode.
@@ -98,7 +93,12 @@ inline int RoundToEven(double value) {
 void MergeTransparent(Bitmap& dst, const Bitmap& src, int alpha) {
   alpha = std::clamp(alpha, 0, 100);
   const int width = std::min(dst.Width(), src.Width()), height = std::min(dst.Height(), src.Height());
-  for (int y = 0; y < height; ++y) BlendRow(dst.Row(y), src.Row(y), size_t(width) * 3, 100 - alpha, alpha);
+  if (alpha == 0) return;  // every channel keeps its value
+  const size_t bytes = size_t(std::max(width, 0)) * 3;
+  for (int y = 0; y < height; ++y) {
+    if (alpha == 100) std::memcpy(dst.Row(y), src.Row(y), bytes);
+    else BlendRow(dst.Row(y), src.Row(y), bytes, DivideBy100Factor(100 - alpha), DivideBy100Factor(alpha));
+  }
 }
 
 void MergeRotate(Bitmap& dst, const Bitmap& src, int x, int y, double angle) {

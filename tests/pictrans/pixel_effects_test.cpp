@@ -1,10 +1,12 @@
 // The cross-fade and the rotations through the frame composer.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "pictrans/frame_composer.h"
 #include "pictrans/frame_pictures.h"
+#include "pictrans/transition_drawing.h"
 
 namespace saverkit {
 namespace {
@@ -33,6 +35,52 @@ TEST(CrossFade, BlendsEachChannelByProgress) {
     EXPECT_EQ(frame.Pixel(0, 0), c.expected) << c.p;
     EXPECT_EQ(frame.Pixel(8, 3), c.expected) << c.p;
   }
+}
+
+TEST(CrossFade, EveryWeightAndEveryPairOfValuesTruncatesEachTerm) {
+  // All 65536 pairs of old and new channel values in one picture, across every progress.
+  Bitmap old(256, 86), fresh(256, 86);
+  for (int y = 0; y < 86; ++y)
+    for (int x = 0; x < 256; ++x) {
+      const int pair = y * 256 * 3 + x * 3;
+      old.Row(y)[x * 3] = uint8_t(pair / 256), old.Row(y)[x * 3 + 1] = uint8_t((pair + 1) / 256),
+      old.Row(y)[x * 3 + 2] = uint8_t((pair + 2) / 256);
+      fresh.Row(y)[x * 3] = uint8_t(pair), fresh.Row(y)[x * 3 + 1] = uint8_t(pair + 1),
+      fresh.Row(y)[x * 3 + 2] = uint8_t(pair + 2);
+    }
+  for (int alpha = 0; alpha <= 100; ++alpha) {
+    Bitmap blended = old.Clone();
+    MergeTransparent(blended, fresh, alpha);
+    int wrong = 0;
+    for (int y = 0; y < 86; ++y)
+      for (int i = 0; i < 256 * 3; ++i)
+        wrong += blended.Row(y)[i] != old.Row(y)[i] * (100 - alpha) / 100 + alpha * fresh.Row(y)[i] / 100;
+    EXPECT_EQ(wrong, 0) << "alpha " << alpha;
+  }
+}
+
+TEST(Rotations, TakeTheSourcePixelRoundedToEvenAtAnyAngle) {
+  // The rotation written out pixel by pixel, against the engine's at many angles and pivots.
+  auto reference = [](Bitmap& dst, const Bitmap& src, int px, int py, double angle) {
+    const double s = std::sin(angle), c = std::cos(angle);
+    for (int row = 0; row < dst.Height(); ++row)
+      for (int col = 0; col < dst.Width(); ++col) {
+        const double u = col - px, v = row - py;
+        const double sx = px + std::nearbyint(u * c - v * s), sy = py + std::nearbyint(u * s + v * c);
+        if (sx >= 0 && sy >= 0 && sx < src.Width() && sy < src.Height()) dst.SetPixel(col, row, src.Pixel(int(sx), int(sy)));
+      }
+  };
+  const Bitmap pic = CoordinatePicture(150, 97);
+  const struct {
+    int px, py;
+  } pivots[] = {{-1, -1}, {150, 97}, {-1, 97}, {150, -1}, {75, 48}, {0, 0}};
+  for (const auto& pivot : pivots)
+    for (double angle : {0.0, 0.25, M_PI / 4, M_PI / 2 - 0.01, M_PI / 2, 2.0, -0.7, 3 * M_PI / 2}) {
+      Bitmap expected(150, 97, kOldColour), actual(150, 97, kOldColour);
+      reference(expected, pic, pivot.px, pivot.py, angle);
+      MergeRotate(actual, pic, pivot.px, pivot.py, angle);
+      EXPECT_TRUE(actual.SamePixels(expected)) << pivot.px << "," << pivot.py << " by " << angle;
+    }
 }
 
 TEST(Rotations, TurnAboutAPointJustOutsideTheirCorner) {
