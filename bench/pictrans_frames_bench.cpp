@@ -1,6 +1,6 @@
 // Cost of composing one transition frame at 1920 x 1080, beside one plain frame copy measured in
 // the same run. The counters report each effect's time as a multiple of that copy; the goals are
-// at most 10x for every effect and at most 3x for the median.
+// at most 10x for every effect, at most 3x for the median and at most 3x for the cross-fade.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 #include <functional>
+#include <map>
 
 #include "pictrans/frame_composer.h"
 #include "raster/bitmap.h"
@@ -59,52 +60,92 @@ void BM_EffectFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EffectFrame)
-    ->ArgsProduct({benchmark::CreateDenseRange(0, 57, 1), {25, 50, 75}})
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 127, 1), {25, 50, 75}})
     ->ArgNames({"effect", "p"})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace saverkit
 
-// Prints, after the usual table, each effect's time over the copy's and the median of those.
+// Prints, after the usual table, each effect's time over the copy's at each progress, then the
+// median and the worst of those ratios and the cross-fade's worst against the goals. Ratios are
+// given for wall-clock time and for processor time: on a machine shared with other work the
+// second is the steadier measure.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration) continue;
+      const Times t{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+      const std::string name = run.benchmark_name();
+      int effect = 0, progress = 0;
+      if (name == "BM_FrameCopy") {
+        copy_ = Fastest(copy_, t);
+      } else if (std::sscanf(name.c_str(), "BM_EffectFrame/effect:%d/p:%d", &effect, &progress) == 2) {
+        Times& kept = effects_[{effect, progress}];
+        kept = Fastest(kept, t);
+      }
+    }
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    if (copy_.real <= 0 || copy_.cpu <= 0 || effects_.empty()) return;
+    std::printf("\nframe copy: %.3f ms wall, %.3f ms processor\n", copy_.real, copy_.cpu);
+    std::printf("ratio to the copy, wall (processor)\neffect      p=25          p=50          p=75\n");
+    int row = -1;
+    for (const auto& [key, times] : effects_) {
+      if (key.first != row) {
+        std::printf("%s%6d", row < 0 ? "" : "\n", key.first);
+        row = key.first;
+      }
+      std::printf("  %5.2f (%5.2f)", times.real / copy_.real, times.cpu / copy_.cpu);
+    }
+    std::printf("\n");
+    Summarise("wall", [](const Times& t) { return t.real; });
+    Summarise("processor", [](const Times& t) { return t.cpu; });
+  }
+
+ private:
+  struct Times {
+    double real = 0, cpu = 0;
+  };
+  // With --benchmark_repetitions each run is measured several times; the fastest is the one
+  // least disturbed by other work on the machine.
+  static Times Fastest(const Times& kept, const Times& t) {
+    if (kept.real <= 0) return t;
+    return Times{std::min(kept.real, t.real), std::min(kept.cpu, t.cpu)};
+  }
+  static constexpr int kCrossFade = 118;
+
+  template <typename Pick>
+  void Summarise(const char* clock, Pick pick) const {
+    std::vector<double> ratios;
+    double worst = 0, worstCrossFade = 0;
+    std::pair<int, int> worstRun;
+    for (const auto& [key, times] : effects_) {
+      const double ratio = pick(times) / pick(copy_);
+      ratios.push_back(ratio);
+      if (ratio > worst) worst = ratio, worstRun = key;
+      if (key.first == kCrossFade) worstCrossFade = std::max(worstCrossFade, ratio);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    const double median = ratios[ratios.size() / 2];
+    std::printf("%s time: median %.2fx, worst %.2fx (effect %d at p=%d), cross-fade worst %.2fx\n", clock, median,
+                worst, worstRun.first, worstRun.second, worstCrossFade);
+    std::printf("  goals: median <= 3x %s, every effect <= 10x %s, cross-fade <= 3x %s\n",
+                median <= 3 ? "met" : "MISSED", worst <= 10 ? "met" : "MISSED",
+                worstCrossFade <= 3 ? "met" : (worstCrossFade > 0 ? "MISSED" : "not measured"));
+  }
+
+  Times copy_;
+  std::map<std::pair<int, int>, Times> effects_;  // by effect and progress
+};
+
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-
-  class RatioReporter : public benchmark::ConsoleReporter {
-   public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-      ConsoleReporter::ReportRuns(runs);
-      for (const Run& run : runs) {
-        if (run.run_type != Run::RT_Iteration) continue;
-        const double time = run.GetAdjustedRealTime();
-        if (run.benchmark_name() == "BM_FrameCopy") copyTime_ = time;
-        else effects_.push_back({run.benchmark_name(), time});
-      }
-    }
-    void Finalize() override {
-      ConsoleReporter::Finalize();
-      if (copyTime_ <= 0 || effects_.empty()) return;
-      std::vector<double> ratios;
-      double worst = 0;
-      std::string worstName;
-      for (const auto& e : effects_) {
-        const double ratio = e.second / copyTime_;
-        ratios.push_back(ratio);
-        if (ratio > worst) worst = ratio, worstName = e.first;
-      }
-      std::sort(ratios.begin(), ratios.end());
-      const double median = ratios[ratios.size() / 2];
-      std::printf("\nframe copy: %.3f ms\nratio to the copy: median %.2fx, worst %.2fx (%s)\n", copyTime_, median,
-                  worst, worstName.c_str());
-      std::printf("goals: median <= 3x %s, every effect <= 10x %s\n", median <= 3 ? "met" : "MISSED",
-                  worst <= 10 ? "met" : "MISSED");
-    }
-
-   private:
-    double copyTime_ = 0;
-    std::vector<std::pair<std::string, double>> effects_;
-  } reporter;
+  RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
