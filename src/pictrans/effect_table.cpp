@@ -38,10 +38,6 @@ struct EffectTable {
     RegisterRectangleEffects(entries);
     RegisterRegionEffects(entries);
     RegisterPixelEffects(entries);
-    // Numbers no family has claimed yet run the default effect, so every style draws a
-    // transition. This is the one place where that fallback lives.
-    for (EffectFunction& entry : entries)
-      if (entry == nullptr) entry = entries[kDefaultStyle];
   }
 };
 

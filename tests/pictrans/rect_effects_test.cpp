@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "pictrans/effect_frame.h"
 #include "pictrans/frame_composer.h"
 #include "pictrans/frame_pictures.h"
 #include "raster/region.h"
@@ -157,6 +158,10 @@ TEST(RectangleEffects, QuartersMeetAtTheEnd) {
         << style;
     EXPECT_FALSE(shown.Contains(100, 50)) << style;
   }
+}
+
+TEST(EffectTable, EveryStyleUpTo127HasItsOwnEffectAndNoneAbove) {
+  for (int style = 0; style < 256; ++style) EXPECT_EQ(LookupEffect(style) != nullptr, style <= 127) << style;
 }
 
 TEST(RectangleEffects, StyleAboveTheTableDrawsAndInvalidatesNothing) {
