@@ -26,7 +26,8 @@ void TAnimateThread::Execute() {
   while (!terminated_ && !owner_.manual_ && !owner_.stopping_) {
     const uint32_t start = host.TickCount();
     bool finished = false;
-    owner_.mainThreadCalls_.RunOnMainThread([&] { finished = owner_.StepProgress(); });
+    // A run that ended meanwhile (Stop from a handler) has nothing left to step.
+    owner_.mainThreadCalls_.RunOnMainThread([&] { finished = !owner_.busy_ || owner_.StepProgress(); });
     const uint32_t elapsed = host.TickCount() - start;
     if (finished) {
       terminated_ = true;
@@ -36,7 +37,9 @@ void TAnimateThread::Execute() {
     }
   }
   // The termination event, on the user-interface thread like every step.
-  owner_.mainThreadCalls_.RunOnMainThread([&] { owner_.AnimationComplete(); });
+  owner_.mainThreadCalls_.RunOnMainThread([&] {
+    if (owner_.thread_.get() == this) owner_.AnimationComplete();
+  });
   finished_ = true;
   owner_.mainThreadCalls_.Notify();
 }

@@ -154,7 +154,7 @@ void TCustomPic_Trans::Prepare() {
 
 void TCustomPic_Trans::Animate() {
   if (threaded_) {
-    ReleaseFinishedWorker();
+    ReleaseWorker();
     thread_ = std::make_unique<TAnimateThread>(*this);
     return;
   }
@@ -294,7 +294,16 @@ void TCustomPic_Trans::ReleaseTransitionBitmaps() {
   pic_.reset();
 }
 
-void TCustomPic_Trans::ReleaseFinishedWorker() { thread_.reset(); }
+void TCustomPic_Trans::ReleaseWorker() {
+  // A worker switched off by Manual may still be waiting for its last step or its completion to
+  // run here; joining it without serving those would wait for ever. Once it is no longer the
+  // current worker, its completion is ignored: the run goes on with the next worker.
+  std::unique_ptr<TAnimateThread> previous = std::move(thread_);
+  if (!previous) return;
+  previous->Terminate();
+  TAnimateThread* worker = previous.get();
+  mainThreadCalls_.WaitServicing([worker] { return worker->Finished(); });
+}
 
 void TCustomPic_Trans::StopWorker() {
   if (!thread_) return;

@@ -118,7 +118,7 @@ class TCustomPic_Trans {
   void AdjustClientSize();
   void Repaint();
   void ReleaseTransitionBitmaps();
-  void ReleaseFinishedWorker();
+  void ReleaseWorker();
   void StopWorker();
   Rect ClientRect() const { return Rect{0, 0, width_, height_}; }
 

@@ -295,6 +295,28 @@ TEST_F(PicTransTest, StopAfterAThreadedRunWasSwitchedToManualEndsIt) {
   EXPECT_EQ(completions, 0);
 }
 
+TEST_F(PicTransTest, ResumingAThreadedRunRightAfterPausingItNeitherHangsNorCompletesTwice) {
+  const Bitmap pic = CoordinatePicture(40, 20);
+  control.SetPicture(&pic);
+  control.SetThreaded(true);
+  control.SetStep(10);
+  control.SetDelay(1);
+  control.SetManual(true);
+  control.Execute();
+  for (int round = 0; round < 5; ++round) {
+    control.SetManual(false);  // a worker starts
+    control.SetManual(true);   // and is told to end, possibly before it has stepped
+  }
+  control.SetManual(false);  // the previous worker's last calls are served, then a new one runs
+  for (int spins = 0; control.Busy() && spins < 2000000; ++spins) {
+    if (host.woken.exchange(false)) control.RunSynchronizedCalls();
+    std::this_thread::yield();
+  }
+  EXPECT_FALSE(control.Busy());
+  EXPECT_EQ(control.Progress(), 100);
+  EXPECT_EQ(completions, 1);
+}
+
 TEST_F(PicTransTest, TiledBackgroundLargerThanTheControlDrawsOneTileAtTheCorner) {
   const Bitmap background = CoordinatePicture(300, 250);
   control.SetBounds(0, 0, 100, 80);
