@@ -1,5 +1,6 @@
 // Effects 58 to 117 and 123 to 127: the new picture drawn through a clipping region built anew
 // in every frame (curved wipes and irises, combs, ragged and fringed edges, triangles, squares).
+#include <algorithm>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -173,18 +174,47 @@ void Pinwheel(EffectFrame& f) {  // 116
   UseRegion(f, UniteAll({CreateTriangleRgn(hx, hy, 0, h, 0, h - dy), CreateTriangleRgn(0, 0, dx, 0, hx, hy),
                          CreateTriangleRgn(w - dx, h, hx, hy, w, h), CreateTriangleRgn(hx, hy, w, 0, w, dy)}));
 }
-void TriangleGrid(EffectFrame& f) {  // 117
+// 117's triangles are one shape moved to whole-pixel grid points, so every copy's rows are the
+// first one's rows moved: the union is built row by row from those, where a hundred separate
+// regions would cost far more to merge.
+Region TriangleGridRegion(int w, int h, int side, int height) {
   constexpr int kCells = 10;
-  const int w = f.width, h = f.height, side = f.extents.dx / 5;
-  const int a = MulDiv(side, h, w);
-  std::vector<Region> triangles;
-  triangles.reserve(kCells * kCells);
-  for (int i = 0; i < kCells; ++i)
+  const Region triangle = CreateTriangleRgn(0, 0, side, 0, 0, height);
+  if (triangle.IsEmpty()) return Region();
+  const Rect bounds = triangle.Bounds();
+  std::vector<std::vector<Region::Span>> rows(size_t(bounds.Height()));
+  for (const Region::Band& band : triangle.Bands())
+    for (int y = band.top; y < band.bottom; ++y)
+      rows[size_t(y - bounds.top)].assign(triangle.SpansOf(band), triangle.SpansOf(band) + band.spanCount);
+  int xs[kCells], ys[kCells];
+  for (int k = 0; k < kCells; ++k) {
+    xs[k] = w * k / kCells;
+    ys[k] = h * k / kCells;
+  }
+  RegionBuilder builder;
+  std::vector<Region::Span> spans;
+  for (int y = ys[0] + bounds.top; y < ys[kCells - 1] + bounds.bottom; ++y) {
+    spans.clear();
     for (int j = 0; j < kCells; ++j) {
-      const int x = w * i / kCells, y = h * j / kCells;
-      triangles.push_back(CreateTriangleRgn(x, y, x + side, y, x, y + a));
+      const int row = y - ys[j] - bounds.top;
+      if (row < 0 || row >= bounds.Height()) continue;
+      for (int x : xs)
+        for (const Region::Span& span : rows[size_t(row)]) spans.push_back(Region::Span{span.left + x, span.right + x});
     }
-  UseRegion(f, UniteAll(triangles));
+    std::sort(spans.begin(), spans.end(), [](const Region::Span& p, const Region::Span& q) { return p.left < q.left; });
+    size_t kept = 0;
+    for (const Region::Span& span : spans) {
+      if (kept > 0 && span.left <= spans[kept - 1].right) spans[kept - 1].right = std::max(spans[kept - 1].right, span.right);
+      else spans[kept++] = span;
+    }
+    builder.AddBand(y, y + 1, spans.data(), kept);
+  }
+  return builder.Finish();
+}
+
+void TriangleGrid(EffectFrame& f) {  // 117
+  const int side = f.extents.dx / 5;
+  UseRegion(f, TriangleGridRegion(f.width, f.height, side, MulDiv(side, f.height, f.width)));
 }
 
 // ---- Random squares ----

@@ -10,6 +10,7 @@
 #include "pictrans/region_printing.h"
 #include "pictrans/region_shapes.h"
 #include "pictrans/transition_drawing.h"
+#include "raster/muldiv.h"
 #include "raster/region.h"
 
 namespace saverkit {
@@ -207,6 +208,22 @@ TEST(TriangleEffects, GridOfTrianglesGrowsFromEachCellCorner) {
       EXPECT_FALSE(grid.Contains(x + 8, y + 3)) << i << "," << j;
     }
   EXPECT_EQ(grid.PixelCount(), 100u * CreateTriangleRgn(0, 0, 10, 0, 0, 5).PixelCount());
+
+  // The grid is the union of its hundred triangles, overlapping ones and tiny pictures included.
+  const Size sizes[] = {{100, 50}, {61, 97}, {33, 33}, {9, 4}};
+  for (const Size& s : sizes)
+    for (int p : {1, 30, 50, 51, 77, 99}) {
+      const int w = s.width, h = s.height;
+      const int dx = h > w ? MulDiv(MulDiv(h, p, 100), w, h) : MulDiv(w, p, 100);
+      const int side = dx / 5, a = MulDiv(side, h, w);
+      Region expected;
+      for (int i = 0; i < 10; ++i)
+        for (int j = 0; j < 10; ++j) {
+          const int x = w * i / 10, y = h * j / 10;
+          expected.Unite(CreateTriangleRgn(x, y, x + side, y, x, y + a));
+        }
+      EXPECT_EQ(RegionOf(117, w, h, p), expected) << w << "x" << h << " at " << p;
+    }
 }
 
 }  // namespace
