@@ -101,6 +101,8 @@ class ShowWindowServices {
   // Nothing when the host cannot be created.
   virtual std::unique_ptr<ShowMovie> CreateMovieHost(const Rect& bounds) = 0;
   virtual std::unique_ptr<ShowOverlay> CreateOverlayImage(Bitmap picture, const Rect& bounds) = 0;
+  // The caption labels changed: their old and new places need painting.
+  virtual void CaptionsChanged() = 0;
   virtual void TrimWorkingSet() = 0;
 };
 

@@ -225,6 +225,7 @@ void ShowSequencer::PutCaptions(int32_t index) {
   RemoveCaptionLabels(windowComponents_, int(captions.size()));
   const double scale = layout_.screenHeight > 0 ? double(layout_.areaHeight) / layout_.screenHeight : 1.0;
   ShowCaptionLabels(windowComponents_, captions, scale, measurer_);
+  window_.CaptionsChanged();
 }
 
 void ShowSequencer::CreateOverlays() {

@@ -183,7 +183,9 @@ class FakeWindow : public ShowWindowServices {
     overlayBounds.push_back(bounds);
     return std::make_unique<FakeOverlay>(&liveOverlays);
   }
+  void CaptionsChanged() override { ++captionChanges; }
   void TrimWorkingSet() override { ++trims; }
+  int captionChanges = 0;
   uint32_t LastPeriod() const { return timerPeriods.empty() ? 0 : timerPeriods.back(); }
 };
 

@@ -313,6 +313,7 @@ TEST(ShowItem, CaptionsOfThePreviousItemGo) {
   EXPECT_EQ(rig.components.At(0).caption, "only");
   rig.sequencer->Advance(true);
   EXPECT_EQ(rig.components.Count(), 0);
+  EXPECT_EQ(rig.window.captionChanges, 3);  // each change is painted
 }
 
 TEST(Overlays, CreatedWithTheFirstItemAtTheirRecordedPlace) {

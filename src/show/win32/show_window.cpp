@@ -273,6 +273,11 @@ std::unique_ptr<ShowOverlay> TFormX_Scr_Saver_Main::CreateOverlayImage(Bitmap pi
   return std::make_unique<OverlayPicture>(std::move(picture), bounds, overlayPictures_, Handle());
 }
 
+void TFormX_Scr_Saver_Main::CaptionsChanged() {
+  // Labels may be anywhere and the previous item's are gone: one repaint of the window.
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TFormX_Scr_Saver_Main::TrimWorkingSet() { saverkit::TrimWorkingSet(); }
 
 CursorPoint TFormX_Scr_Saver_Main::CursorPos() {

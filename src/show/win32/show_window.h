@@ -58,6 +58,7 @@ class TFormX_Scr_Saver_Main : public Window,
   void ProcessPendingMessages() override;
   std::unique_ptr<ShowMovie> CreateMovieHost(const Rect& bounds) override;
   std::unique_ptr<ShowOverlay> CreateOverlayImage(Bitmap picture, const Rect& bounds) override;
+  void CaptionsChanged() override;
   void TrimWorkingSet() override;
   // ShowWindowInput
   CursorPoint CursorPos() override;
