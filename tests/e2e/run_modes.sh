@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib/harness.sh"
 e2e_begin
 
-readonly show_colour="srgb(24,48,112)"  # the show window's fill
+readonly show_colour="srgb(0,0,0)"  # the show window's fill: the package's background colour, black when none is given
 
 # A show covers the whole screen and ends on the given input; "small-move" first proves that
 # a move of at most 5 pixels does not end it.
