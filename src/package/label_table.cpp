@@ -1,27 +1,12 @@
 #include "package/label_table.h"
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "package/byte_order.h"
+#include "raster/saturating.h"
 
 namespace saverkit {
 namespace {
-
-// trunc(value) held to the i32 range, so a hostile size or factor cannot overflow the conversion.
-int32_t TruncToI32(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= double(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-  if (value <= double(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-  return int32_t(value);
-}
-
-int32_t ClampToI32(int64_t value) {
-  if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-  return int32_t(value);
-}
 
 // Sequential reads over the block that refuse, rather than pass, its end.
 class BlockCursor {

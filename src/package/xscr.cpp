@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -11,9 +10,10 @@
 #include "package/complement.h"
 #include "package/movie_picture.h"
 #include "package/package_file.h"
-#include "package/picture_stretch.h"
 #include "package/temp_files.h"
 #include "raster/jpeg_codec.h"
+#include "raster/saturating.h"
+#include "raster/stretch.h"
 
 namespace saverkit {
 namespace {
@@ -28,14 +28,6 @@ constexpr size_t kMaxResourceNameLength = 63;
 constexpr char kMoviePrefix[] = "~F_";
 constexpr char kMovieSuffix[] = ".swf";
 constexpr char kMusicPrefix[] = "~S_";
-
-// Layout arithmetic on hostile values: cut toward zero and saturate instead of overflowing.
-int32_t TruncSaturated(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= double(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-  if (value <= double(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-  return int32_t(std::trunc(value));
-}
 
 // The name block is padded with spaces, control characters or NULs on either side.
 std::string TrimName(const std::vector<uint8_t>& block) {
@@ -290,7 +282,7 @@ bool XSCR::Thumbnail(int32_t index, int maxWidth, int maxHeight, Bitmap& thumbna
   if (!LoadPicture(index, kThumbnailScale, small)) return false;
   if (maxWidth > 0 && maxHeight > 0 && (small.Width() > maxWidth || small.Height() > maxHeight)) {
     const double q = std::max(double(small.Width()) / maxWidth, double(small.Height()) / maxHeight);
-    StretchPicture(small, std::max(1, int(small.Width() / q)), std::max(1, int(small.Height() / q)));
+    StretchBitmap(small, std::max(1, int(small.Width() / q)), std::max(1, int(small.Height() / q)));
   }
   thumbnail = std::move(small);
   return true;
@@ -334,7 +326,7 @@ bool XSCR::ExportPicture(int32_t index, const std::string& path) const {
   if (!LoadPicture(index, kFullScale, picture)) return false;
   const ItemRecord& record = items_[size_t(index)];
   // A size beyond what a picture may have is not honoured: the picture keeps its own.
-  if (record.Width > 0 && record.Height > 0) StretchPicture(picture, record.Width, record.Height);
+  if (record.Width > 0 && record.Height > 0) StretchBitmap(picture, record.Width, record.Height);
   const std::vector<uint8_t> jpeg = EncodeJpeg(picture, kExportQuality);
   return !jpeg.empty() && WriteWholeFile(path, jpeg);
 }
@@ -383,17 +375,17 @@ void XSCR::FitToScreen(int32_t w, int32_t h) {
   const double screenWidth = environment_.screenWidth, screenHeight = environment_.screenHeight;
   const double fx = screenWidth / w, fy = screenHeight / h;
   if (fy > fx)
-    ScaleLayout(0, TruncSaturated((screenHeight - h * fx) * 0.5), fx);
+    ScaleLayout(0, TruncToI32((screenHeight - h * fx) * 0.5), fx);
   else
-    ScaleLayout(TruncSaturated((screenWidth - w * fy) * 0.5), 0, fy);
+    ScaleLayout(TruncToI32((screenWidth - w * fy) * 0.5), 0, fy);
 }
 
 void XSCR::ScaleLayout(int32_t dx, int32_t dy, double f) {
   for (ItemRecord& r : items_) {
-    r.X = TruncSaturated(dx + r.X * f);
-    r.Y = TruncSaturated(dy + r.Y * f);
-    r.Width = TruncSaturated(r.Width * f);
-    r.Height = TruncSaturated(r.Height * f);
+    r.X = TruncToI32(dx + r.X * f);
+    r.Y = TruncToI32(dy + r.Y * f);
+    r.Width = TruncToI32(r.Width * f);
+    r.Height = TruncToI32(r.Height * f);
   }
   labels_.Scale(dx, dy, f);
   trailer_.Info.DesignWidth = environment_.screenWidth;

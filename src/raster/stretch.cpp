@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
+
+#include "raster/jpeg_codec.h"
 
 namespace saverkit {
 namespace {
@@ -143,6 +146,19 @@ Bitmap HalftoneStretch(const Bitmap& source, int width, int height) {
     }
   }
   return result;
+}
+
+bool StretchBitmap(Bitmap& picture, int w, int h) {
+  if (w <= 0 || h <= 0 || (w == picture.Width() && h == picture.Height())) return true;
+  if (w > Bitmap::kMaxSide || h > Bitmap::kMaxSide || uint64_t(w) * uint64_t(h) > kMaxJpegPixels) return false;
+  if (picture.Empty()) {
+    picture.Reset(w, h);
+    return !picture.Empty();
+  }
+  Bitmap stretched = HalftoneStretch(picture, w, h);
+  if (stretched.Empty()) return false;
+  picture = std::move(stretched);
+  return true;
 }
 
 }  // namespace saverkit

@@ -32,4 +32,10 @@ void DrawBitmap(const Bitmap& source, int x, int y, Bitmap& target);
 // or a non-positive size gives an empty bitmap.
 Bitmap HalftoneStretch(const Bitmap& source, int width, int height);
 
+// Resizes `picture` in place to w x h with the half-tone stretch. Nothing happens when w or h is
+// 0 or less or the picture already has that size; an empty picture becomes a black canvas of the
+// size. Sizes often come from a package, so a target larger than a decoded picture may be
+// (kMaxJpegPixels) gives false and leaves the picture unchanged.
+bool StretchBitmap(Bitmap& picture, int w, int h);
+
 }  // namespace saverkit

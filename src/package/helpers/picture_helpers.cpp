@@ -2,21 +2,7 @@
 
 #include <algorithm>
 
-#include "raster/stretch.h"
-
 namespace saverkit {
-
-bool StretchBitmap(Bitmap& picture, int w, int h) {
-  if (w <= 0 || h <= 0 || (w == picture.Width() && h == picture.Height())) return true;
-  if (picture.Empty()) {
-    picture.Reset(w, h);  // nothing to stretch: a black canvas of the asked size
-    return !picture.Empty();
-  }
-  Bitmap stretched = HalftoneStretch(picture, w, h);
-  if (stretched.Empty()) return false;
-  picture = std::move(stretched);
-  return true;
-}
 
 void ShowAtOnce(TCustomPic_Trans& control) {
   const bool threaded = control.Threaded();

@@ -3,13 +3,9 @@
 
 #include "pictrans/pic_trans.h"
 #include "raster/bitmap.h"
+#include "raster/stretch.h"  // StretchBitmap, which the forms use beside these
 
 namespace saverkit {
-
-// Resizes `picture` to w x h with half-tone (area-averaging) stretching. Nothing happens when
-// w or h is 0 or less, when the picture already has that size, or when the size is larger than
-// a bitmap may be (then the result is false).
-bool StretchBitmap(Bitmap& picture, int w, int h);
 
 // Shows the control's picture at once, without an effect, on this thread whatever `Threaded` says.
 void ShowAtOnce(TCustomPic_Trans& control);
