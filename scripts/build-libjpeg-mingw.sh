@@ -6,6 +6,7 @@ set -euo pipefail
 
 cache="${SAVERKIT_CACHE:-$HOME/.cache/saverkit}"
 src_root="$cache/src"
+toolchains="$(cd "$(dirname "$0")/../cmake/toolchains" && pwd)"
 
 fetch_source() {
   local dir
@@ -25,25 +26,11 @@ for triple in "$@"; do
     continue
   fi
   src=$(fetch_source)
-  case "$triple" in
-    x86_64-*) proc=AMD64 ;;
-    i686-*) proc=X86 ;;
-    *) echo "libjpeg: unknown target $triple" >&2; exit 1 ;;
-  esac
+  tc="$toolchains/$triple.cmake"
+  [ -f "$tc" ] || { echo "libjpeg: unknown target $triple" >&2; exit 1; }
   work="$cache/build/libjpeg-$triple"
   rm -rf "$work"
-  tc="$work.toolchain.cmake"
-  mkdir -p "$(dirname "$tc")"
-  cat > "$tc" <<TC
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR $proc)
-set(CMAKE_C_COMPILER $triple-gcc-posix)
-set(CMAKE_RC_COMPILER $triple-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$triple)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-TC
+  mkdir -p "$(dirname "$work")"
   echo "libjpeg: building libjpeg-turbo for $triple into $prefix"
   cmake -S "$src" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$tc" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
