@@ -1,27 +1,16 @@
 #include "show/item_placement.h"
 
-#include <cmath>
 #include <limits>
 
+#include "raster/saturating.h"
 #include "show/show_seams.h"
 
 namespace saverkit {
 
-int32_t ScaledPixels(double value, double scale) {
-  const double product = value * scale;
-  if (!(product == product)) return 0;
-  if (product >= double(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-  if (product <= double(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-  return int32_t(std::trunc(product));
-}
+int32_t ScaledPixels(double value, double scale) { return TruncToI32(value * scale); }
 
 Rect PlacedRect(int32_t x, int32_t y, int64_t width, int64_t height) {
-  auto saturate = [](int64_t v) {
-    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return int32_t(v);
-  };
-  return Rect{x, y, saturate(int64_t(x) + width), saturate(int64_t(y) + height)};
+  return Rect{x, y, ClampToI32(int64_t(x) + width), ClampToI32(int64_t(y) + height)};
 }
 
 int32_t RandomOffset(int64_t range, ShowRandom& random) {

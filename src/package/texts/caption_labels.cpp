@@ -1,19 +1,12 @@
 #include "package/texts/caption_labels.h"
 
-#include <cmath>
 #include <cstring>
 #include <limits>
 
+#include "raster/saturating.h"
+
 namespace saverkit {
 namespace {
-
-// Truncates toward zero, keeping absurd products (a hostile centre times a scale) inside i32.
-int32_t TruncToInt(double value) {
-  if (!(value == value)) return 0;
-  if (value >= double(std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
-  if (value <= double(std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-  return int32_t(std::trunc(value));
-}
 
 // The index a label's name carries; -1 when the rest of the name is not a decimal number.
 int LabelIndexOf(const std::string& name) {
@@ -67,11 +60,11 @@ void ShowCaptionLabels(ComponentOwner& showWindow, const std::vector<CaptionLabe
     }
 
     control->font = font;
-    control->font.size = TruncToInt(label.fontSize * scale);
-    control->bounds.left = TruncToInt(scale * label.centerX - scale * extent.width * 0.5);
-    control->bounds.top = TruncToInt(scale * label.centerY - scale * extent.height * 0.5);
-    control->bounds.width = TruncToInt(scale * extent.width);
-    control->bounds.height = TruncToInt(scale * extent.height);
+    control->font.size = TruncToI32(label.fontSize * scale);
+    control->bounds.left = TruncToI32(scale * label.centerX - scale * extent.width * 0.5);
+    control->bounds.top = TruncToI32(scale * label.centerY - scale * extent.height * 0.5);
+    control->bounds.width = TruncToI32(scale * extent.width);
+    control->bounds.height = TruncToI32(scale * extent.height);
     control->caption = label.text;
     control->transparent = label.transparent;
     if (!label.transparent) control->color = label.backColor;
