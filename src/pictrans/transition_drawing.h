@@ -28,6 +28,9 @@ void MergeTransparent(Bitmap& dst, const Bitmap& src, int alpha);
 // brings under it (rounded to the nearest pixel, ties to even); pixels whose source lies outside
 // stay as they were.
 void MergeRotate(Bitmap& dst, const Bitmap& src, int x, int y, double angle);
+// The same with the pixels whose source lies outside taken from `under`, so a frame need not hold
+// `under` first; `under` may be `dst` itself. Works on the area all three share.
+void MergeRotate(Bitmap& dst, const Bitmap& under, const Bitmap& src, int x, int y, double angle);
 
 // The triangle through three points, filled by the winding rule.
 Region CreateTriangleRgn(int x1, int y1, int x2, int y2, int x3, int y3);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "pictrans/frame_composer.h"
 #include "pictrans/frame_pictures.h"
@@ -59,17 +60,18 @@ TEST(CrossFade, EveryWeightAndEveryPairOfValuesTruncatesEachTerm) {
   }
 }
 
+// The rotation written out pixel by pixel.
+void ReferenceRotate(Bitmap& dst, const Bitmap& src, int px, int py, double angle) {
+  const double s = std::sin(angle), c = std::cos(angle);
+  for (int row = 0; row < dst.Height(); ++row)
+    for (int col = 0; col < dst.Width(); ++col) {
+      const double u = col - px, v = row - py;
+      const double sx = px + std::nearbyint(u * c - v * s), sy = py + std::nearbyint(u * s + v * c);
+      if (sx >= 0 && sy >= 0 && sx < src.Width() && sy < src.Height()) dst.SetPixel(col, row, src.Pixel(int(sx), int(sy)));
+    }
+}
+
 TEST(Rotations, TakeTheSourcePixelRoundedToEvenAtAnyAngle) {
-  // The rotation written out pixel by pixel, against the engine's at many angles and pivots.
-  auto reference = [](Bitmap& dst, const Bitmap& src, int px, int py, double angle) {
-    const double s = std::sin(angle), c = std::cos(angle);
-    for (int row = 0; row < dst.Height(); ++row)
-      for (int col = 0; col < dst.Width(); ++col) {
-        const double u = col - px, v = row - py;
-        const double sx = px + std::nearbyint(u * c - v * s), sy = py + std::nearbyint(u * s + v * c);
-        if (sx >= 0 && sy >= 0 && sx < src.Width() && sy < src.Height()) dst.SetPixel(col, row, src.Pixel(int(sx), int(sy)));
-      }
-  };
   const Bitmap pic = CoordinatePicture(150, 97);
   const struct {
     int px, py;
@@ -77,10 +79,41 @@ TEST(Rotations, TakeTheSourcePixelRoundedToEvenAtAnyAngle) {
   for (const auto& pivot : pivots)
     for (double angle : {0.0, 0.25, M_PI / 4, M_PI / 2 - 0.01, M_PI / 2, 2.0, -0.7, 3 * M_PI / 2}) {
       Bitmap expected(150, 97, kOldColour), actual(150, 97, kOldColour);
-      reference(expected, pic, pivot.px, pivot.py, angle);
+      ReferenceRotate(expected, pic, pivot.px, pivot.py, angle);
       MergeRotate(actual, pic, pivot.px, pivot.py, angle);
       EXPECT_TRUE(actual.SamePixels(expected)) << pivot.px << "," << pivot.py << " by " << angle;
     }
+}
+
+TEST(Rotations, EveryProgressAndCornerMatchesThePlainFormulaAtOddAndFullSizes) {
+  // The rotation copies only a run of columns per row, found from the turned picture's edges,
+  // and moves pixels 4 bytes at a time: sizes whose rows have no padding (width a multiple of 4),
+  // a single pixel, thin strips and the full screen check both against the formula, with the
+  // pixels outside taken from the frame itself or from a separate old picture.
+  const struct {
+    int width, height;
+    std::vector<int> progresses;
+  } cases[] = {
+      {1, 1, {}}, {2, 3, {}}, {64, 48, {}}, {61, 37, {}}, {7, 200, {}}, {300, 5, {}}, {1920, 1080, {25, 50, 75}},
+  };
+  for (const auto& c : cases) {
+    std::vector<int> progresses = c.progresses;
+    if (progresses.empty())
+      for (int p = 1; p < 100; ++p) progresses.push_back(p);
+    const Bitmap pic = CoordinatePicture(c.width, c.height);
+    const Bitmap old(c.width, c.height, kOldColour);
+    for (const int p : progresses)
+      for (const int px : {-1, c.width})
+        for (const int py : {-1, c.height}) {
+          const double angle = (100 - p) * M_PI / 200;
+          Bitmap expected = old.Clone(), inPlace = old.Clone(), fromOld(c.width, c.height, Rgb{1, 2, 3});
+          ReferenceRotate(expected, pic, px, py, angle);
+          MergeRotate(inPlace, pic, px, py, angle);
+          MergeRotate(fromOld, old, pic, px, py, angle);
+          ASSERT_TRUE(inPlace.SamePixels(expected)) << c.width << "x" << c.height << " p " << p << " about " << px << "," << py;
+          ASSERT_TRUE(fromOld.SamePixels(expected)) << c.width << "x" << c.height << " p " << p << " about " << px << "," << py;
+        }
+  }
 }
 
 TEST(Rotations, TurnAboutAPointJustOutsideTheirCorner) {
