@@ -7,10 +7,10 @@
 #include "package/helpers/registry_values.h"
 #include "package/helpers/tile_bitmap.h"
 #include "package/helpers/win32/new_movie_host.h"
+#include "package/helpers/win32/working_set.h"
 #include "package/reader_environment.h"
 #include "setup/shuffle_indexes.h"
 #include "setup/win32/mci_media_window.h"
-#include "startup/win32/process.h"
 #include "forms/win32/gdi.h"
 
 namespace saverkit {

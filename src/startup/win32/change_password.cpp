@@ -1,6 +1,6 @@
 #include "startup/win32/change_password.h"
 
-#include "startup/win32/process.h"
+#include "package/helpers/win32/working_set.h"
 
 namespace saverkit {
 namespace {

@@ -5,11 +5,12 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "package/helpers/win32/working_set.h"
+#include "show/win32/show_window.h"
 #include "startup/edition.h"
 #include "startup/win32/change_password.h"
 #include "startup/win32/placeholder_windows.h"
 #include "startup/win32/process.h"
-#include "show/win32/show_window.h"
 
 namespace saverkit {
 namespace {

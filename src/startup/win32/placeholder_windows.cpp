@@ -5,14 +5,7 @@
 namespace saverkit {
 namespace {
 
-constexpr UINT_PTR kHostCheckTimer = 1;
-constexpr UINT kHostCheckMs = 250;
 constexpr int kCloseButtonId = IDCANCEL;
-
-void FillClient(HDC dc, const RECT& area, COLORREF colour) {
-  ScopedBrush brush(CreateSolidBrush(colour));
-  FillRect(dc, &area, brush.Get());
-}
 
 void DrawCentredText(HDC dc, RECT area, const std::string& text, COLORREF colour) {
   SetBkMode(dc, TRANSPARENT);
@@ -33,87 +26,6 @@ ApplicationWindow::ApplicationWindow(const std::string& title) {
 void ApplicationWindow::HideFromTaskbar() {
   const LONG exStyle = GetWindowLongA(Handle(), GWL_EXSTYLE);
   SetWindowLongA(Handle(), GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
-}
-
-ShowPlaceholder::ShowPlaceholder(HWND owner) {
-  WindowPlacement p;
-  p.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-  p.style = WS_POPUP | WS_VISIBLE;
-  p.x = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  p.y = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  p.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  p.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  p.parent = owner;
-  POINT cursor = {};
-  GetCursorPos(&cursor);
-  gate_ = std::make_unique<PointerGate>(cursor.x, cursor.y);
-  if (Create("saverkit.Show", "saverkit: show", p)) {
-    SetForegroundWindow(Handle());
-    SetFocus(Handle());
-  }
-}
-
-LRESULT ShowPlaceholder::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MOUSEMOVE:
-      OnMouseMove();
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      DestroyWindow(Handle());
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // PaintContent covers everything
-  }
-  return Window::HandleMessage(message, wParam, lParam);
-}
-
-void ShowPlaceholder::OnMouseMove() {
-  // The cursor position, not the message's: the window may have moved under a still pointer.
-  POINT cursor;
-  if (GetCursorPos(&cursor) && gate_->MovedBeyond(cursor.x, cursor.y)) DestroyWindow(Handle());
-}
-
-void ShowPlaceholder::PaintContent(HDC dc, const RECT& area) {
-  FillClient(dc, area, kColour);
-  DrawCentredText(dc, area, "saverkit", RGB(255, 255, 255));
-}
-
-PreviewPlaceholder::PreviewPlaceholder(HWND host) : host_(host) {
-  RECT client;
-  if (!IsWindow(host) || !GetClientRect(host, &client)) return;
-  WindowPlacement p;
-  p.style = WS_CHILD | WS_VISIBLE;
-  p.x = 0;
-  p.y = 0;
-  p.width = client.right;
-  p.height = client.bottom;
-  p.parent = host;
-  if (Create("saverkit.Preview", "saverkit: preview", p)) SetTimer(Handle(), kHostCheckTimer, kHostCheckMs, nullptr);
-}
-
-LRESULT PreviewPlaceholder::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_TIMER:
-      if (wParam == kHostCheckTimer) OnTimer();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-  }
-  return Window::HandleMessage(message, wParam, lParam);
-}
-
-// The host belongs to another process, which may end without destroying its children first.
-void PreviewPlaceholder::OnTimer() {
-  if (!IsWindow(host_)) DestroyWindow(Handle());
-}
-
-void PreviewPlaceholder::PaintContent(HDC dc, const RECT& area) {
-  FillClient(dc, area, kColour);
-  DrawCentredText(dc, area, "saverkit", RGB(255, 255, 255));
 }
 
 DialogPlaceholder::DialogPlaceholder(const std::string& title, const std::string& text, HWND owner,

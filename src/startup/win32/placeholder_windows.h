@@ -1,15 +1,13 @@
 // Stand-in windows for the modes whose real forms are not part of the program yet. Each states
-// its mode in its title ("saverkit: show", "saverkit: preview", "saverkit: configuration",
-// "saverkit: setup", "saverkit: uninstall"), which the end-to-end tests look for.
+// its mode in its title ("saverkit: configuration", "saverkit: setup", "saverkit: uninstall"),
+// which the end-to-end tests look for.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "forms/win32/window.h"
-#include "startup/pointer_gate.h"
 
 namespace saverkit {
 
@@ -19,39 +17,6 @@ class ApplicationWindow : public Window {
   explicit ApplicationWindow(const std::string& title);
   // Takes the application off the taskbar: tool window instead of application window.
   void HideFromTaskbar();
-};
-
-// Covers the virtual screen, borderless and topmost, until the pointer moves more than 5 pixels,
-// a button is pressed or a key is struck.
-class ShowPlaceholder : public Window {
- public:
-  static constexpr COLORREF kColour = RGB(24, 48, 112);
-  explicit ShowPlaceholder(HWND owner);
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void PaintContent(HDC dc, const RECT& clientArea) override;
-  void OnDestroyed() override { PostQuitMessage(0); }
-
- private:
-  void OnMouseMove();
-  std::unique_ptr<PointerGate> gate_;
-};
-
-// A child filling the host window's client area; it ends when the host is destroyed.
-class PreviewPlaceholder : public Window {
- public:
-  static constexpr COLORREF kColour = RGB(32, 112, 48);
-  explicit PreviewPlaceholder(HWND host);
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void PaintContent(HDC dc, const RECT& clientArea) override;
-  void OnDestroyed() override { PostQuitMessage(0); }
-
- private:
-  void OnTimer();
-  HWND host_;
 };
 
 // A small captioned window with a Close button, standing in for a dialog. With an owner it is

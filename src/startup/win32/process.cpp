@@ -32,10 +32,4 @@ std::string ApplicationTitle() {
   return length > 0 ? std::string(text, length) : std::string("saverkit");
 }
 
-bool IsNtPlatform() { return GetVersion() < 0x80000000u; }
-
-void TrimWorkingSet() {
-  if (IsNtPlatform()) SetProcessWorkingSetSize(GetCurrentProcess(), SIZE_T(-1), SIZE_T(-1));
-}
-
 }  // namespace saverkit

@@ -1,4 +1,4 @@
-// What the program learns about its own process from Windows, and the working-set trim.
+// What the program learns about its own process from Windows.
 #pragma once
 
 #include <string>
@@ -12,10 +12,5 @@ std::string OwnExecutablePath();
 std::vector<std::string> CommandLineArguments();
 // The title of the application: string resource 1, the screen saver's default name.
 std::string ApplicationTitle();
-// True on the Windows NT family; false on Windows 9x.
-bool IsNtPlatform();
-// Asks an NT-family system to trim the working set after a form appears or an item changes;
-// Windows 9x has no working sets to trim.
-void TrimWorkingSet();
 
 }  // namespace saverkit
