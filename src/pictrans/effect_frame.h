@@ -38,7 +38,10 @@ struct EffectFrame {
         customDraw(customDrawHandler), invalidate(invalidateArea), reverse(reverseRun) {}
 
   const Bitmap& pic;  // the new picture, W x H
-  Bitmap& screen;     // the frame, holding the old picture when the effect starts
+  // The frame. It holds the old picture when the effect starts, except for an effect that
+  // writes the whole frame (WritesWholeFrame), which finds the old picture in `old`.
+  Bitmap& screen;
+  const Bitmap* old = &screen;
   int width, height;  // W, H
   int progress;       // p; effect 0 without a handler moves it to the run's end
   int step;
@@ -68,6 +71,11 @@ using EffectFunction = void (*)(EffectFrame&);
 
 // The effect of `style`, or nullptr for a byte above 127 (no effect).
 EffectFunction LookupEffect(int style);
+
+// True for an effect that writes every pixel of the frame from the old picture and the new one
+// at every progress (at 100 the composer draws the new picture whole, which serves as well):
+// its frame need not be restored to the old picture first.
+bool WritesWholeFrame(int style);
 
 // Each family of effects fills its own numbers of the table.
 void RegisterRectangleEffects(EffectFunction (&table)[kEffectCount]);

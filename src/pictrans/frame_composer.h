@@ -1,5 +1,5 @@
-// Composes one frame of a transition: the effect of `style` applied to a frame that already
-// holds the old picture, then finished by drawing the new picture as the effect asked.
+// Composes one frame of a transition: the effect of `style` applied to a frame that holds the old
+// picture, then finished by drawing the new picture as the effect asked.
 #pragma once
 
 #include <functional>
@@ -12,7 +12,7 @@ namespace saverkit {
 
 struct FrameRequest {
   const Bitmap& pic;  // the new picture
-  Bitmap& screen;     // the frame, same size as pic, already holding the old picture
+  Bitmap& screen;     // the frame, same size as pic
   int style;          // 0..255; above 127 no effect runs
   int progress;       // 0..100
   int step;           // percent per frame, for the comb snap distance
@@ -20,6 +20,10 @@ struct FrameRequest {
   EffectRandom& random;
   const std::function<void(const Bitmap& pic, Bitmap& screen)>& customDraw;
   const std::function<void(const Rect&)>& invalidate;
+  // The old picture, same size as pic, from which the composer restores the frame first; an
+  // effect that writes every pixel of the frame reads it directly instead. Without it, `screen`
+  // already holds the old picture.
+  const Bitmap* old = nullptr;
 };
 
 struct FrameOutcome {

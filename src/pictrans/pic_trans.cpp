@@ -188,8 +188,14 @@ void TCustomPic_Trans::AnimationComplete() {
 
 void TCustomPic_Trans::UpdateDisplay() {
   if (!oldPic_ || !pic_) return;
-  DrawBitmap(*oldPic_, 0, 0, screen_);
-  if (OnBeforeNewFrame) OnBeforeNewFrame(*this, *pic_, screen_);
+  // Every frame starts from the old picture. A before-frame handler must see it in the frame;
+  // otherwise the composer restores it, or lets an effect that writes every pixel read it.
+  const Bitmap* restoreFrom = oldPic_.get();
+  if (OnBeforeNewFrame) {
+    DrawBitmap(*oldPic_, 0, 0, screen_);
+    restoreFrom = nullptr;
+    OnBeforeNewFrame(*this, *pic_, screen_);
+  }
 
   const std::function<void(const Bitmap&, Bitmap&)> customDraw =
       OnCustomDraw ? std::function<void(const Bitmap&, Bitmap&)>(
@@ -197,7 +203,8 @@ void TCustomPic_Trans::UpdateDisplay() {
                    : nullptr;
   const std::function<void(const Rect&)> invalidate = [this](const Rect& r) { InvalidateArea(r); };
   const FrameOutcome outcome =
-      ComposeFrame(FrameRequest{*pic_, screen_, style_, progress_, step_, reverse_, random_, customDraw, invalidate});
+      ComposeFrame(FrameRequest{*pic_, screen_, style_, progress_, step_, reverse_, random_, customDraw, invalidate,
+                                restoreFrom});
   if (!outcome.drawn) return;
   progress_ = TPercent(outcome.progress);
   if (OnAfterNewFrame) OnAfterNewFrame(*this, *pic_, screen_);

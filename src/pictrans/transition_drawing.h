@@ -23,6 +23,9 @@ void MirrorCopyRect(Bitmap& target, const Rect& dst, const Bitmap& source, const
 // Blends `src` over `dst` by `alpha` percent (0..100): each channel becomes
 // dst * (100 - alpha) div 100 + alpha * src div 100. Works on the area both bitmaps share.
 void MergeTransparent(Bitmap& dst, const Bitmap& src, int alpha);
+// The same blend of `over` on `under` written into `dst` in one pass, so a frame need not hold
+// `under` first; `under` may be `dst` itself. Works on the area all three share.
+void MergeTransparent(Bitmap& dst, const Bitmap& under, const Bitmap& over, int alpha);
 
 // Each pixel of `dst` takes the pixel of `src` that a rotation by `angle` radians about (x, y)
 // brings under it (rounded to the nearest pixel, ties to even); pixels whose source lies outside

@@ -239,6 +239,35 @@ TEST_F(PicTransTest, StyleAboveTheTableLeavesTheOldPictureButStillRunsToItsEnd) 
   EXPECT_EQ(completions, 1);
 }
 
+TEST_F(PicTransTest, CrossFadeFramesEachStartFromTheOldPictureAndShowWhatABeforeFrameHandlerDrew) {
+  const Rgb old{100, 0, 255}, fresh{200, 200, 0}, drawn{0, 100, 50};
+  const Bitmap pic(30, 20, fresh);
+  const auto blend = [](Rgb under, Rgb over, int p) {
+    const auto channel = [p](int u, int o) { return uint8_t(u * (100 - p) / 100 + p * o / 100); };
+    return Rgb{channel(under.r, over.r), channel(under.g, over.g), channel(under.b, over.b)};
+  };
+  for (const bool withHandler : {false, true}) {
+    ShowFirst(Bitmap(30, 20, old));
+    control.OnBeforeNewFrame = nullptr;
+    if (withHandler)
+      control.OnBeforeNewFrame = [&](TCustomPic_Trans&, const Bitmap&, Bitmap& screen) {
+        screen.SetPixel(0, 0, drawn);
+      };
+    control.SetPicture(&pic);
+    control.SetStyle(118);
+    control.SetManual(true);
+    control.Execute();
+    // Up, down and back to the start: no frame builds on the one before.
+    for (const int p : {50, 80, 20, 0}) {
+      control.SetProgress(p);
+      EXPECT_EQ(control.Screen().Pixel(29, 19), blend(old, fresh, p)) << p << " handler " << withHandler;
+      EXPECT_EQ(control.Screen().Pixel(0, 0), blend(withHandler ? drawn : old, fresh, p)) << p;
+    }
+    control.Stop();
+    control.SetManual(false);
+  }
+}
+
 TEST_F(PicTransTest, ThreadedRunStepsOnTheOwnerThread) {
   const Bitmap pic = CoordinatePicture(40, 20);
   control.SetPicture(&pic);

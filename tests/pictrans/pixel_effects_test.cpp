@@ -71,6 +71,27 @@ void ReferenceRotate(Bitmap& dst, const Bitmap& src, int px, int py, double angl
     }
 }
 
+TEST(FrameComposer, FrameIsTheSameWhetherTheCallerOrTheComposerRestoresTheOldPicture) {
+  // The cross-fade and the rotations read the old picture directly instead of a restored frame;
+  // every other style gets the frame restored. Either way the frame must be the one composed
+  // over a restored frame, whatever the frame held before.
+  const int w = 45, h = 31;
+  const Bitmap pic = CoordinatePicture(w, h);
+  Bitmap old(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) old.SetPixel(x, y, Rgb{uint8_t(x * 5), uint8_t(y * 7), 40});
+  const std::function<void(const Bitmap&, Bitmap&)> noCustomDraw;
+  const std::function<void(const Rect&)> ignore = [](const Rect&) {};
+  for (const int style : {5, 60, 117, 118, 119, 120, 121, 122, 200})
+    for (const int p : {0, 1, 50, 99, 100}) {
+      Bitmap restored = old.Clone(), stale(w, h, Rgb{1, 2, 3});
+      EffectRandom random1(7), random2(7);
+      ComposeFrame(FrameRequest{pic, restored, style, p, 4, false, random1, noCustomDraw, ignore});
+      ComposeFrame(FrameRequest{pic, stale, style, p, 4, false, random2, noCustomDraw, ignore, &old});
+      EXPECT_TRUE(stale.SamePixels(restored)) << "style " << style << " at " << p;
+    }
+}
+
 TEST(Rotations, TakeTheSourcePixelRoundedToEvenAtAnyAngle) {
   const Bitmap pic = CoordinatePicture(150, 97);
   const struct {
