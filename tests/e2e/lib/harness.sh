@@ -205,8 +205,9 @@ e2e_no_window() { ! xdotool search --name "$1" >/dev/null 2>&1; }
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }
 
-# e2e_pixel SHOT X Y: the pixel as ImageMagick prints it, e.g. srgb(24,48,112).
-e2e_pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+# e2e_pixel SHOT X Y: the pixel as ImageMagick prints it, e.g. srgb(24,48,112). A screenshot
+# with no colour in it would print as gray(0) without the true-colour type.
+e2e_pixel() { convert "$1" -type TrueColor -format "%[pixel:p{$2,$3}]" info:; }
 
 e2e_mouse_move() { xdotool mousemove "$1" "$2"; }
 e2e_key() { xdotool key "$1"; }
