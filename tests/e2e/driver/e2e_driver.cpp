@@ -1,6 +1,6 @@
 // A small Windows program the end-to-end tests run beside the runtime under Wine: it hosts the
-// runtime's preview and owned configuration in a window of its own, and inspects and closes
-// the runtime's windows by title. Each command prints what it saw and exits 0 when the runtime
+// runtime's preview and owned configuration in a window of its own, inspects and closes the
+// runtime's windows by title, and reads the cursor's state. Each command prints what it saw and exits 0 when the runtime
 // behaved, 1 when not, 2 on a bad command line.
 #include <windows.h>
 
@@ -143,6 +143,35 @@ int Inspect(const std::string& title) {
   return 0;
 }
 
+// cursor: whether the cursor shows for the window in front, as Windows draws it. A full-screen
+// show that hides the cursor has it hidden for the whole desktop while it is in front.
+int Cursor() {
+  CURSORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetCursorInfo(&info)) {
+    std::printf("no cursor information (error %lu)\n", GetLastError());
+    return 1;
+  }
+  std::printf("showing=%d shape=%d\n", (info.flags & CURSOR_SHOWING) != 0, info.hCursor != nullptr);
+  return 0;
+}
+
+// layered TITLE: whether the window is layered, and with which constant opacity (255 when not).
+int Layered(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) {
+    std::printf("no window '%s'\n", title.c_str());
+    return 1;
+  }
+  const bool layered = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  COLORREF key = 0;
+  if (layered && (!GetLayeredWindowAttributes(window, &key, &alpha, &flags) || !(flags & LWA_ALPHA))) alpha = 255;
+  std::printf("layered=%d alpha=%d\n", layered, int(alpha));
+  return 0;
+}
+
 // close TITLE: asks the window to close, as its close box would.
 int Close(const std::string& title) {
   HWND window = FindWindowA(nullptr, title.c_str());
@@ -162,6 +191,10 @@ int main(int argc, char** argv) {
   if (command == "owned-config" && argc == 3) return OwnedConfiguration(argv[2]);
   if (command == "inspect" && argc == 3) return Inspect(argv[2]);
   if (command == "close" && argc == 3) return Close(argv[2]);
-  std::fprintf(stderr, "usage: e2e_driver preview RUNTIME | owned-config RUNTIME | inspect TITLE | close TITLE\n");
+  if (command == "cursor" && argc == 2) return Cursor();
+  if (command == "layered" && argc == 3) return Layered(argv[2]);
+  std::fprintf(stderr,
+               "usage: e2e_driver preview RUNTIME | owned-config RUNTIME | inspect TITLE | close TITLE | cursor | "
+               "layered TITLE\n");
   return 2;
 }

@@ -10,9 +10,9 @@ readonly red="srgb(200,40,40)"
 readonly green="srgb(40,200,40)"
 
 # A show of two pictures pinned at known places on a background colour, with a two-colour
-# background picture tiled from the top-left corner.
+# background picture tiled from the top-left corner. EXTRA-JSON replaces the visible cursor.
 make_show() {  # OUT [EXTRA-JSON]
-  local dir="$e2e_work/package"
+  local dir="$e2e_work/package" extra=${2:-'"cursorVisible": true,'}
   mkdir -p "$dir"
   convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
   convert -size 100x80 xc:'#28C828' "$dir/green.jpg"
@@ -20,7 +20,7 @@ make_show() {  # OUT [EXTRA-JSON]
   convert -size 50x80 xc:'#FFFFFF' -size 50x80 xc:'#102060' +append "$dir/tile.jpg"
   cat >"$dir/manifest.json" <<JSON
 { "name": "E2E Show", "description": "Made by the show's end-to-end tests.",
-  "backgroundColor": "#102060", "background": "tile.jpg", "cursorVisible": true, ${2:-}
+  "backgroundColor": "#102060", "background": "tile.jpg", $extra
   "designWidth": 1024, "designHeight": 768,
   "items": [
     { "picture": "red.jpg", "seconds": 2, "effect": -2, "outEffect": -2,
@@ -95,6 +95,25 @@ case "${1:-}" in
     e2e_key Escape
     e2e_wait_exit 2
     e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
+    ;;
+  cursor-and-opacity)
+    # EXTRA-JSON | what the driver sees of the cursor | of the window's opacity
+    while IFS='|' read -r extra cursor opacity; do
+      make_show "$e2e_work/Show.scr" "$extra"
+      e2e_mouse_move 500 400
+      e2e_start "$e2e_work/Show.scr" /s
+      e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+      sleep 1
+      e2e_expect_eq "$extra cursor" "$cursor" "$(e2e_drive cursor | tr -d '\r')"
+      e2e_expect_eq "$extra opacity" "$opacity" "$(e2e_drive layered "saverkit: show" | tr -d '\r')"
+      e2e_key Escape
+      e2e_wait_exit 3
+      e2e_expect_eq "$extra: Escape ends the show" 0 "$e2e_exit_code"
+    done <<'CASES'
+"cursorVisible": true,|showing=1 shape=1|layered=0 alpha=255
+"cursorVisible": false, "opacity": 50,|showing=0 shape=0|layered=1 alpha=127
+"cursorVisible": true, "opacity": 100,|showing=1 shape=1|layered=0 alpha=255
+CASES
     ;;
   preview)
     make_show "$e2e_work/Show.scr"
