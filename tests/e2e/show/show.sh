@@ -47,6 +47,23 @@ expect_colour() {  # WHAT EXPECTED ACTUAL
   e2e_log "$what: $actual"
 }
 
+# Makes the package's copy of a picture undecodable: its first bytes, stored complemented in the
+# package, no longer start a JPEG. The package writer refuses a bad picture, so the damage is
+# done afterwards, as a bad disk or a broken download would.
+damage_picture() {  # PACKAGE PICTURE
+  python3 - "$1" "$2" <<'PY'
+import sys
+package, picture = (open(p, "rb").read() for p in sys.argv[1:3])
+stored = bytes(b ^ 0xFF for b in picture[:len(picture) // 8])
+at = package.find(stored)
+if at < 0 or package.find(stored, at + 1) >= 0:
+    sys.exit("the picture is not in the package exactly once")
+with open(sys.argv[1], "r+b") as f:
+    f.seek(at)
+    f.write(b"\xff\xff")  # reads back as 00 00 where the start-of-image marker was
+PY
+}
+
 temp_files() {
   find "$WINEPREFIX/drive_c" -path '*Temp*' \( -name '~F_*' -o -name '~S_*' \) 2>/dev/null | wc -l
 }
@@ -114,6 +131,44 @@ case "${1:-}" in
 "cursorVisible": false, "opacity": 50,|showing=0 shape=0|layered=1 alpha=127
 "cursorVisible": true, "opacity": 100,|showing=1 shape=1|layered=0 alpha=255
 CASES
+    ;;
+  damaged-items)
+    # Between the two pictures: a picture that no longer decodes and a movie with no player
+    # under Wine; the music cannot be opened either. The show goes on to the green picture.
+    dir="$e2e_work/package"
+    mkdir -p "$dir"
+    convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
+    convert -size 100x80 xc:'#28C828' "$dir/green.jpg"
+    convert -size 240x180 plasma:fractal -quality 90 "$dir/bad.jpg"
+    printf 'FWS\x06\x20\x00\x00\x00not a movie any player could show' >"$dir/movie.swf"
+    head -c 4096 /dev/urandom >"$dir/noise.mp3"
+    cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Damaged", "backgroundColor": "#102060", "cursorVisible": true,
+  "designWidth": 1024, "designHeight": 768,
+  "items": [
+    { "picture": "red.jpg", "seconds": 1, "effect": -2, "outEffect": -2,
+      "fixedPosition": true, "x": 600, "y": 300, "width": 200, "height": 160 },
+    { "picture": "bad.jpg", "seconds": 1, "effect": -2, "outEffect": -2,
+      "fixedPosition": true, "x": 100, "y": 100, "width": 200, "height": 160 },
+    { "movie": "movie.swf", "seconds": 1 },
+    { "picture": "green.jpg", "seconds": 30, "effect": -2, "outEffect": -2,
+      "fixedPosition": true, "x": 200, "y": 500, "width": 200, "height": 160 } ],
+  "music": [ { "path": "noise.mp3" } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Damaged.scr" --edition S >/dev/null
+    damage_picture "$e2e_work/Damaged.scr" "$dir/bad.jpg"
+    e2e_mouse_move 500 400
+    e2e_start "$e2e_work/Damaged.scr" /s
+    e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+    sleep 5
+    e2e_screenshot "$e2e_work/after.png"
+    expect_colour "the first picture stays on the background" "$red" "$(e2e_pixel "$e2e_work/after.png" 700 380)"
+    expect_colour "the picture after the damaged items" "$green" "$(e2e_pixel "$e2e_work/after.png" 300 580)"
+    e2e_wait_window "saverkit: show" 0 || e2e_fail "the damaged items ended the show"
+    e2e_key Escape
+    e2e_wait_exit 3
+    e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
+    e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
     ;;
   preview)
     make_show "$e2e_work/Show.scr"
