@@ -15,12 +15,22 @@ Bitmap Bitmap::Clone() const {
   return copy;
 }
 
-void Bitmap::Reset(int width, int height, Rgb fill) {
+void Bitmap::SetSize(int width, int height) {
   if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) width = height = 0;
   width_ = width;
   height_ = height;
   stride_ = RowStride(width);
-  pixels_.assign(stride_ * size_t(height), 0);
+}
+
+void Bitmap::ResetUninitialised(int width, int height) {
+  SetSize(width, height);
+  pixels_.clear();
+  pixels_.resize(stride_ * size_t(height_));
+}
+
+void Bitmap::Reset(int width, int height, Rgb fill) {
+  SetSize(width, height);
+  pixels_.assign(stride_ * size_t(height_), 0);
   // assign already made every pixel black; a second pass over a 12-megapixel picture is measurable.
   if (fill != Rgb{}) Fill(fill);
 }

@@ -5,6 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace saverkit {
@@ -19,6 +22,8 @@ struct Rgb {
 inline Rgb RgbFromColorRef(uint32_t colorRef) {
   return Rgb{uint8_t(colorRef & 0xFF), uint8_t((colorRef >> 8) & 0xFF), uint8_t((colorRef >> 16) & 0xFF)};
 }
+
+class JpegDecoding;
 
 class Bitmap {
  public:
@@ -60,10 +65,38 @@ class Bitmap {
   bool SamePixels(const Bitmap& other) const;
 
  private:
+  // Like std::allocator, except that growing the vector without a value leaves the new bytes
+  // as they are instead of zeroing them (a zeroing pass over a 12-megapixel picture is measurable).
+  template <typename T>
+  struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+      using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <typename U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <typename U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+  };
+
+  // The JPEG decoder writes every row in full, padding included, right after sizing the bitmap,
+  // so it alone may skip clearing it.
+  friend class JpegDecoding;
+  // Resizes like Reset, but the bytes are left unwritten: the caller writes every one of them.
+  void ResetUninitialised(int width, int height);
+  void SetSize(int width, int height);
+
   int width_ = 0;
   int height_ = 0;
   size_t stride_ = 0;
-  std::vector<uint8_t> pixels_;
+  std::vector<uint8_t, UninitialisedAllocator<uint8_t>> pixels_;
 };
 
 }  // namespace saverkit

@@ -10,6 +10,13 @@
 #include <jerror.h>
 
 namespace saverkit {
+
+// Sizes the decoder's bitmap without clearing it; DecodeInto then writes every byte of it.
+class JpegDecoding {
+ public:
+  static void SizeForDecoding(Bitmap& bitmap, int width, int height) { bitmap.ResetUninitialised(width, height); }
+};
+
 namespace {
 
 // libjpeg's default error handler calls exit(); this one jumps back to the caller instead.
@@ -53,11 +60,14 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_
       info.output_width > unsigned(Bitmap::kMaxSide) || info.output_height > unsigned(Bitmap::kMaxSide))
     return false;
   jpeg_start_decompress(&info);
-  result.Reset(int(info.output_width), int(info.output_height));
+  JpegDecoding::SizeForDecoding(result, int(info.output_width), int(info.output_height));
   if (result.Empty()) return false;
+  // libjpeg writes each row's pixels; the padding after them is cleared here. A decode that fails
+  // part-way leaves rows unwritten, but then the bitmap is thrown away.
+  const size_t pixelBytes = size_t(result.Width()) * 3, padding = result.Stride() - pixelBytes;
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = result.Row(int(info.output_scanline));
-    jpeg_read_scanlines(&info, &row, 1);
+    if (jpeg_read_scanlines(&info, &row, 1) == 1) std::memset(row + pixelBytes, 0, padding);
   }
   jpeg_finish_decompress(&info);
   return true;
