@@ -53,6 +53,14 @@ void StretchCopy(const Bitmap& source, const SignedArea& from, Bitmap& target, c
   const bool straight = columns.sourceIndex.front() >= 0 && columns.sourceIndex.back() >= 0 &&
                         columns.sourceIndex.back() - columns.sourceIndex.front() == columns.count - 1 &&
                         (columns.count == 1 || columns.sourceIndex[1] == columns.sourceIndex[0] + 1);
+  // When every column has a source, all but the row's last pixel move as one 4-byte load and
+  // store (the extra byte lands on the next pixel, written right after): far cheaper than three
+  // single bytes. A row qualifies when its farthest 4-byte read stays inside the source bitmap.
+  const bool everyColumnInside =
+      std::find(columns.sourceIndex.begin(), columns.sourceIndex.end(), -1) == columns.sourceIndex.end();
+  const size_t farthestColumnByte =
+      size_t(*std::max_element(columns.sourceIndex.begin(), columns.sourceIndex.end())) * 3;
+  const size_t sourceBytes = source.Stride() * size_t(source.Height());
   int previousSourceRow = -1;
   uint8_t* previousRow = nullptr;
   const size_t rowBytes = size_t(columns.count) * 3;
@@ -65,6 +73,15 @@ void StretchCopy(const Bitmap& source, const SignedArea& from, Bitmap& target, c
       std::memcpy(out, previousRow, rowBytes);
     } else if (straight) {
       std::memcpy(out, source.Row(sourceRow) + size_t(columns.sourceIndex.front()) * 3, rowBytes);
+    } else if (everyColumnInside && size_t(sourceRow) * source.Stride() + farthestColumnByte + 4 <= sourceBytes) {
+      const uint8_t* in = source.Row(sourceRow);
+      const int last = columns.count - 1;
+      for (int c = 0; c < last; ++c) {
+        uint32_t pixel;
+        std::memcpy(&pixel, in + size_t(columns.sourceIndex[size_t(c)]) * 3, 4);
+        std::memcpy(out + size_t(c) * 3, &pixel, 4);
+      }
+      std::memcpy(out + size_t(last) * 3, in + size_t(columns.sourceIndex[size_t(last)]) * 3, 3);
     } else {
       const uint8_t* in = source.Row(sourceRow);
       for (int c = 0; c < columns.count; ++c) {

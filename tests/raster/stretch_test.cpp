@@ -1,5 +1,7 @@
 #include "raster/stretch.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "raster/muldiv.h"
@@ -54,6 +56,37 @@ TEST(StretchCopy, EnlargesShrinksAndMirrorsOnNegativeExtents) {
   StretchCopy(source, SignedArea{0, 2, 4, -2}, flipped, SignedArea{4, 0, -4, 2});
   EXPECT_EQ(flipped.Pixel(0, 0), (Rgb{3, 1, 77}));
   EXPECT_EQ(flipped.Pixel(3, 1), (Rgb{0, 0, 77}));
+}
+
+// Pixels move several bytes at a time: nothing next to the target area may change, and the
+// reads of the source's last row and column (pictures without row padding included) stay inside.
+TEST(StretchCopy, WideCopiesTouchOnlyTheTargetArea) {
+  const Rgb sentinel{9, 9, 9};
+  const struct { int sourceWidth, sourceHeight; SignedArea from, to; } cases[] = {
+      {4, 3, {0, 0, 4, 3}, {2, 1, 9, 6}},     // enlarging a picture without row padding
+      {8, 4, {0, 0, 8, 4}, {3, 2, 5, 3}},     // shrinking
+      {4, 4, {0, 0, 4, 4}, {11, 1, -9, 6}},   // mirrored left to right
+      {5, 2, {0, 2, 5, -2}, {1, 0, 13, 9}},   // upside down, odd width
+  };
+  for (const auto& c : cases) {
+    const Bitmap source = Coordinates(c.sourceWidth, c.sourceHeight);
+    Bitmap target(16, 10, sentinel);
+    StretchCopy(source, c.from, target, c.to);
+    const int left = std::min(c.to.x, c.to.x + c.to.width), right = std::max(c.to.x, c.to.x + c.to.width);
+    const int top = std::min(c.to.y, c.to.y + c.to.height), bottom = std::max(c.to.y, c.to.y + c.to.height);
+    for (int y = 0; y < target.Height(); ++y)
+      for (int x = 0; x < target.Width(); ++x) {
+        const Rgb p = target.Pixel(x, y);
+        if (x >= left && x < right && y >= top && y < bottom)
+          EXPECT_TRUE(p.b == 77 && p.r < c.sourceWidth && p.g < c.sourceHeight) << x << "," << y;
+        else
+          EXPECT_EQ(p, sentinel) << x << "," << y;
+      }
+    // The area's corners show the source's corners, flipped where an extent is negative.
+    const bool mirrorX = (c.from.width < 0) != (c.to.width < 0), mirrorY = (c.from.height < 0) != (c.to.height < 0);
+    EXPECT_EQ(target.Pixel(mirrorX ? right - 1 : left, mirrorY ? bottom - 1 : top).r, 0);
+    EXPECT_EQ(target.Pixel(mirrorX ? left : right - 1, mirrorY ? top : bottom - 1).g, c.sourceHeight - 1);
+  }
 }
 
 TEST(StretchCopy, SourceOutsideTheBitmapLeavesTargetPixels) {
