@@ -14,7 +14,6 @@ namespace {
 constexpr size_t kNameBlockSize = 64;
 constexpr size_t kDescriptionSize = 258;
 constexpr int32_t kNewestFormat = 5;
-constexpr size_t kLocatorSize = 8;
 
 // Layout per format: 4 adds the extension block, music names and background; 5 the licence text.
 bool HasExtensionBlock(int32_t format) { return format >= 4; }
@@ -113,30 +112,27 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   if (contents.writeAuthor) package.AppendComplemented(SerializeRecord(contents.author));
 
   // Media data first, each with its leading eighth complemented; the directory points back at it.
-  for (const PackageItem& item : contents.items) {
-    layout.itemOffsets.push_back(package.Size());
-    std::vector<uint8_t> data = item.data;
+  auto appendMedia = [&package](const std::vector<uint8_t>& media) {
+    const int64_t offset = package.Size();
+    std::vector<uint8_t> data = media;
     ComplementLeadingEighth(data);
     package.Append(data);
-  }
-  for (const PackageMusic& music : contents.music) {
-    layout.musicOffsets.push_back(package.Size());
-    std::vector<uint8_t> data = music.data;
-    ComplementLeadingEighth(data);
-    package.Append(data);
-  }
+    return offset;
+  };
+  for (const PackageItem& item : contents.items) layout.itemOffsets.push_back(appendMedia(item.data));
+  for (const PackageMusic& music : contents.music) layout.musicOffsets.push_back(appendMedia(music.data));
 
+  // A directory entry: the locator (offset, length), then the record.
+  auto appendEntry = [&package](int64_t offset, size_t length, const std::vector<uint8_t>& record, const char* what) {
+    package.AppendI32(CheckedI32(offset, what));
+    package.AppendI32(CheckedI32(int64_t(length), what));
+    package.Append(record);
+  };
   layout.directoryOffset = package.Size();
-  for (size_t i = 0; i < contents.items.size(); ++i) {
-    package.AppendI32(CheckedI32(layout.itemOffsets[i], "an item's offset"));
-    package.AppendI32(CheckedI32(int64_t(contents.items[i].data.size()), "an item"));
-    package.Append(SerializeRecord(contents.items[i].record));
-  }
-  for (size_t k = 0; k < contents.music.size(); ++k) {
-    package.AppendI32(CheckedI32(layout.musicOffsets[k], "a music's offset"));
-    package.AppendI32(CheckedI32(int64_t(contents.music[k].data.size()), "a music"));
-    package.Append(SerializeRecord(contents.music[k].record));
-  }
+  for (size_t i = 0; i < contents.items.size(); ++i)
+    appendEntry(layout.itemOffsets[i], contents.items[i].data.size(), SerializeRecord(contents.items[i].record), "an item");
+  for (size_t k = 0; k < contents.music.size(); ++k)
+    appendEntry(layout.musicOffsets[k], contents.music[k].data.size(), SerializeRecord(contents.music[k].record), "a music");
 
   layout.textsOffset = package.Size();
   package.AppendComplemented(contents.dynamicTexts);
