@@ -66,15 +66,18 @@ MessageOutcome ShowWindowRules::OnKeyDown(uint32_t virtualKey) {
   return {};
 }
 
-MessageOutcome ShowWindowRules::OnActivate(bool inactive) {
+MessageOutcome ShowWindowRules::OnActivate(bool inactive, const std::function<intptr_t()>& inherited) {
   if (!showMode_) return {};
   if (flags_.checkingPassword) return {false, 0};
   if (inactive) {
+    const intptr_t result = inherited();
     RequestEnd();
-  } else {
-    TakeCursorAsReference();
+    return {false, result};
   }
-  return {};
+  TakeCursorAsReference();
+  const intptr_t result = inherited();
+  FormActivate();
+  return {false, result};
 }
 
 MessageOutcome ShowWindowRules::OnActivateApp(bool active) {
@@ -125,7 +128,13 @@ void ShowWindowRules::RequestEnd() {
 bool ShowWindowRules::VerifyPassword() {
   if (flags_.checkingPassword) return false;
   flags_.checkingPassword = true;
-  const bool mayEnd = !input_.PasswordRequested() || input_.AskPassword();
+  bool mayEnd = true;
+  try {
+    mayEnd = !input_.PasswordRequested() || input_.AskPassword();
+  } catch (...) {
+    // A password check that fails in itself must not keep the user locked out.
+    mayEnd = true;
+  }
   flags_.checkingPassword = false;
   return mayEnd;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "controls/xfly.h"
 #include "setup/show_music.h"
@@ -71,11 +72,15 @@ class ShowWindowRules {
   MessageOutcome OnMouseMove();
   MessageOutcome OnButtonDown();
   MessageOutcome OnKeyDown(uint32_t virtualKey);
-  MessageOutcome OnActivate(bool inactive);
+  // `inherited` runs the window's default handling of the message and gives its result; the
+  // rules call it where it belongs in the order of their own steps.
+  MessageOutcome OnActivate(bool inactive, const std::function<intptr_t()>& inherited);
   MessageOutcome OnActivateApp(bool active);
   MessageOutcome OnNcActivate(bool active);
   MessageOutcome OnSysCommand(uintptr_t command);
 
+  // Every activation of the form, the first and any later one (back from a password dialog, say):
+  // the item timer's message is posted, so the show steps on at once.
   void FormActivate();
   // Also the click handler of every movie host: a click on a movie ends the show like any click.
   void FormDeactivate();

@@ -63,6 +63,11 @@ void TransStage::GrabArea(const Rect& area) {
     const Bitmap& shown = control_.PaintControl();
     CopyPixels(shown, 0, 0, image, bounds.left - area.left, bounds.top - area.top, shown.Width(), shown.Height());
   }
+  for (const StageOverlay* overlay : overlays_) {
+    const Bitmap& picture = overlay->Picture();
+    CopyPixels(picture, 0, 0, image, overlay->Bounds().left - area.left, overlay->Bounds().top - area.top,
+               picture.Width(), picture.Height());
+  }
   SetPicture(std::move(image));
 }
 
@@ -96,5 +101,31 @@ void TransStage::TakeBackgroundUnderPicture() {
   CopyPixels(background_, bounds.left, bounds.top, under, 0, 0, under.Width(), under.Height());
   SetPicture(std::move(under));
 }
+
+}  // namespace saverkit
+
+namespace saverkit {
+
+void TransStage::AddOverlay(const StageOverlay& overlay) {
+  overlays_.push_back(&overlay);
+  host_.InvalidateParent(overlay.Bounds());
+}
+
+void TransStage::RemoveOverlay(const StageOverlay& overlay) {
+  overlays_.erase(std::remove(overlays_.begin(), overlays_.end(), &overlay), overlays_.end());
+  host_.InvalidateParent(overlay.Bounds());
+}
+
+StageOverlay::StageOverlay(TransStage& stage, Bitmap picture, const Rect& bounds)
+    : stage_(stage), picture_(std::move(picture)), bounds_(bounds) {
+  // A picture that did not load, an empty rectangle or one larger than any picture the show puts
+  // up (a damaged record) shows nothing.
+  const bool shows = !picture_.Empty() && bounds_.Width() > 0 && bounds_.Height() > 0 &&
+                     StretchBitmap(picture_, bounds_.Width(), bounds_.Height());
+  if (!shows) picture_ = Bitmap();
+  stage_.AddOverlay(*this);
+}
+
+StageOverlay::~StageOverlay() { stage_.RemoveOverlay(*this); }
 
 }  // namespace saverkit

@@ -19,6 +19,7 @@ class FakeInput : public ShowWindowInput {
   int itemTimerMessages = 0;
   int musicSteps = 0;
   std::function<void()> whileAsking;
+  bool passwordCheckThrows = false;
 
   CursorPoint CursorPos() override { return cursor; }
   void PostClose() override { ++closesPosted; }
@@ -27,6 +28,7 @@ class FakeInput : public ShowWindowInput {
   bool AskPassword() override {
     ++passwordAsks;
     if (whileAsking) whileAsking();
+    if (passwordCheckThrows) throw std::runtime_error("the password provider failed");
     if (passwordAnswers.empty()) return true;
     const bool answer = passwordAnswers.front();
     passwordAnswers.pop_front();

@@ -9,9 +9,12 @@ namespace {
 
 using testing::ShowRig;
 
+// The window's default handling, when a test does not look at it.
+intptr_t NoDefault() { return 0; }
+
 void Activate(ShowRig& rig, int x, int y) {
   rig.input.cursor = {x, y};
-  rig.rules->OnActivate(false);
+  rig.rules->OnActivate(false, NoDefault);
 }
 
 void MoveTo(ShowRig& rig, int x, int y) {
@@ -81,7 +84,7 @@ TEST(PasswordCheck, InputDuringTheCheckNeitherAsksAgainNorEnds) {
     rig.rules->OnButtonDown();
     rig.rules->OnKeyDown('X');
     MoveTo(rig, 900, 900);
-    EXPECT_FALSE(rig.rules->OnActivate(true).passOn);
+    EXPECT_FALSE(rig.rules->OnActivate(true, NoDefault).passOn);
     EXPECT_FALSE(rig.rules->OnSysCommand(0xF060).passOn);
   };
   rig.rules->OnKeyDown(27);
@@ -127,7 +130,7 @@ TEST(Preview, MouseAndClicksNeverEndIt) {
   MoveTo(rig, 0, 0);
   MoveTo(rig, 900, 900);
   rig.rules->OnButtonDown();
-  rig.rules->OnActivate(true);
+  rig.rules->OnActivate(true, NoDefault);
   EXPECT_FALSE(rig.flags.ending);
   EXPECT_TRUE(rig.rules->FormCloseQuery());  // the host may close it any time
 }
@@ -166,9 +169,10 @@ TEST(ActivationMessages, EndTheShowWhenItLosesTheForeground) {
     bool passOn;
   };
   const Case cases[] = {
-      {"deactivated", false, [](ShowWindowRules& r) { return r.OnActivate(true); }, true, true},
-      {"activated", false, [](ShowWindowRules& r) { return r.OnActivate(false); }, false, true},
-      {"preview deactivated", true, [](ShowWindowRules& r) { return r.OnActivate(true); }, false, true},
+      // The rules run the default handling of activation themselves, in its place among their steps.
+      {"deactivated", false, [](ShowWindowRules& r) { return r.OnActivate(true, NoDefault); }, true, false},
+      {"activated", false, [](ShowWindowRules& r) { return r.OnActivate(false, NoDefault); }, false, false},
+      {"preview deactivated", true, [](ShowWindowRules& r) { return r.OnActivate(true, NoDefault); }, false, true},
       {"app loses activation", false, [](ShowWindowRules& r) { return r.OnActivateApp(false); }, true, false},
       {"app gains activation", false, [](ShowWindowRules& r) { return r.OnActivateApp(true); }, false, false},
       {"preview app loses activation", true, [](ShowWindowRules& r) { return r.OnActivateApp(false); }, true, false},
@@ -187,6 +191,64 @@ TEST(ActivationMessages, EndTheShowWhenItLosesTheForeground) {
     EXPECT_EQ(rig.flags.ending, c.ends) << c.what;
     EXPECT_EQ(outcome.passOn, c.passOn) << c.what;
   }
+}
+
+TEST(ActivationMessages, DefaultHandlingComesFirstThenTheRulesStep) {
+  // Losing activation: the default handling runs before the end request; gaining it: the
+  // reference is taken first and the show steps on after the default handling.
+  ShowRig rig;
+  rig.AddPictures(2);
+  rig.Start();
+  rig.input.cursor = {10, 20};
+  bool endedBeforeDefault = true;
+  int timerMessagesBeforeDefault = -1;
+  MessageOutcome outcome = rig.rules->OnActivate(false, [&] {
+    timerMessagesBeforeDefault = rig.input.itemTimerMessages;
+    return intptr_t(7);
+  });
+  EXPECT_FALSE(outcome.passOn);
+  EXPECT_EQ(outcome.result, 7);
+  EXPECT_EQ(rig.rules->Reference().x, 10);
+  EXPECT_EQ(rig.input.itemTimerMessages, timerMessagesBeforeDefault + 1);
+
+  outcome = rig.rules->OnActivate(true, [&] {
+    endedBeforeDefault = rig.flags.ending;
+    return intptr_t(3);
+  });
+  EXPECT_FALSE(endedBeforeDefault);
+  EXPECT_TRUE(rig.flags.ending);
+  EXPECT_EQ(outcome.result, 3);
+}
+
+TEST(ActivationMessages, EveryLaterActivationStepsOn) {
+  // Back from a refused password: the show is activated again and steps on at once.
+  ShowRig rig;
+  rig.AddPictures(3);
+  rig.Start();
+  rig.rules->FormActivate();
+  rig.rules->OnTimer(kItemTimerId);
+  const int32_t shownFirst = rig.sequencer->ShowPosition();
+  rig.input.passwordRequested = true;
+  rig.input.passwordAnswers = {false};
+  rig.rules->OnActivate(true, NoDefault);
+  EXPECT_FALSE(rig.flags.ending);
+  const int messagesBefore = rig.input.itemTimerMessages;
+  rig.rules->OnActivate(false, NoDefault);
+  EXPECT_EQ(rig.input.itemTimerMessages, messagesBefore + 1);
+  rig.rules->OnTimer(kItemTimerId);
+  EXPECT_EQ(rig.sequencer->ShowPosition(), shownFirst + 1);
+}
+
+TEST(PasswordCheck, AFailingCheckLetsTheShowEnd) {
+  ShowRig rig;
+  rig.AddPictures(1);
+  rig.Start();
+  rig.input.passwordRequested = true;
+  rig.input.passwordCheckThrows = true;
+  rig.rules->OnKeyDown(27);
+  EXPECT_EQ(rig.input.passwordAsks, 1);
+  EXPECT_TRUE(rig.flags.ending);
+  EXPECT_FALSE(rig.flags.checkingPassword);
 }
 
 TEST(EndOfShow, StopsEverythingAndClosesOnlyWhenEnding) {

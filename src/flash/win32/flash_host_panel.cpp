@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "flash/win32/rk_xshockwave_flash_ex.h"
+#include "forms/win32/gdi.h"
 
 namespace saverkit {
 
@@ -16,9 +17,6 @@ constexpr int kLabelPointSize = 9;
 class InstallRequestLabel : public Window {
  public:
   explicit InstallRequestLabel(FlashHostPanel& panel) : panel_(panel) {}
-  ~InstallRequestLabel() override {
-    if (font_) DeleteObject(font_);
-  }
 
   bool Create(HWND parent) {
     WindowPlacement placement;
@@ -46,10 +44,10 @@ class InstallRequestLabel : public Window {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (!font_) {
       const int height = -MulDiv(kLabelPointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
-      font_ = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+      font_.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
     }
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    ScopedSelect selectFont(dc, font_.Get());
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     // DrawText centres one line vertically only, so the block of lines is measured and placed.
@@ -58,12 +56,11 @@ class InstallRequestLabel : public Window {
     RECT text = area;
     text.top += ((area.bottom - area.top) - (measured.bottom - measured.top)) / 2;
     DrawTextA(dc, kInstallRequest, -1, &text, DT_CENTER | DT_WORDBREAK);
-    SelectObject(dc, oldFont);
   }
 
  private:
   FlashHostPanel& panel_;
-  HFONT font_ = nullptr;
+  ScopedFont font_;
 };
 
 std::unique_ptr<FlashHostPanel> FlashHostPanel::Create(HWND parent) {

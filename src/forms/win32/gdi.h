@@ -66,6 +66,21 @@ class PaintScope {
   HDC dc_;
 };
 
+// A memory device context compatible with another, deleted with its owner.
+class ScopedMemoryDc {
+ public:
+  explicit ScopedMemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  ~ScopedMemoryDc() {
+    if (dc_) DeleteDC(dc_);
+  }
+  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
+  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
+  HDC Dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // GetDC / ReleaseDC of a window (or of the screen for a null window).
 class ScopedWindowDc {
  public:

@@ -1,6 +1,5 @@
 #include "show/win32/show_controls_win32.h"
 
-#include <algorithm>
 
 #include "forms/win32/gdi.h"
 
@@ -37,14 +36,6 @@ void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
                     bitmap.Data(), &info, DIB_RGB_COLORS);
 }
 
-void StretchDrawBitmap(HDC dc, const Bitmap& bitmap, const Rect& target) {
-  if (bitmap.Empty() || target.IsEmpty()) return;
-  const BITMAPINFO info = TopDownInfo(bitmap);
-  SetStretchBltMode(dc, HALFTONE);
-  StretchDIBits(dc, target.left, target.top, target.Width(), target.Height(), 0, 0, bitmap.Width(), bitmap.Height(),
-                bitmap.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
-}
-
 FlashShowMovie::FlashShowMovie(std::unique_ptr<FlashHostPanel> panel, const Rect& bounds,
                                std::function<void()> onMouseMove, std::function<void()> onClick)
     : panel_(std::move(panel)), bounds_(bounds), onMouseMove_(std::move(onMouseMove)), onClick_(std::move(onClick)) {}
@@ -68,21 +59,6 @@ void FlashShowMovie::SetBounds(int x, int y, int width, int height) {
   bounds_ = Rect{x, y, x + width, y + height};
   panel_->SetMovieRect(bounds_);
 }
-
-OverlayPicture::OverlayPicture(Bitmap picture, const Rect& bounds, std::vector<OverlayPicture*>& registry, HWND window)
-    : picture_(std::move(picture)), bounds_(bounds), registry_(registry), window_(window) {
-  registry_.push_back(this);
-  const RECT area{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom};
-  InvalidateRect(window_, &area, FALSE);
-}
-
-OverlayPicture::~OverlayPicture() {
-  registry_.erase(std::remove(registry_.begin(), registry_.end(), this), registry_.end());
-  const RECT area{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom};
-  InvalidateRect(window_, &area, FALSE);
-}
-
-void OverlayPicture::Paint(HDC dc) const { StretchDrawBitmap(dc, picture_, bounds_); }
 
 void PictureFlyTarget::SetBounds(int x, int y, int width, int height) {
   const Rect old = control_.BoundsRect();

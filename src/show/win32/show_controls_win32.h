@@ -1,4 +1,4 @@
-// The Win32 pieces the show's sequence works through: movie hosts, overlay images, the mover,
+// The Win32 pieces the show's sequence works through: movie hosts, the mover,
 // caption text measuring and drawing, and bitmaps drawn into a device context.
 #pragma once
 
@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "controls/xfly.h"
 #include "flash/win32/flash_host_panel.h"
@@ -20,9 +19,8 @@
 
 namespace saverkit {
 
-// Draws a bitmap at (x, y), or stretched into `target` when one is given.
+// Draws a bitmap at (x, y).
 void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
-void StretchDrawBitmap(HDC dc, const Bitmap& bitmap, const Rect& target);
 
 // A Flash host panel on the show window; it is also what the mover moves while a movie shows.
 class FlashShowMovie : public ShowMovie, public FlyTarget {
@@ -51,20 +49,6 @@ class FlashShowMovie : public ShowMovie, public FlyTarget {
   Rect bounds_;
   std::function<void()> onMouseMove_;
   std::function<void()> onClick_;
-};
-
-// An overlay picture, drawn stretched into its rectangle by the show window's paint.
-class OverlayPicture : public ShowOverlay {
- public:
-  OverlayPicture(Bitmap picture, const Rect& bounds, std::vector<OverlayPicture*>& registry, HWND window);
-  ~OverlayPicture() override;
-  void Paint(HDC dc) const;
-
- private:
-  Bitmap picture_;
-  Rect bounds_;
-  std::vector<OverlayPicture*>& registry_;
-  HWND window_;
 };
 
 // The picture control as the mover's target.

@@ -34,6 +34,8 @@ Rgb ColourOf(int32_t colorRef) { return RgbFromColorRef(uint32_t(colorRef)); }
 
 TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND owner)
     : preview_(preview), hostWindow_(hostWindow) {
+  // Unpinned places, random effects and the music order differ from one show to the next.
+  random_.SeedFromClock();
   WindowPlacement placement;
   if (preview_) {
     RECT client{0, 0, 0, 0};
@@ -139,15 +141,20 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND
   saverkit::TrimWorkingSet();
 }
 
-TFormX_Scr_Saver_Main::~TFormX_Scr_Saver_Main() {
+TFormX_Scr_Saver_Main::~TFormX_Scr_Saver_Main() { ReleaseShow(); }
+
+void TFormX_Scr_Saver_Main::ReleaseShow() {
   if (sequencer_) {
     sequencer_->FreeOverlays();
     sequencer_->StopTransition();
   }
   if (music_) music_->TearDown();
   if (screenSaverRunningSet_) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 0, nullptr, 0);
+  screenSaverRunningSet_ = false;
   if (cursorHidden_) ShowCursor(TRUE);
-  // The sequence holds the movie host and the mover; they go before the reader and its files.
+  cursorHidden_ = false;
+  // The sequence holds the movie host and the mover, the music its player; they let go of their
+  // files before the reader deletes them.
   rules_.reset();
   sequencer_.reset();
   music_.reset();
@@ -160,7 +167,8 @@ void TFormX_Scr_Saver_Main::StartShow() {
   ShowWindow(Handle(), SW_SHOW);
   if (!preview_) SetForegroundWindow(Handle());
   UpdateWindow(Handle());
-  rules_->FormActivate();
+  // The full-screen show's activation has started it already; a preview is never activated.
+  if (preview_ || GetActiveWindow() != Handle()) rules_->FormActivate();
 }
 
 Bitmap TFormX_Scr_Saver_Main::MakeBackground(int width, int height) {
@@ -195,7 +203,8 @@ LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM
       return Answer(rules_->OnKeyDown(uint32_t(wParam)), message, wParam, lParam);
     case WM_ACTIVATE: {
       const bool inactive = LOWORD(wParam) == WA_INACTIVE;
-      const MessageOutcome outcome = rules_->OnActivate(inactive);
+      const MessageOutcome outcome =
+          rules_->OnActivate(inactive, [&] { return DefaultHandling(message, wParam, lParam); });
       return Answer(outcome, message, wParam, lParam);
     }
     case WM_ACTIVATEAPP:
@@ -215,6 +224,17 @@ LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM
       break;
     case WM_ERASEBKGND:
       return 1;
+    case WM_DESTROY:
+      // Before the child windows go: the music window must close its file while it still can.
+      ReleaseShow();
+      break;
+    case WM_ENDSESSION:
+      // Windows may end the process as soon as this returns: nothing may be left to a destructor.
+      if (wParam) {
+        flags_.ending = true;
+        DestroyWindow(Handle());
+      }
+      return 0;
   }
   return Window::HandleMessage(message, wParam, lParam);
 }
@@ -226,23 +246,23 @@ void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
   const int width = clip.right - clip.left;
   const int height = clip.bottom - clip.top;
   // Composed off screen and copied once, so a picture never flickers over its background.
-  HDC memory = CreateCompatibleDC(dc);
+  ScopedMemoryDc memoryDc(dc);
   ScopedBitmap buffer(CreateCompatibleBitmap(dc, width, height));
-  if (!memory || !buffer) {
-    if (memory) DeleteDC(memory);
-    return;
-  }
+  HDC memory = memoryDc.Dc();
+  if (!memory || !buffer) return;
   {
     ScopedSelect select(memory, buffer.Get());
     SetViewportOrgEx(memory, -clip.left, -clip.top, nullptr);
+    // Bottom to top, as the controls lie: background, picture, overlays, captions.
     DrawBitmap(memory, stage_->Background(), 0, 0);
-    for (const OverlayPicture* overlay : overlayPictures_) overlay->Paint(memory);
     if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory);
+    for (const StageOverlay* overlay : stage_->Overlays()) {
+      DrawBitmap(memory, overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top);
+    }
     captionPainter_->Paint(memory, components_);
     SetViewportOrgEx(memory, 0, 0, nullptr);
     BitBlt(dc, clip.left, clip.top, width, height, memory, 0, 0, SRCCOPY);
   }
-  DeleteDC(memory);
 }
 
 void TFormX_Scr_Saver_Main::FlashMouseMove() {
@@ -270,7 +290,7 @@ std::unique_ptr<ShowMovie> TFormX_Scr_Saver_Main::CreateMovieHost(const Rect& bo
 }
 
 std::unique_ptr<ShowOverlay> TFormX_Scr_Saver_Main::CreateOverlayImage(Bitmap picture, const Rect& bounds) {
-  return std::make_unique<OverlayPicture>(std::move(picture), bounds, overlayPictures_, Handle());
+  return std::make_unique<StageOverlay>(*stage_, std::move(picture), bounds);
 }
 
 void TFormX_Scr_Saver_Main::CaptionsChanged() {

@@ -47,6 +47,9 @@ class TFormX_Scr_Saver_Main : public Window,
   void OnDestroyed() override { PostQuitMessage(0); }
 
  private:
+  // Ends the show's sequence and music and releases the package reader with its temporary files;
+  // the window then shows nothing more. Safe to call more than once.
+  void ReleaseShow();
   LRESULT Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam);
   void PaintBackground(HDC dc, const Rect& area);
   Bitmap MakeBackground(int width, int height);
@@ -96,7 +99,6 @@ class TFormX_Scr_Saver_Main : public Window,
   std::unique_ptr<PictureFlyTarget> pictureFlyTarget_;
   std::unique_ptr<GdiCaptionPainter> captionPainter_;
   ComponentOwner components_;
-  std::vector<OverlayPicture*> overlayPictures_;
   ShowFlags flags_;
   std::unique_ptr<ShowSequencer> sequencer_;
   std::unique_ptr<ShowWindowRules> rules_;
