@@ -183,6 +183,44 @@ int Close(const std::string& title) {
   return 0;
 }
 
+// activate TITLE: tells the window it was activated again, as Windows does when the user comes
+// back to it from another window (a password dialog, say).
+int Activate(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) {
+    std::printf("no window '%s'\n", title.c_str());
+    return 1;
+  }
+  SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
+  return 0;
+}
+
+// end-session TITLE: the session ends as Windows ends it: the window is asked whether it may end,
+// told that it ends, and its process is stopped as soon as it has answered.
+int EndSession(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) {
+    std::printf("no window '%s'\n", title.c_str());
+    return 1;
+  }
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
+  if (!process) {
+    std::printf("cannot open the window's process (error %lu)\n", GetLastError());
+    return 1;
+  }
+  DWORD_PTR mayEnd = 0;
+  SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &mayEnd);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &ignored);
+  const bool endedByItself = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+  if (!endedByItself) TerminateProcess(process, 0);
+  CloseHandle(process);
+  std::printf("may end=%d\n", mayEnd != 0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,8 +231,10 @@ int main(int argc, char** argv) {
   if (command == "close" && argc == 3) return Close(argv[2]);
   if (command == "cursor" && argc == 2) return Cursor();
   if (command == "layered" && argc == 3) return Layered(argv[2]);
+  if (command == "activate" && argc == 3) return Activate(argv[2]);
+  if (command == "end-session" && argc == 3) return EndSession(argv[2]);
   std::fprintf(stderr,
                "usage: e2e_driver preview RUNTIME | owned-config RUNTIME | inspect TITLE | close TITLE | cursor | "
-               "layered TITLE\n");
+               "layered TITLE | activate TITLE | end-session TITLE\n");
   return 2;
 }

@@ -2,6 +2,8 @@
 # The show under Wine: what it paints, how it steps on, how input ends it, and the preview.
 # shellcheck source=../lib/harness.sh
 source "$(dirname "$0")/../lib/harness.sh"
+# shellcheck source=show_lib.sh
+source "$(dirname "$0")/show_lib.sh"
 e2e_begin
 
 readonly host_program="$SAVERKIT_WIN64_DIR/tests/e2e/show/host/preview_host.exe"
@@ -31,22 +33,6 @@ JSON
   "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$1" --edition S >/dev/null
 }
 
-# JPEG keeps a flat colour only to within a step or two per channel.
-expect_colour() {  # WHAT EXPECTED ACTUAL
-  local what=$1 expected=$2 actual=$3
-  local -a e a
-  IFS=', ' read -r -a e <<<"$(tr -dc '0-9,' <<<"$expected")"
-  IFS=', ' read -r -a a <<<"$(tr -dc '0-9,' <<<"$actual")"
-  for i in 0 1 2; do
-    local d=$(( ${e[$i]:-0} - ${a[$i]:-999} ))
-    if [ "${d#-}" -gt 3 ]; then
-      e2e_fail "$what: expected about '$expected', got '$actual'"
-      return
-    fi
-  done
-  e2e_log "$what: $actual"
-}
-
 # Makes the package's copy of a picture undecodable: its first bytes, stored complemented in the
 # package, no longer start a JPEG. The package writer refuses a bad picture, so the damage is
 # done afterwards, as a bad disk or a broken download would.
@@ -62,10 +48,6 @@ with open(sys.argv[1], "r+b") as f:
     f.seek(at)
     f.write(b"\xff\xff")  # reads back as 00 00 where the start-of-image marker was
 PY
-}
-
-temp_files() {
-  find "$WINEPREFIX/drive_c" -path '*Temp*' \( -name '~F_*' -o -name '~S_*' \) 2>/dev/null | wc -l
 }
 
 case "${1:-}" in
@@ -169,6 +151,54 @@ JSON
     e2e_wait_exit 3
     e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
     e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
+    ;;
+  random-placement)
+    # An unpinned picture lands somewhere else at each start: the show's random source is
+    # seeded from the clock (in whole seconds, hence the pause between the starts).
+    dir="$e2e_work/package"
+    mkdir -p "$dir"
+    convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
+    cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Random", "backgroundColor": "#102060", "cursorVisible": true,
+  "designWidth": 1024, "designHeight": 768,
+  "items": [ { "picture": "red.jpg", "seconds": 30, "effect": -2, "width": 200, "height": 160 } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Random.scr" --edition S >/dev/null
+    places=()
+    for run in 1 2 3; do
+      e2e_mouse_move 500 400
+      e2e_start "$e2e_work/Random.scr" /s
+      e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+      sleep 1.5
+      e2e_screenshot "$e2e_work/run$run.png"
+      # Everything but the background colour is the picture: its bounding box is where it went.
+      places+=("$(convert "$e2e_work/run$run.png" -fuzz 5% -trim -format '%wx%h%X%Y' info:)")
+      e2e_key Escape
+      e2e_wait_exit 5
+      sleep 1
+    done
+    e2e_log "placements: ${places[*]}"
+    e2e_expect_eq "different placements in three starts" 3 "$(printf '%s\n' "${places[@]}" | sort -u | wc -l)"
+    ;;
+  activation)
+    # A later activation (the user back from another window) steps on at once.
+    make_show "$e2e_work/Show.scr"
+    sed -i 's/"seconds": 2/"seconds": 30/' "$e2e_work/package/manifest.json"
+    "$SAVERKIT_SCRPACK" build "$e2e_work/package/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Show.scr" --edition S >/dev/null
+    e2e_mouse_move 500 400
+    e2e_start "$e2e_work/Show.scr" /s
+    e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+    sleep 1.5
+    e2e_screenshot "$e2e_work/before.png"
+    expect_colour "the first picture" "$red" "$(e2e_pixel "$e2e_work/before.png" 700 380)"
+    expect_colour "the second picture not yet" "$background" "$(e2e_pixel "$e2e_work/before.png" 300 580)"
+    e2e_drive activate "saverkit: show" >/dev/null || e2e_fail "cannot activate the show"
+    sleep 1
+    e2e_screenshot "$e2e_work/after.png"
+    expect_colour "the second picture after the activation" "$green" "$(e2e_pixel "$e2e_work/after.png" 300 580)"
+    e2e_key Escape
+    e2e_wait_exit 5
+    e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
     ;;
   preview)
     make_show "$e2e_work/Show.scr"

@@ -1,0 +1,93 @@
+#!/bin/bash
+# Every way a show or a preview ends leaves the temporary folder as it found it, also when music
+# was playing or a movie was shown; and the hidden music window is never seen.
+#   endings.sh music-mouse|music-key|music-click|music-escape|music-session|music-window|preview-movie
+# shellcheck source=../lib/harness.sh
+source "$(dirname "$0")/../lib/harness.sh"
+# shellcheck source=show_lib.sh
+source "$(dirname "$0")/show_lib.sh"
+e2e_begin
+
+readonly background="srgb(16,32,96)"  # #102060
+
+# A show of one pinned picture with one short track, which the music player starts after three
+# seconds and opens again every three seconds once it has played.
+make_music_show() {  # OUT
+  local dir="$e2e_work/package"
+  mkdir -p "$dir"
+  convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
+  make_wav "$dir/tone.wav" 1
+  cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Music", "backgroundColor": "#102060", "cursorVisible": true,
+  "designWidth": 1024, "designHeight": 768,
+  "items": [ { "picture": "red.jpg", "seconds": 30, "effect": -2, "outEffect": -2,
+               "fixedPosition": true, "x": 600, "y": 300, "width": 200, "height": 160 } ],
+  "music": [ { "path": "tone.wav", "name": "Tone" } ] }
+JSON
+  "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$1" --edition S >/dev/null
+}
+
+# end_show WAY: ends the running show the way a user or Windows would.
+end_show() {
+  case "$1" in
+    mouse) e2e_mouse_move 560 460 ;;
+    key) e2e_key a ;;
+    click) e2e_click 1 ;;
+    escape) e2e_key Escape ;;
+    session) e2e_log "$(e2e_drive end-session "saverkit: show" | tr -d '\r')" ;;
+  esac
+}
+
+case "${1:-}" in
+  music-mouse | music-key | music-click | music-escape | music-session)
+    way=${1#music-}
+    make_music_show "$e2e_work/Music.scr"
+    e2e_mouse_move 500 400
+    e2e_start "$e2e_work/Music.scr" /s
+    e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+    # Past the second opening of the track: the music player holds the file now.
+    sleep 7
+    e2e_log "temporary files while the show runs: $(temp_files)"
+    end_show "$way"
+    e2e_wait_exit 5
+    e2e_expect_eq "the show ended ($way)" 0 "$e2e_exit_code"
+    e2e_expect_eq "temporary files left behind ($way)" 0 "$(temp_files)"
+    ;;
+  music-window)
+    # The music window is the player's alone: nothing of it shows over the background.
+    make_music_show "$e2e_work/Music.scr"
+    e2e_mouse_move 500 400
+    e2e_start "$e2e_work/Music.scr" /s
+    e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+    sleep 5
+    e2e_screenshot "$e2e_work/music.png"
+    # Where Wine puts a music window that shows: a strip 300 pixels wide along the top edge.
+    for point in "0 0" "150 0" "298 0" "2 1" "150 1" "298 1" "150 4"; do
+      read -r x y <<<"$point"
+      expect_colour "background at $x,$y with music playing" "$background" "$(e2e_pixel "$e2e_work/music.png" "$x" "$y")"
+    done
+    e2e_key Escape
+    e2e_wait_exit 5
+    e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
+    ;;
+  preview-movie)
+    # The preview extracts its movie like the show; the host going away must not strand it.
+    dir="$e2e_work/package"
+    mkdir -p "$dir"
+    printf 'FWS\x06\x20\x00\x00\x00a movie' >"$dir/movie.swf"
+    cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Preview Movie", "backgroundColor": "#102060",
+  "items": [ { "movie": "movie.swf", "seconds": 30 } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Movie.scr" --edition S >/dev/null
+    out=$(e2e_run 30 "$SAVERKIT_WIN64_DIR/tests/e2e/show/host/preview_host.exe" "$(e2e_winpath "$e2e_work/Movie.scr")" 3 | tr -d '\r') || true
+    e2e_log "$out"
+    e2e_expect_eq "preview ends within a second of its host" 1 "$(grep -Ec '^ended after ([0-9]{1,3}|1000) ms' <<<"$out")"
+    e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
+    ;;
+  *)
+    echo "unknown case '${1:-}'" >&2
+    exit 2
+    ;;
+esac
+e2e_end
