@@ -3,7 +3,11 @@
 namespace saverkit {
 
 bool MusicWndOpen(MediaWindow* window, const std::string& path) {
-  return window && window->SendText(mci::kOpenA, path) == 0;
+  if (!window) return false;
+  // The device of the previous track goes first. Windows' music window replaces it by itself;
+  // Wine's keeps it open, and with it the previous file, which then cannot be deleted.
+  if (MusicWndMode(window) != mci::kModeNotReady) window->Send(mci::kClose, 0);
+  return window->SendText(mci::kOpenA, path) == 0;
 }
 
 intptr_t MusicWndMode(MediaWindow* window) { return window ? window->Send(mci::kGetModeA, 0) : 0; }

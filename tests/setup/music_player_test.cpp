@@ -52,6 +52,16 @@ TEST(MusicPlayer, OpenSucceedsOnlyWhenTheWindowAnswersZero) {
   EXPECT_EQ(log->opened, (std::vector<std::string>{"C:\\t\\~S_1.mp3", ""}));
 }
 
+TEST(MusicPlayer, OpeningTheNextTrackClosesThePreviousOne) {
+  auto log = std::make_shared<MediaLog>();
+  ScriptedMediaWindow window(log);
+  ASSERT_TRUE(MusicWndOpen(&window, "a.wav"));
+  MusicWndPlay(&window);
+  log->mode = mci::kModeStopped;  // the track has ended
+  ASSERT_TRUE(MusicWndOpen(&window, "b.wav"));
+  EXPECT_EQ(log->sent, (Sent{{mci::kOpenA, 0}, {mci::kPlay, 0}, {mci::kClose, 0}, {mci::kOpenA, 0}}));
+}
+
 TEST(MusicPlayer, DestroyClosesThenClosesTheWindowAndForgetsIt) {
   auto log = std::make_shared<MediaLog>();
   log->mode = mci::kModePlaying;
