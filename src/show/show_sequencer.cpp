@@ -1,6 +1,7 @@
 #include "show/show_sequencer.h"
 
 #include "package/texts/caption_labels.h"
+#include "raster/saturating.h"
 #include "show/item_placement.h"
 #include "show/item_timing.h"
 
@@ -89,6 +90,11 @@ void ShowSequencer::MovePosition(bool forward) {
   }
 }
 
+Rect ShowSequencer::InWindow(int32_t x, int32_t y, ItemSize size) const {
+  return PlacedRect(ClampToI32(int64_t(x) + layout_.areaLeft), ClampToI32(int64_t(y) + layout_.areaTop), size.width,
+                    size.height);
+}
+
 void ShowSequencer::PresentPictureAt(const Rect& area) {
   stage_.GrabArea(area);
   stage_.SetBounds(area);
@@ -112,11 +118,11 @@ void ShowSequencer::ShowItem() {
 
   if (mover_) {
     if (previousItem_.Kind == kKindPicture) {
-      x = stage_.Bounds().left;
-      y = stage_.Bounds().top;
+      x = stage_.Bounds().left - layout_.areaLeft;
+      y = stage_.Bounds().top - layout_.areaTop;
     } else if (previousItem_.Kind == kKindMovie && movie_) {
-      x = movie_->Bounds().left;
-      y = movie_->Bounds().top;
+      x = movie_->Bounds().left - layout_.areaLeft;
+      y = movie_->Bounds().top - layout_.areaTop;
     }
     size = FitIntoHalfArea(size, layout_.areaWidth, layout_.areaHeight);
   } else if (item.FixedPosition) {
@@ -138,15 +144,15 @@ void ShowSequencer::ShowItem() {
     }
     size = LimitItemPixels(size);
   }
-  Rect area = PlacedRect(x, y, size.width, size.height);
+  Rect area = InWindow(x, y, size);
 
   if (firstShow_) {
     if (package_.OverlayCount() > 0) CreateOverlays();
     if (mover_) {
-      y = RandomOffset(int64_t(layout_.formHeight) - size.height, random_);
-      x = RandomOffset(int64_t(layout_.formWidth) - size.width, random_);
-      mover_->SetPos(x, y);
-      area = PlacedRect(x, y, size.width, size.height);
+      y = RandomOffset(int64_t(layout_.areaHeight) - size.height, random_);
+      x = RandomOffset(int64_t(layout_.areaWidth) - size.width, random_);
+      area = InWindow(x, y, size);
+      mover_->SetPos(area.left, area.top);
     }
     stage_.GrabArea(area);
     stage_.SetBounds(area);
@@ -236,7 +242,7 @@ void ShowSequencer::CreateOverlays() {
     const ItemRecord item = package_.GetItem(i);
     if (item.Overlay == 0) continue;
     // Overlays keep the record's full-screen position and size, in preview too.
-    const Rect bounds = PlacedRect(item.X, item.Y, item.Width, item.Height);
+    const Rect bounds = InWindow(item.X, item.Y, ItemSize{item.Width, item.Height});
     if (item.Kind == kKindPicture) {
       Bitmap picture;
       package_.LoadPicture(i, 0, picture);

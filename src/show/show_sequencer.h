@@ -9,6 +9,7 @@
 
 #include "forms/component.h"
 #include "package/records.h"
+#include "show/item_placement.h"
 #include "show/show_seams.h"
 
 namespace saverkit {
@@ -16,10 +17,10 @@ namespace saverkit {
 // The geometry and options the sequence runs with, fixed when the show window is made.
 struct ShowLayout {
   bool preview = false;
+  int32_t areaLeft = 0;  // the show area's place in the window (ShowAreaInWindow)
+  int32_t areaTop = 0;
   int32_t areaWidth = 0;  // the show area: the primary screen, or the preview host's client area
   int32_t areaHeight = 0;
-  int32_t formWidth = 0;  // the window: the virtual desktop, or the host's client area
-  int32_t formHeight = 0;
   int32_t screenWidth = 0;  // the primary screen
   int32_t screenHeight = 0;
   double scale = 1.0;  // show area width / the package's design width
@@ -79,6 +80,8 @@ class ShowSequencer {
   bool MayReplaceCurrentItem();
   void MovePosition(bool forward);
   void PresentPictureAt(const Rect& area);
+  // The rectangle of `size` at (x, y) of the show area, in the window's coordinates.
+  Rect InWindow(int32_t x, int32_t y, ItemSize size) const;
   void PutCaptions(int32_t index);
 
   ShowLayout layout_;

@@ -52,8 +52,8 @@ struct ShowRig {
   std::unique_ptr<ShowWindowRules> rules;
 
   ShowRig() {
-    layout.areaWidth = layout.formWidth = layout.screenWidth = 1024;
-    layout.areaHeight = layout.formHeight = layout.screenHeight = 768;
+    layout.areaWidth = layout.screenWidth = 1024;
+    layout.areaHeight = layout.screenHeight = 768;
     layout.defaultSeconds = 4;
   }
 

@@ -163,6 +163,34 @@ TEST(ShowItem, FixedPositionAndRecordSizeAreScaledToTheShowArea) {
   EXPECT_EQ(rig.stage.pictureWidth, 150);
 }
 
+TEST(ShowItem, PlacesAreOnTheShowAreaWhereverItLiesInTheWindow) {
+  // A monitor left of and above the primary one: the show area starts at (1280, 200) in the window.
+  ShowRig rig;
+  rig.layout.areaLeft = 1280;
+  rig.layout.areaTop = 200;
+  ItemRecord fixed = PictureRecord(1);
+  fixed.FixedPosition = 1;
+  fixed.X = 100;
+  fixed.Y = 50;
+  fixed.Width = 300;
+  fixed.Height = 200;
+  ItemRecord overlay = fixed;
+  overlay.Overlay = 1;
+  overlay.X = 0;
+  overlay.Y = 0;
+  ItemRecord unpinned = PictureRecord(1);
+  unpinned.Width = 300;
+  unpinned.Height = 200;
+  rig.package.items = {{fixed}, {overlay}, {unpinned}};
+  rig.Start();
+  rig.sequencer->Advance(true);
+  EXPECT_EQ(rig.stage.bounds, (Rect{1380, 250, 1680, 450}));
+  EXPECT_EQ(rig.window.overlayBounds, (std::vector<Rect>{{1280, 200, 1580, 400}}));
+  rig.random.values = {2000, 3000};  // x = 2000 mod (1024 - 300), y = 3000 mod (768 - 200)
+  rig.sequencer->Advance(true);
+  EXPECT_EQ(rig.stage.bounds, (Rect{1280 + 552, 200 + 160, 1280 + 852, 200 + 360}));
+}
+
 TEST(ShowItem, FirstItemComesInOverWhatTheWindowShows) {
   ShowRig rig;
   rig.AddPictures(2);
@@ -280,8 +308,8 @@ TEST(ShowItem, HostileRecordSizeIsBounded) {
 TEST(ShowItem, PreviewDecodesAnEighthAndScalesSizesBack) {
   ShowRig rig;
   rig.layout.preview = true;
-  rig.layout.areaWidth = rig.layout.formWidth = 152;
-  rig.layout.areaHeight = rig.layout.formHeight = 112;
+  rig.layout.areaWidth = 152;
+  rig.layout.areaHeight = 112;
   rig.layout.scale = 152.0 / 1024;
   FakeItem item{PictureRecord(1)};
   item.pictureWidth = 800;
@@ -367,7 +395,7 @@ TEST(Mover, ShrinksToHalfTheAreaAndFollowsTheItemOnScreen) {
   rig.sequencer->Advance(true);
   EXPECT_EQ(rig.mover->width, 512);
   EXPECT_EQ(rig.mover->height, 384);
-  EXPECT_EQ(rig.mover->x, 200);  // a random place within the window for the first item
+  EXPECT_EQ(rig.mover->x, 200);  // a random place within the show area for the first item
   EXPECT_EQ(rig.mover->y, 100);
   EXPECT_EQ(rig.mover->target, ShowMover::Target::kPicture);
   EXPECT_TRUE(rig.mover->running);

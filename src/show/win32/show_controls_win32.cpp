@@ -68,8 +68,10 @@ void PictureFlyTarget::SetBounds(int x, int y, int width, int height) {
 }
 
 FlyMover::FlyMover(TimerHost& timers, RandomSource& random, PictureFlyTarget& picture,
-                   std::function<FlyTarget*()> movie, int width, int height)
-    : picture_(picture), movie_(std::move(movie)), fly_(timers, random, picture, 0, 0, width, height) {}
+                   std::function<FlyTarget*()> movie, const Rect& area)
+    : picture_(picture),
+      movie_(std::move(movie)),
+      fly_(timers, random, picture, area.left, area.top, area.right, area.bottom) {}
 
 void FlyMover::SetTarget(Target target) {
   switch (target) {

@@ -67,8 +67,9 @@ class PictureFlyTarget : public FlyTarget {
 // `XFly` behind the show's mover seam; the movie target is whichever movie host shows now.
 class FlyMover : public ShowMover {
  public:
+  // The mover keeps its target inside `area`.
   FlyMover(TimerHost& timers, RandomSource& random, PictureFlyTarget& picture, std::function<FlyTarget*()> movie,
-           int width, int height);
+           const Rect& area);
   void Start() override { fly_.Start(); }
   void Stop() override { fly_.Stop(); }
   void Tick() override { fly_.Tick(); }

@@ -11,6 +11,7 @@
 #include "package/reader_environment.h"
 #include "setup/shuffle_indexes.h"
 #include "setup/win32/mci_media_window.h"
+#include "show/show_area.h"
 #include "forms/win32/gdi.h"
 
 namespace saverkit {
@@ -58,6 +59,10 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND
     placement.parent = owner;
     areaWidth_ = GetSystemMetrics(SM_CXSCREEN);
     areaHeight_ = GetSystemMetrics(SM_CYSCREEN);
+    const Rect desktop{placement.x, placement.y, placement.x + placement.width, placement.y + placement.height};
+    const Rect area = ShowAreaInWindow(desktop, areaWidth_, areaHeight_);
+    areaLeft_ = area.left;
+    areaTop_ = area.top;
   }
   if (!Create(kClassName, preview_ ? kPreviewTitle : kTitle, placement)) return;
   if (!preview_) {
@@ -88,10 +93,10 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND
 
   ShowLayout layout;
   layout.preview = preview_;
+  layout.areaLeft = areaLeft_;
+  layout.areaTop = areaTop_;
   layout.areaWidth = areaWidth_;
   layout.areaHeight = areaHeight_;
-  layout.formWidth = client.right;
-  layout.formHeight = client.bottom;
   layout.screenWidth = GetSystemMetrics(SM_CXSCREEN);
   layout.screenHeight = GetSystemMetrics(SM_CYSCREEN);
   layout.scale = designWidth > 0 ? double(areaWidth_) / designWidth : 1.0;
@@ -108,7 +113,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND
     mover = std::make_unique<FlyMover>(
         *timers_, random_, *pictureFlyTarget_,
         [this]() -> FlyTarget* { return dynamic_cast<FlashShowMovie*>(sequencer_ ? sequencer_->MovieHost() : nullptr); },
-        client.right, client.bottom);
+        Rect{areaLeft_, areaTop_, areaLeft_ + areaWidth_, areaTop_ + areaHeight_});
   }
   ShowWindowServices& services = *this;
   ShowRandom& showRandom = *this;
@@ -259,6 +264,8 @@ void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
     for (const StageOverlay* overlay : stage_->Overlays()) {
       DrawBitmap(memory, overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top);
     }
+    // Caption labels are laid out on the show area.
+    OffsetViewportOrgEx(memory, areaLeft_, areaTop_, nullptr);
     captionPainter_->Paint(memory, components_);
     SetViewportOrgEx(memory, 0, 0, nullptr);
     BitBlt(dc, clip.left, clip.top, width, height, memory, 0, 0, SRCCOPY);

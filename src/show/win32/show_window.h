@@ -85,6 +85,8 @@ class TFormX_Scr_Saver_Main : public Window,
   HWND hostWindow_;
   bool cursorHidden_ = false;
   bool screenSaverRunningSet_ = false;
+  int32_t areaLeft_ = 0;  // the show area (the primary monitor) within the window
+  int32_t areaTop_ = 0;
   int32_t areaWidth_ = 0;
   int32_t areaHeight_ = 0;
 
