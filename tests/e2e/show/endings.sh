@@ -7,6 +7,7 @@ source "$(dirname "$0")/../lib/harness.sh"
 # shellcheck source=show_lib.sh
 source "$(dirname "$0")/show_lib.sh"
 e2e_begin
+clear_temp_files
 
 readonly background="srgb(16,32,96)"  # #102060
 

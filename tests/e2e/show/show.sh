@@ -5,6 +5,7 @@ source "$(dirname "$0")/../lib/harness.sh"
 # shellcheck source=show_lib.sh
 source "$(dirname "$0")/show_lib.sh"
 e2e_begin
+clear_temp_files
 
 readonly host_program="$SAVERKIT_WIN64_DIR/tests/e2e/show/host/preview_host.exe"
 readonly background="srgb(16,32,96)"  # #102060
@@ -191,7 +192,7 @@ JSON
     sleep 1.5
     e2e_screenshot "$e2e_work/before.png"
     expect_colour "the first picture" "$red" "$(e2e_pixel "$e2e_work/before.png" 700 380)"
-    expect_colour "the second picture not yet" "$background" "$(e2e_pixel "$e2e_work/before.png" 300 580)"
+    expect_colour "the second picture not yet" "$background" "$(e2e_pixel "$e2e_work/before.png" 375 580)"
     e2e_drive activate "saverkit: show" >/dev/null || e2e_fail "cannot activate the show"
     sleep 1
     e2e_screenshot "$e2e_work/after.png"

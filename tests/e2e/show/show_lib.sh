@@ -23,6 +23,11 @@ temp_files() {
   find "$WINEPREFIX/drive_c" -path '*Temp*' \( -name '~F_*' -o -name '~S_*' \) 2>/dev/null | wc -l
 }
 
+# Tests share the session's prefix: one that failed must not fail the next by its leftovers.
+clear_temp_files() {
+  find "$WINEPREFIX/drive_c" -path '*Temp*' \( -name '~F_*' -o -name '~S_*' \) -delete 2>/dev/null || true
+}
+
 # make_wav OUT SECONDS: a quiet 8 kHz tone.
 make_wav() {
   python3 - "$1" "$2" <<'PY'
