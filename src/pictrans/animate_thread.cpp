@@ -23,6 +23,7 @@ void TAnimateThread::Terminate() {
 
 void TAnimateThread::Execute() {
   PicTransHost& host = owner_.host_;
+  host.ApplyThreadPriority(owner_.threadPriority_);
   while (!terminated_ && !owner_.manual_ && !owner_.stopping_) {
     const uint32_t start = host.TickCount();
     bool finished = false;

@@ -139,7 +139,14 @@ void TCustomPic_Trans::SetBounds(int left, int top, int width, int height) {
 
 void TCustomPic_Trans::Prepare() {
   const int w = picture_.Width(), h = picture_.Height();
-  screen_.Reset(w, h, color_);
+  // The last frame stays where the new size covers it, so a paint before the first step shows
+  // what was on screen; only new area takes the control's colour.
+  if (screen_.Width() != w || screen_.Height() != h) {
+    Bitmap resized(w, h, color_);
+    DrawBitmap(screen_, 0, 0, resized);
+    std::lock_guard<std::mutex> lock(screenLock_);
+    screen_ = std::move(resized);
+  }
   CalculatePicRect();
 
   // The snapshot: the part of the last painted client area where the picture will appear.
@@ -191,14 +198,15 @@ void TCustomPic_Trans::UpdateDisplay() {
   // Every frame starts from the old picture. A before-frame handler must see it in the frame;
   // otherwise the composer restores it, or lets an effect that writes every pixel read it.
   const Bitmap* restoreFrom = oldPic_.get();
-  if (OnBeforeNewFrame) {
+  // A control being destroyed still composes its worker's last step, but calls no handler.
+  if (OnBeforeNewFrame && !destroying_) {
     DrawBitmap(*oldPic_, 0, 0, screen_);
     restoreFrom = nullptr;
     OnBeforeNewFrame(*this, *pic_, screen_);
   }
 
   const std::function<void(const Bitmap&, Bitmap&)> customDraw =
-      OnCustomDraw ? std::function<void(const Bitmap&, Bitmap&)>(
+      OnCustomDraw && !destroying_ ? std::function<void(const Bitmap&, Bitmap&)>(
                          [this](const Bitmap& picture, Bitmap& screen) { OnCustomDraw(*this, picture, screen); })
                    : nullptr;
   const std::function<void(const Rect&)> invalidate = [this](const Rect& r) { InvalidateArea(r); };
@@ -207,7 +215,7 @@ void TCustomPic_Trans::UpdateDisplay() {
                                 restoreFrom});
   if (!outcome.drawn) return;
   progress_ = TPercent(outcome.progress);
-  if (OnAfterNewFrame) OnAfterNewFrame(*this, *pic_, screen_);
+  if (OnAfterNewFrame && !destroying_) OnAfterNewFrame(*this, *pic_, screen_);
   if (!drawing_) host_.Update();
 }
 
@@ -287,11 +295,26 @@ void TCustomPic_Trans::AdjustClientSize() {
 }
 
 void TCustomPic_Trans::MouseEnter() {
-  if (OnMouseEnter) OnMouseEnter(*this);
+  if (OnMouseEnter && !destroying_) OnMouseEnter(*this);
 }
 
 void TCustomPic_Trans::MouseLeave() {
-  if (OnMouseLeave) OnMouseLeave(*this);
+  if (OnMouseLeave && !destroying_) OnMouseLeave(*this);
+}
+
+void TCustomPic_Trans::MouseAt(int x, int y) {
+  const Rect bounds = BoundsRect();
+  const bool inside = x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom;
+  if (inside == mouseInside_) return;
+  mouseInside_ = inside;
+  if (inside) MouseEnter();
+  else MouseLeave();
+}
+
+void TCustomPic_Trans::MouseGone() {
+  if (!mouseInside_) return;
+  mouseInside_ = false;
+  MouseLeave();
 }
 
 // ---- Worker and transition bitmaps ----

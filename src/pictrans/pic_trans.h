@@ -68,9 +68,9 @@ class TCustomPic_Trans {
   void SetStyle(TShowStyle value) { style_ = value; }
   bool Threaded() const { return threaded_; }
   void SetThreaded(bool value) { threaded_ = value; }
-  // Kept for the host's thread creation; std::thread has no portable priority.
-  int ThreadPriority() const { return threadPriority_; }
-  void SetThreadPriority(int value) { threadPriority_ = value; }
+  // Applied by the host to each worker as it starts (std::thread has no portable priority).
+  TThreadPriority ThreadPriority() const { return threadPriority_; }
+  void SetThreadPriority(TThreadPriority value) { threadPriority_ = value; }
 
   TPercent Progress() const { return progress_; }
   void SetProgress(int value);
@@ -99,6 +99,10 @@ class TCustomPic_Trans {
   void RunSynchronizedCalls() { mainThreadCalls_.RunPending(); }
   void MouseEnter();
   void MouseLeave();
+  // The mouse is at (x, y) of the parent's client area, or has left the parent: the control
+  // reports entering and leaving its bounds through MouseEnter and MouseLeave.
+  void MouseAt(int x, int y);
+  void MouseGone();
   // The frame as composed now (FScreen) and where it sits in the client area.
   const Bitmap& Screen() const { return screen_; }
   Rect PicRect() const { return picRect_; }
@@ -139,7 +143,7 @@ class TCustomPic_Trans {
   bool stretchFine_ = false;
   TShowStyle style_ = kDefaultStyle;
   bool threaded_ = true;
-  int threadPriority_ = 0;
+  TThreadPriority threadPriority_ = tpNormal;
   TPercent progress_ = 0;
 
   int left_ = 0, top_ = 0, width_ = 100, height_ = 100;
@@ -158,6 +162,7 @@ class TCustomPic_Trans {
   bool drawing_ = false;
   std::atomic<bool> stopping_{false};
   bool destroying_ = false;
+  bool mouseInside_ = false;
 };
 
 // The published form of the control; it adds nothing.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "pictrans/transition_types.h"
 #include "raster/rect.h"
 
 namespace saverkit {
@@ -22,6 +23,9 @@ class PicTransHost {
   // Called from the worker thread: a call is waiting in the control's MainThreadCalls; make the
   // user-interface thread run the control's RunSynchronizedCalls soon.
   virtual void WakeMainThread() = 0;
+  // Called on a worker thread as it starts: gives the thread the control's priority where the
+  // system has thread priorities.
+  virtual void ApplyThreadPriority(TThreadPriority priority) { (void)priority; }
 };
 
 }  // namespace saverkit

@@ -13,6 +13,9 @@ using TPercent = uint8_t;
 
 enum TBackgroundMode : uint8_t { bmNone = 0, bmTiled = 1, bmStretched = 2, bmCentered = 3 };
 
+// The framework's thread priorities, lowest to highest, for the transition's worker.
+enum TThreadPriority : uint8_t { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
 constexpr int kEffectCount = 128;
 constexpr TShowStyle kDefaultStyle = 51;
 

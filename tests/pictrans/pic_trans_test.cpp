@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -396,6 +398,63 @@ TEST_F(PicTransTest, SnapshotTakesTheLastPaintedAreaStretched) {
   control.SetProgress(1);  // dx = 0: the frame is the snapshot
   EXPECT_EQ(control.Screen().Pixel(0, 0), old.Pixel(1, 1));
   EXPECT_EQ(control.Screen().Pixel(19, 9), old.Pixel(39, 19));
+}
+
+TEST_F(PicTransTest, PrepareKeepsTheLastFrameWhereTheNewSizeCoversIt) {
+  const Bitmap old = CoordinatePicture(40, 20);
+  ShowFirst(old);
+  control.SetManual(true);  // progress 0 without a frame: what a paint shows before the first step
+  const Bitmap pic(60, 10, Rgb{1, 2, 3});
+  control.SetPicture(&pic);
+  control.Execute();
+  ASSERT_EQ(control.Screen().Width(), 60);
+  EXPECT_EQ(control.Screen().Pixel(0, 0), old.Pixel(0, 0));
+  EXPECT_EQ(control.Screen().Pixel(39, 9), old.Pixel(39, 9));
+  EXPECT_EQ(control.Screen().Pixel(50, 5), kOldColour) << "new area in the control's colour";
+  control.Stop();
+}
+
+TEST_F(PicTransTest, AControlBeingDestroyedCallsNoHandlerForItsWorkersLastStep) {
+  auto dying = std::make_unique<TCustomPic_Trans>(host);
+  int handlerCalls = 0;
+  const Bitmap pic = CoordinatePicture(40, 20);
+  dying->SetPicture(&pic);
+  dying->SetStep(1);
+  dying->SetDelay(0);
+  dying->SetStyle(0);  // OnCustomDraw draws the frames
+  dying->OnBeforeNewFrame = [&](TCustomPic_Trans&, const Bitmap&, Bitmap&) { ++handlerCalls; };
+  dying->OnCustomDraw = [&](TCustomPic_Trans&, const Bitmap&, Bitmap&) { ++handlerCalls; };
+  dying->OnAfterNewFrame = [&](TCustomPic_Trans&, const Bitmap&, Bitmap&) { ++handlerCalls; };
+  dying->OnProgress = [&](TCustomPic_Trans&) { ++handlerCalls; };
+  dying->OnComplete = [&](TCustomPic_Trans&) { ++handlerCalls; };
+  host.control = dying.get();
+  dying->Execute();
+  // Serve the first step, then let the worker wait with its next one while the control goes.
+  for (int spins = 0; handlerCalls == 0 && spins < 200000; ++spins) {
+    if (host.woken.exchange(false)) dying->RunSynchronizedCalls();
+    std::this_thread::yield();
+  }
+  ASSERT_GT(handlerCalls, 0);
+  for (int spins = 0; !host.woken && spins < 200000; ++spins) std::this_thread::yield();
+  const int callsBefore = handlerCalls;
+  host.control = nullptr;
+  dying.reset();
+  EXPECT_EQ(handlerCalls, callsBefore);
+}
+
+TEST_F(PicTransTest, MouseEntersAndLeavesTheControlsBounds) {
+  control.SetBounds(10, 10, 40, 20);
+  std::vector<std::string> events;
+  control.OnMouseEnter = [&](TCustomPic_Trans&) { events.push_back("enter"); };
+  control.OnMouseLeave = [&](TCustomPic_Trans&) { events.push_back("leave"); };
+  control.MouseAt(0, 0);
+  control.MouseAt(10, 10);
+  control.MouseAt(49, 29);
+  control.MouseAt(50, 20);
+  control.MouseAt(20, 20);
+  control.MouseGone();
+  control.MouseGone();
+  EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave", "enter", "leave"}));
 }
 
 }  // namespace

@@ -1,11 +1,29 @@
 #include "pictrans/win32/win32_pic_trans_host.h"
 
+#include <windowsx.h>
+
 namespace saverkit {
 
-bool Win32PicTransHost::HandleMessage(TCustomPic_Trans& control, UINT message) {
-  if (message != kRunStepsMessage) return false;
-  control.RunSynchronizedCalls();
-  return true;
+bool Win32PicTransHost::HandleMessage(TCustomPic_Trans& control, UINT message, LPARAM lParam) {
+  switch (message) {
+    case kRunStepsMessage:
+      control.RunSynchronizedCalls();
+      return true;
+    case WM_MOUSEMOVE:
+      if (!trackingLeave_) {
+        // Windows reports the mouse leaving the parent once per request.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, parent_, 0};
+        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+      }
+      control.MouseAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return false;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      control.MouseGone();
+      return false;
+    default:
+      return false;
+  }
 }
 
 void Win32PicTransHost::Present(TCustomPic_Trans& control, HDC dc) {
@@ -47,5 +65,13 @@ void Win32PicTransHost::ProcessMessages() {
 uint32_t Win32PicTransHost::TickCount() { return GetTickCount(); }
 
 void Win32PicTransHost::WakeMainThread() { PostMessageA(parent_, kRunStepsMessage, 0, 0); }
+
+void Win32PicTransHost::ApplyThreadPriority(TThreadPriority priority) {
+  static constexpr int kWindowsPriority[] = {THREAD_PRIORITY_IDLE,         THREAD_PRIORITY_LOWEST,
+                                             THREAD_PRIORITY_BELOW_NORMAL, THREAD_PRIORITY_NORMAL,
+                                             THREAD_PRIORITY_ABOVE_NORMAL, THREAD_PRIORITY_HIGHEST,
+                                             THREAD_PRIORITY_TIME_CRITICAL};
+  if (priority <= tpTimeCritical) SetThreadPriority(GetCurrentThread(), kWindowsPriority[priority]);
+}
 
 }  // namespace saverkit

@@ -18,8 +18,9 @@ class Win32PicTransHost : public PicTransHost {
 
   explicit Win32PicTransHost(HWND parent) : parent_(parent) {}
 
-  // The parent's window procedure offers every message here first; true when it was ours.
-  bool HandleMessage(TCustomPic_Trans& control, UINT message);
+  // The parent's window procedure offers every message here first; true when it was ours alone.
+  // Mouse messages are watched (the control's OnMouseEnter / OnMouseLeave) and passed on.
+  bool HandleMessage(TCustomPic_Trans& control, UINT message, LPARAM lParam);
   // Draws the control into the parent's paint DC at its bounds (call from WM_PAINT).
   static void Present(TCustomPic_Trans& control, HDC dc);
 
@@ -28,9 +29,11 @@ class Win32PicTransHost : public PicTransHost {
   void ProcessMessages() override;
   uint32_t TickCount() override;
   void WakeMainThread() override;
+  void ApplyThreadPriority(TThreadPriority priority) override;
 
  private:
   HWND parent_;
+  bool trackingLeave_ = false;
 };
 
 }  // namespace saverkit

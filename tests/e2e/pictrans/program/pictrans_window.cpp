@@ -55,7 +55,7 @@ class TransitionWindow : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (control_ && host_->HandleMessage(*control_, message)) return 0;
+    if (control_ && host_->HandleMessage(*control_, message, lParam)) return 0;
     switch (message) {
       case kNextPhaseMessage: OnNextPhase(); return 0;
       case WM_ERASEBKGND: return 1;  // the control paints every pixel
