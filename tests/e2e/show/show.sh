@@ -201,6 +201,94 @@ JSON
     e2e_wait_exit 5
     e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
     ;;
+  overlay)
+    # A logo overlay that half covers the picture stays above it, from the first paint on.
+    dir="$e2e_work/package"
+    mkdir -p "$dir"
+    convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
+    convert -size 40x40 xc:'#F0F000' "$dir/logo.jpg"
+    cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Overlay", "backgroundColor": "#102060", "cursorVisible": true,
+  "designWidth": 1024, "designHeight": 768,
+  "items": [
+    { "picture": "logo.jpg", "overlay": true, "x": 550, "y": 250, "width": 100, "height": 100 },
+    { "picture": "red.jpg", "seconds": 30, "effect": 51, "step": 10, "delay": 20, "outEffect": -2,
+      "fixedPosition": true, "x": 600, "y": 300, "width": 200, "height": 160 } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Overlay.scr" --edition S >/dev/null
+    e2e_mouse_move 500 400
+    e2e_start "$e2e_work/Overlay.scr" /s
+    e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+    sleep 2
+    e2e_screenshot "$e2e_work/overlay.png"
+    expect_colour "the overlay over the picture" "srgb(240,240,0)" "$(e2e_pixel "$e2e_work/overlay.png" 625 325)"
+    expect_colour "the overlay over the background" "srgb(240,240,0)" "$(e2e_pixel "$e2e_work/overlay.png" 560 260)"
+    expect_colour "the picture beside the overlay" "$red" "$(e2e_pixel "$e2e_work/overlay.png" 700 400)"
+    e2e_key Escape
+    e2e_wait_exit 5
+    e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
+    ;;
+  movie)
+    # The real screen saver hosts the player's control (our stand-in, registered in a prefix of
+    # this test's own): the movie plays, its frames advance, and the show waits for its last frame
+    # (40 frames at 40 ms) although its display time is one second, then steps on.
+    use_standin_flash
+    dir="$e2e_work/package"
+    mkdir -p "$dir"
+    convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
+    convert -size 100x80 xc:'#28C828' "$dir/green.jpg"
+    printf 'FWS\x06 a movie' >"$dir/movie.swf"
+    cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Movie", "backgroundColor": "#102060", "cursorVisible": true,
+  "designWidth": 1024, "designHeight": 768,
+  "items": [
+    { "picture": "red.jpg", "seconds": 1, "effect": -2, "outEffect": -2,
+      "fixedPosition": true, "x": 600, "y": 300, "width": 200, "height": 160 },
+    { "movie": "movie.swf", "seconds": 1, "fixedPosition": true, "x": 100, "y": 100, "width": 320, "height": 240 },
+    { "picture": "green.jpg", "seconds": 30, "effect": -2, "outEffect": -2,
+      "fixedPosition": true, "x": 200, "y": 500, "width": 200, "height": 160 } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Movie.scr" --edition S >/dev/null
+    e2e_mouse_move 500 400
+    SAVERKIT_STANDIN_FLASH_LOG="$(e2e_winpath "$e2e_work")\\standin.log" e2e_start "$e2e_work/Movie.scr" /s
+    e2e_wait_window "saverkit: show" 60 || e2e_fail "no show window"
+    movie_seen="" green_seen="" crops=0
+    for shot in $(seq 1 60); do
+      e2e_screenshot "$e2e_work/shot.png"
+      now=$(date +%s%N)
+      if [ -z "$movie_seen" ] && [ "$(e2e_pixel "$e2e_work/shot.png" 110 110)" = "srgb(128,128,128)" ]; then
+        movie_seen=$now
+      fi
+      if [ -n "$movie_seen" ] && [ -z "$green_seen" ] && [ "$crops" -lt 2 ]; then
+        crops=$((crops + 1))
+        convert "$e2e_work/shot.png" -crop 320x240+100+100 "$e2e_work/movie$crops.png"
+      fi
+      if [ -z "$green_seen" ] && [ "$(e2e_pixel "$e2e_work/shot.png" 300 580)" = "$green" ]; then
+        green_seen=$now
+        break
+      fi
+      sleep 0.2
+    done
+    [ -n "$movie_seen" ] || e2e_fail "the movie never showed"
+    [ -n "$green_seen" ] || e2e_fail "the show did not step on after the movie"
+    if [ "$crops" -eq 2 ]; then
+      changed=$(compare -metric AE "$e2e_work/movie1.png" "$e2e_work/movie2.png" null: 2>&1 || true)
+      [ "${changed%% *}" != "0" ] && e2e_log "frames advance: $changed pixels changed" || e2e_fail "the movie's frames do not advance"
+    else
+      e2e_fail "the movie showed in fewer than two screenshots"
+    fi
+    if [ -n "$movie_seen" ] && [ -n "$green_seen" ]; then
+      shown_ms=$(( (green_seen - movie_seen) / 1000000 ))
+      e2e_log "the movie stayed about $shown_ms ms"
+      [ "$shown_ms" -ge 1400 ] || e2e_fail "the show stepped on after $shown_ms ms, before the movie's last frame"
+    fi
+    e2e_expect_eq "the control was loaded and played" "movie loaded, 40 frames;play" \
+      "$(tr -d '\r' <"$e2e_work/standin.log" | grep -E '^(movie loaded|play)' | paste -sd';')"
+    e2e_key Escape
+    e2e_wait_exit 5
+    e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
+    e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
+    ;;
   preview)
     make_show "$e2e_work/Show.scr"
     out=$(e2e_run 30 "$host_program" "$(e2e_winpath "$e2e_work/Show.scr")" 3 | tr -d '\r') || true
