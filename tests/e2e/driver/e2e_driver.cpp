@@ -68,6 +68,13 @@ long WaitExit(const PROCESS_INFORMATION& process, DWORD ms) {
   return long(code);
 }
 
+// The top-level window with exactly this title; says so when there is none.
+HWND FindTopWindow(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) std::printf("no window '%s'\n", title.c_str());
+  return window;
+}
+
 HWND FindChildByTitle(HWND parent, const char* title) {
   return FindWindowExA(parent, nullptr, nullptr, title);
 }
@@ -127,11 +134,8 @@ int OwnedConfiguration(const std::string& runtime) {
 
 // inspect TITLE: where the window is and whether Windows gives it a taskbar button.
 int Inspect(const std::string& title) {
-  HWND window = FindWindowA(nullptr, title.c_str());
-  if (!window) {
-    std::printf("no window '%s'\n", title.c_str());
-    return 1;
-  }
+  HWND window = FindTopWindow(title);
+  if (!window) return 1;
   const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
   const bool owned = GetWindow(window, GW_OWNER) != nullptr;
   // The shell's rule: an application window always, otherwise an unowned non-tool window.
@@ -158,11 +162,8 @@ int Cursor() {
 
 // layered TITLE: whether the window is layered, and with which constant opacity (255 when not).
 int Layered(const std::string& title) {
-  HWND window = FindWindowA(nullptr, title.c_str());
-  if (!window) {
-    std::printf("no window '%s'\n", title.c_str());
-    return 1;
-  }
+  HWND window = FindTopWindow(title);
+  if (!window) return 1;
   const bool layered = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
   BYTE alpha = 255;
   DWORD flags = 0;
@@ -174,11 +175,8 @@ int Layered(const std::string& title) {
 
 // close TITLE: asks the window to close, as its close box would.
 int Close(const std::string& title) {
-  HWND window = FindWindowA(nullptr, title.c_str());
-  if (!window) {
-    std::printf("no window '%s'\n", title.c_str());
-    return 1;
-  }
+  HWND window = FindTopWindow(title);
+  if (!window) return 1;
   PostMessageA(window, WM_CLOSE, 0, 0);
   return 0;
 }
@@ -186,11 +184,8 @@ int Close(const std::string& title) {
 // activate TITLE: tells the window it was activated again, as Windows does when the user comes
 // back to it from another window (a password dialog, say).
 int Activate(const std::string& title) {
-  HWND window = FindWindowA(nullptr, title.c_str());
-  if (!window) {
-    std::printf("no window '%s'\n", title.c_str());
-    return 1;
-  }
+  HWND window = FindTopWindow(title);
+  if (!window) return 1;
   SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
   return 0;
 }
@@ -198,11 +193,8 @@ int Activate(const std::string& title) {
 // end-session TITLE: the session ends as Windows ends it: the window is asked whether it may end,
 // told that it ends, and its process is stopped as soon as it has answered.
 int EndSession(const std::string& title) {
-  HWND window = FindWindowA(nullptr, title.c_str());
-  if (!window) {
-    std::printf("no window '%s'\n", title.c_str());
-    return 1;
-  }
+  HWND window = FindTopWindow(title);
+  if (!window) return 1;
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Every way a show or a preview ends leaves the temporary folder as it found it, also when music
+# Every way a show ends leaves the temporary folder as it found it, also when music
 # was playing or a movie was shown; and the hidden music window is never seen.
-#   endings.sh music-mouse|music-key|music-click|music-escape|music-session|music-window|preview-movie
+#   endings.sh music-mouse|music-key|music-click|music-escape|music-session|music-window
 # shellcheck source=../lib/harness.sh
 source "$(dirname "$0")/../lib/harness.sh"
 # shellcheck source=show_lib.sh
@@ -70,21 +70,6 @@ case "${1:-}" in
     e2e_key Escape
     e2e_wait_exit 5
     e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
-    ;;
-  preview-movie)
-    # The preview extracts its movie like the show; the host going away must not strand it.
-    dir="$e2e_work/package"
-    mkdir -p "$dir"
-    printf 'FWS\x06\x20\x00\x00\x00a movie' >"$dir/movie.swf"
-    cat >"$dir/manifest.json" <<JSON
-{ "name": "E2E Preview Movie", "backgroundColor": "#102060",
-  "items": [ { "movie": "movie.swf", "seconds": 30 } ] }
-JSON
-    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Movie.scr" --edition S >/dev/null
-    out=$(e2e_run 30 "$SAVERKIT_WIN64_DIR/tests/e2e/show/host/preview_host.exe" "$(e2e_winpath "$e2e_work/Movie.scr")" 3 | tr -d '\r') || true
-    e2e_log "$out"
-    e2e_expect_eq "preview ends within a second of its host" 1 "$(grep -Ec '^ended after ([0-9]{1,3}|1000) ms' <<<"$out")"
-    e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
     ;;
   *)
     echo "unknown case '${1:-}'" >&2

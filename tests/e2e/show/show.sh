@@ -232,7 +232,7 @@ JSON
     # The real screen saver hosts the player's control (our stand-in, registered in a prefix of
     # this test's own): the movie plays, its frames advance, and the show waits for its last frame
     # (40 frames at 40 ms) although its display time is one second, then steps on.
-    use_standin_flash
+    e2e_use_standin_flash
     dir="$e2e_work/package"
     mkdir -p "$dir"
     convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
@@ -290,12 +290,21 @@ JSON
     e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
     ;;
   preview)
+    # Pictures, and a movie the preview extracts like the show: both previews end with their
+    # host and leave no file behind.
     make_show "$e2e_work/Show.scr"
-    out=$(e2e_run 30 "$host_program" "$(e2e_winpath "$e2e_work/Show.scr")" 3 | tr -d '\r') || true
-    e2e_log "$out"
-    e2e_expect_eq "preview child inside the host" 1 "$(grep -c 'inside=1' <<<"$out")"
-    e2e_expect_eq "preview ends within a second of its host" 1 "$(grep -Ec '^ended after ([0-9]{1,3}|1000) ms' <<<"$out")"
-    e2e_expect_eq "temporary files left behind" 0 "$(temp_files)"
+    printf 'FWS\x06 a movie' >"$e2e_work/package/movie.swf"
+    cat >"$e2e_work/package/movie.json" <<JSON
+{ "name": "E2E Preview Movie", "backgroundColor": "#102060", "items": [ { "movie": "movie.swf", "seconds": 30 } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$e2e_work/package/movie.json" --runtime "$e2e_runtime" --out "$e2e_work/Movie.scr" --edition S >/dev/null
+    for saver in Show Movie; do
+      out=$(e2e_run 30 "$host_program" "$(e2e_winpath "$e2e_work/$saver.scr")" 3 | tr -d '\r') || true
+      e2e_log "$out"
+      e2e_expect_eq "$saver: preview child inside the host" 1 "$(grep -c 'inside=1' <<<"$out")"
+      e2e_expect_eq "$saver: preview ends within a second of its host" 1 "$(grep -Ec '^ended after ([0-9]{1,3}|1000) ms' <<<"$out")"
+      e2e_expect_eq "$saver: temporary files left behind" 0 "$(temp_files)"
+    done
     ;;
   *)
     echo "unknown case '${1:-}'" >&2

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # What the show's end-to-end scripts share: colour checks with JPEG's tolerance, the temporary
-# files a show leaves, test music, and a prefix of the test's own with the stand-in Flash control.
+# files a show leaves, and test music.
 
 # JPEG keeps a flat colour only to within a step or two per channel.
 expect_colour() {  # WHAT EXPECTED ACTUAL
@@ -38,18 +38,4 @@ with wave.open(sys.argv[1], "wb") as w:
     w.writeframes(b"".join(struct.pack("<h", int(2000 * math.sin(2 * math.pi * 440 * i / 8000)))
                            for i in range(int(8000 * seconds))))
 PY
-}
-
-# use_standin_flash: switches WINEPREFIX to a fresh prefix of this test with the stand-in Flash
-# control registered under the player's class id, so that no other test ever finds a "player".
-# Its server and folder go when the script ends.
-use_standin_flash() {
-  local standin="$SAVERKIT_WIN64_DIR/tests/e2e/media/programs/standin_flash.dll"
-  local key='HKCR\CLSID\{D27CDB6E-AE6D-11CF-96B8-444553540000}'
-  cp "$standin" "$e2e_work/standin_flash.dll"
-  export WINEPREFIX="$e2e_work/prefix"
-  trap 'WINEPREFIX="$e2e_work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$e2e_work/prefix"' EXIT
-  timeout 180 wineboot -i >/dev/null 2>&1 || { echo "FAIL: wineboot for the test's prefix" >&2; exit 1; }
-  wine reg add "$key\\InprocServer32" /ve /d "$(e2e_winpath "$e2e_work/standin_flash.dll")" /f >/dev/null 2>&1
-  wine reg add "$key\\InprocServer32" /v ThreadingModel /d Apartment /f >/dev/null 2>&1
 }

@@ -43,7 +43,7 @@ cat >"$dir/manifest.json" <<JSON
 JSON
 "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Soak.scr" --edition S >/dev/null
 
-use_standin_flash
+e2e_use_standin_flash
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null || echo 0; }
 
 e2e_mouse_move 500 400
