@@ -66,21 +66,6 @@ class PaintScope {
   HDC dc_;
 };
 
-// A memory device context compatible with another, deleted with its owner.
-class ScopedMemoryDc {
- public:
-  explicit ScopedMemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  ~ScopedMemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
-  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
-  HDC Dc() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // GetDC / ReleaseDC of a window (or of the screen for a null window).
 class ScopedWindowDc {
  public:
@@ -95,6 +80,35 @@ class ScopedWindowDc {
  private:
   HWND hwnd_;
   HDC dc_;
+};
+
+// A memory device context compatible with `reference` (the screen for null) holding its own
+// bitmap of width x height; everything is released and deselected when it goes.
+class MemoryDc {
+ public:
+  MemoryDc(HDC reference, int width, int height)
+      : dc_(CreateCompatibleDC(reference)),
+        bitmap_(reference ? CreateCompatibleBitmap(reference, width, height) : nullptr) {
+    if (!bitmap_) {
+      ScopedWindowDc screen(nullptr);
+      bitmap_ = CreateCompatibleBitmap(screen.Dc(), width, height);
+    }
+    if (dc_ && bitmap_) previous_ = SelectObject(dc_, bitmap_);
+  }
+  ~MemoryDc() {
+    if (dc_ && previous_) SelectObject(dc_, previous_);
+    if (bitmap_) DeleteObject(bitmap_);
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC Dc() const { return dc_; }
+  explicit operator bool() const { return dc_ && bitmap_ && previous_; }
+
+ private:
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ previous_ = nullptr;
 };
 
 }  // namespace saverkit

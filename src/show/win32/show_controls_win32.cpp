@@ -6,17 +6,6 @@
 namespace saverkit {
 namespace {
 
-BITMAPINFO TopDownInfo(const Bitmap& bitmap) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = bitmap.Width();
-  info.bmiHeader.biHeight = -bitmap.Height();  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 HFONT CreateCaptionFont(HDC dc, const ControlFont& font) {
   const int height = -MulDiv(font.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
   return CreateFontA(height, 0, 0, 0, font.style.bold ? FW_BOLD : FW_NORMAL, font.style.italic,
@@ -28,13 +17,6 @@ HFONT CreateCaptionFont(HDC dc, const ControlFont& font) {
 constexpr UINT kCaptionFormat = DT_NOPREFIX | DT_CENTER;
 
 }  // namespace
-
-void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
-  if (bitmap.Empty()) return;
-  const BITMAPINFO info = TopDownInfo(bitmap);
-  SetDIBitsToDevice(dc, x, y, DWORD(bitmap.Width()), DWORD(bitmap.Height()), 0, 0, 0, UINT(bitmap.Height()),
-                    bitmap.Data(), &info, DIB_RGB_COLORS);
-}
 
 FlashShowMovie::FlashShowMovie(std::unique_ptr<FlashHostPanel> panel, const Rect& bounds,
                                std::function<void()> onMouseMove, std::function<void()> onClick)

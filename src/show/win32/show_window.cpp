@@ -251,25 +251,20 @@ void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
   const int width = clip.right - clip.left;
   const int height = clip.bottom - clip.top;
   // Composed off screen and copied once, so a picture never flickers over its background.
-  ScopedMemoryDc memoryDc(dc);
-  ScopedBitmap buffer(CreateCompatibleBitmap(dc, width, height));
-  HDC memory = memoryDc.Dc();
-  if (!memory || !buffer) return;
-  {
-    ScopedSelect select(memory, buffer.Get());
-    SetViewportOrgEx(memory, -clip.left, -clip.top, nullptr);
-    // Bottom to top, as the controls lie: background, picture, overlays, captions.
-    DrawBitmap(memory, stage_->Background(), 0, 0);
-    if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory);
-    for (const StageOverlay* overlay : stage_->Overlays()) {
-      DrawBitmap(memory, overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top);
-    }
-    // Caption labels are laid out on the show area.
-    OffsetViewportOrgEx(memory, areaLeft_, areaTop_, nullptr);
-    captionPainter_->Paint(memory, components_);
-    SetViewportOrgEx(memory, 0, 0, nullptr);
-    BitBlt(dc, clip.left, clip.top, width, height, memory, 0, 0, SRCCOPY);
+  MemoryDc memory(dc, width, height);
+  if (!memory) return;
+  SetViewportOrgEx(memory.Dc(), -clip.left, -clip.top, nullptr);
+  // Bottom to top, as the controls lie: background, picture, overlays, captions.
+  DrawBitmap(memory.Dc(), stage_->Background(), 0, 0);
+  if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory.Dc());
+  for (const StageOverlay* overlay : stage_->Overlays()) {
+    DrawBitmap(memory.Dc(), overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top);
   }
+  // Caption labels are laid out on the show area.
+  OffsetViewportOrgEx(memory.Dc(), areaLeft_, areaTop_, nullptr);
+  captionPainter_->Paint(memory.Dc(), components_);
+  SetViewportOrgEx(memory.Dc(), 0, 0, nullptr);
+  BitBlt(dc, clip.left, clip.top, width, height, memory.Dc(), 0, 0, SRCCOPY);
 }
 
 void TFormX_Scr_Saver_Main::FlashMouseMove() {
