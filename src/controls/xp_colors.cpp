@@ -8,7 +8,7 @@ namespace saverkit {
 
 SystemColors SystemColors::Standard() {
   SystemColors s;
-  const std::array<uint32_t, kSystemColorCount> rgb = {
+  const std::array<uint32_t, kSysColorCount> rgb = {
       0xD4D0C8, 0x3A6EA5, 0x0A246A, 0x808080, 0xD4D0C8, 0xFFFFFF, 0x000000, 0x000000,
       0x000000, 0xFFFFFF, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x0A246A, 0xFFFFFF, 0xD4D0C8,
       0x808080, 0x808080, 0x000000, 0xD4D0C8, 0xFFFFFF, 0x404040, 0xD4D0C8, 0x000000,
@@ -69,9 +69,9 @@ void MapPixels(Bitmap& bitmap, Map map) {
 
 }  // namespace
 
-bool DrawingSurface::DarkScheme() const { return Luminance(system.At(kColorWindow)) < 128; }
+bool DrawingSurface::DarkScheme() const { return Luminance(system.At(kSysWindow)) < 128; }
 
-ColorRef DrawingSurface::Background() const { return DarkScheme() ? system.At(kColorWindow) : kWhite; }
+ColorRef DrawingSurface::Background() const { return DarkScheme() ? system.At(kSysWindow) : kWhite; }
 
 ColorRef TowardBackground(const DrawingSurface& surface, ColorRef color, int percent) {
   if (!surface.DarkScheme()) return NewColor(surface, color, percent);

@@ -23,29 +23,29 @@ inline constexpr int BlueOf(ColorRef c) { return int((c >> 16) & 0xFF); }
 
 // The system colour indexes the painter reads (the values of Windows' COLOR_ constants).
 enum SystemColorIndex : int {
-  kColorInactiveCaption = 3,
-  kColorMenu = 4,
-  kColorWindow = 5,
-  kColorMenuText = 7,
-  kColorWindowText = 8,
-  kColorHighlight = 13,
-  kColorHighlightText = 14,
-  kColorBtnFace = 15,
-  kColorBtnShadow = 16,
-  kColorGrayText = 17,
-  kColorBtnText = 18,
-  kColorBtnHighlight = 20,
-  kSystemColorCount = 31,
+  kSysInactiveCaption = 3,
+  kSysMenu = 4,
+  kSysWindow = 5,
+  kSysMenuText = 7,
+  kSysWindowText = 8,
+  kSysHighlight = 13,
+  kSysHighlightText = 14,
+  kSysBtnFace = 15,
+  kSysBtnShadow = 16,
+  kSysGrayText = 17,
+  kSysBtnText = 18,
+  kSysBtnHighlight = 20,
+  kSysColorCount = 31,
 };
 
 // A reference to a system colour, resolved when drawing (clBtnFace, clHighlight, ...).
 inline constexpr ColorRef SystemColor(int index) { return 0xFF000000u | ColorRef(index); }
-inline constexpr ColorRef clBtnFace = SystemColor(kColorBtnFace);
-inline constexpr ColorRef clBtnShadow = SystemColor(kColorBtnShadow);
-inline constexpr ColorRef clHighlight = SystemColor(kColorHighlight);
-inline constexpr ColorRef clInactiveCaption = SystemColor(kColorInactiveCaption);
-inline constexpr ColorRef clMenuText = SystemColor(kColorMenuText);
-inline constexpr ColorRef clWindow = SystemColor(kColorWindow);
+inline constexpr ColorRef clBtnFace = SystemColor(kSysBtnFace);
+inline constexpr ColorRef clBtnShadow = SystemColor(kSysBtnShadow);
+inline constexpr ColorRef clHighlight = SystemColor(kSysHighlight);
+inline constexpr ColorRef clInactiveCaption = SystemColor(kSysInactiveCaption);
+inline constexpr ColorRef clMenuText = SystemColor(kSysMenuText);
+inline constexpr ColorRef clWindow = SystemColor(kSysWindow);
 inline constexpr ColorRef kWhite = 0xFFFFFF;
 inline constexpr ColorRef kSilver = 0xC0C0C0;
 inline constexpr ColorRef kGray = 0x808080;
@@ -53,8 +53,8 @@ inline constexpr ColorRef kBlack = 0x000000;
 
 // The system colours a drawing surface is painted with (GetSysColor on Windows).
 struct SystemColors {
-  std::array<ColorRef, kSystemColorCount> values{};
-  ColorRef At(int index) const { return index >= 0 && index < kSystemColorCount ? values[size_t(index)] : 0; }
+  std::array<ColorRef, kSysColorCount> values{};
+  ColorRef At(int index) const { return index >= 0 && index < kSysColorCount ? values[size_t(index)] : 0; }
   // Windows' standard (XP "classic") scheme, the one the dialogs were designed on.
   static SystemColors Standard();
 };

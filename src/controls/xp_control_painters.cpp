@@ -63,7 +63,7 @@ void AddCaption(PaintPlan& plan, const Rect& r, const std::string& text, ColorRe
 }
 
 ColorRef CaptionColor(const XPPaintContext& c, const ControlLook& look) {
-  return look.enabled ? c.Sys(kColorBtnText) : c.colors.disabled;
+  return look.enabled ? c.Sys(kSysBtnText) : c.colors.disabled;
 }
 
 // The raised line of a flat button: along the left and top edges when pressed, along the right
@@ -126,7 +126,7 @@ PaintPlan PaintCombo(const XPPaintContext& c, const ControlLook& look, bool drop
   const XPWorkingColors& w = c.colors;
   ColorRef arrow = look.enabled ? c.Ink() : c.DisabledInk();
   ColorRef frame = look.color;
-  ColorRef face = c.Sys(kColorBtnFace);
+  ColorRef face = c.Sys(kSysBtnFace);
   if (look.Hot()) {
     frame = w.selectionBorder;
     face = w.selection;
@@ -183,8 +183,8 @@ PaintPlan DrawCheckMark(const XPMetrics& m, int x, int y, ColorRef pen) {
 
 PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckState state, bool captionLeft) {
   const XPWorkingColors& w = c.colors;
-  ColorRef fill = c.Sys(kColorWindow);
-  ColorRef frame = c.Sys(kColorBtnShadow);
+  ColorRef fill = c.Sys(kSysWindow);
+  ColorRef frame = c.Sys(kSysBtnShadow);
   if (look.HotOrFocused()) {
     fill = w.selection;
     frame = w.selectionBorder;
@@ -198,11 +198,11 @@ PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckS
   AddFill(plan, box, look.color);
   AddRectangle(plan, Inset(box, 2, 2), frame, fill);
   if (state != CheckState::Unchecked) {
-    ColorRef pen = c.Sys(kColorHighlight);
+    ColorRef pen = c.Sys(kSysHighlight);
     if (!look.enabled)
       pen = w.disabled;
     else if (pressed)
-      pen = c.Sys(kColorWindow);
+      pen = c.Sys(kSysWindow);
     else if (state == CheckState::Grayed)
       pen = kGray;
     Append(plan, DrawCheckMark(c.metrics, box.left, box.bottom, pen));
@@ -212,8 +212,8 @@ PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckS
 
 PaintPlan PaintRadio(const XPPaintContext& c, const ControlLook& look, bool checked, bool captionLeft) {
   const XPWorkingColors& w = c.colors;
-  ColorRef fill = c.Sys(kColorWindow);
-  ColorRef frame = c.Sys(kColorBtnShadow);
+  ColorRef fill = c.Sys(kSysWindow);
+  ColorRef frame = c.Sys(kSysBtnShadow);
   if (look.Hot()) {
     fill = w.selection;
     frame = w.selectionBorder;
@@ -225,7 +225,7 @@ PaintPlan PaintRadio(const XPPaintContext& c, const ControlLook& look, bool chec
   AddFill(plan, box, look.color);
   AddShape(plan, PlanShape::Ellipse, Inset(box, 2, 2), frame, fill);
   if (checked) {
-    const ColorRef dot = look.enabled ? c.Sys(kColorHighlight) : w.disabled;
+    const ColorRef dot = look.enabled ? c.Sys(kSysHighlight) : w.disabled;
     AddShape(plan, PlanShape::Ellipse, Inset(box, 4, 4), dot, dot);
   }
   return plan;
@@ -233,9 +233,9 @@ PaintPlan PaintRadio(const XPPaintContext& c, const ControlLook& look, bool chec
 
 PaintPlan PaintButton(const XPPaintContext& c, const ControlLook& look) {
   ColorRef face = c.colors.iconColumn;
-  ColorRef base = c.Sys(kColorBtnShadow);
+  ColorRef base = c.Sys(kSysBtnShadow);
   if (look.Hot() || look.spacePressed) {
-    face = c.Lighter(c.Sys(kColorBtnFace), 60);
+    face = c.Lighter(c.Sys(kSysBtnFace), 60);
     base = c.Lighter(c.colors.selectionBorder, 60);
   } else if (look.focused) {
     base = c.Lighter(c.colors.selectionBorder, 60);
@@ -251,7 +251,7 @@ PaintPlan PaintButton(const XPPaintContext& c, const ControlLook& look) {
 PaintPlan PaintSpeedButton(const XPPaintContext& c, const ControlLook& look, const SpeedButtonLook& button) {
   const XPWorkingColors& w = c.colors;
   ColorRef face = w.iconColumn;
-  ColorRef frame = c.Sys(kColorBtnShadow);
+  ColorRef frame = c.Sys(kSysBtnShadow);
   if (look.Hot()) {
     face = w.selection;
     frame = w.selectionBorder;
@@ -260,7 +260,7 @@ PaintPlan PaintSpeedButton(const XPPaintContext& c, const ControlLook& look, con
     face = look.Hot() ? w.checkedAreaSelected : w.checkedArea;
     frame = w.selectionBorder;
   }
-  if (!look.enabled) frame = c.Sys(kColorBtnShadow);
+  if (!look.enabled) frame = c.Sys(kSysBtnShadow);
   const bool lit = button.down || look.Hot();
 
   PaintPlan plan;
@@ -287,9 +287,9 @@ PaintPlan PaintPanel(const XPPaintContext& c, const ControlLook& look, const Pan
   const ColorRef light = c.Lighter(look.color, 60);
   PaintPlan plan;
   Rect r = look.client;
-  const auto bevel = [&](Bevel b) {
-    if (b == Bevel::None) return;
-    const bool lowered = b == Bevel::Lowered;
+  const auto bevel = [&](PanelBevel b) {
+    if (b == PanelBevel::None) return;
+    const bool lowered = b == PanelBevel::Lowered;
     r = AddFrame3D(plan, r, lowered ? shade : light, lowered ? light : shade, panel.bevelWidth);
   };
   bevel(panel.outer);

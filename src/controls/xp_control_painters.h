@@ -18,9 +18,9 @@ struct XPPaintContext {
   ColorRef Shade(ColorRef c, int amount) const { return AwayFromBackground(surface, c, amount); }
   ColorRef Sys(int index) const { return surface.system.At(index); }
   // Black marks on the light faces of a light scheme, the button text colour on a dark one.
-  ColorRef Ink() const { return surface.DarkScheme() ? Sys(kColorBtnText) : kBlack; }
+  ColorRef Ink() const { return surface.DarkScheme() ? Sys(kSysBtnText) : kBlack; }
   // White marks of a disabled control, grey text on a dark scheme.
-  ColorRef DisabledInk() const { return surface.DarkScheme() ? Sys(kColorGrayText) : kWhite; }
+  ColorRef DisabledInk() const { return surface.DarkScheme() ? Sys(kSysGrayText) : kWhite; }
 };
 
 // One control's state when it is painted; colours are plain RGB.
@@ -63,10 +63,10 @@ struct SpeedButtonLook {
 };
 PaintPlan PaintSpeedButton(const XPPaintContext& c, const ControlLook& look, const SpeedButtonLook& button);
 
-enum class Bevel { None, Lowered, Raised };
+enum class PanelBevel { None, Lowered, Raised };
 struct PanelLook {
-  Bevel outer = Bevel::Raised;
-  Bevel inner = Bevel::None;
+  PanelBevel outer = PanelBevel::Raised;
+  PanelBevel inner = PanelBevel::None;
   int bevelWidth = 1;
   int borderWidth = 0;
 };

@@ -70,7 +70,7 @@ TEST(XPColors, BitmapsAreGreyedAndDimmedPixelByPixel) {
 // The working colours for each colour depth and property source.
 TEST(XPColors, SetGlobalColorByDepthAndSource) {
   const SystemColors sys = SystemColors::Standard();
-  const ColorRef face = sys.At(kColorBtnFace), shadow = sys.At(kColorBtnShadow), hi = sys.At(kColorHighlight);
+  const ColorRef face = sys.At(kSysBtnFace), shadow = sys.At(kSysBtnShadow), hi = sys.At(kSysHighlight);
   XPMenuSettings own;
   own.useSystemColors = false;
   own.color = Rgb3(1, 2, 3);
@@ -89,7 +89,7 @@ TEST(XPColors, SetGlobalColorByDepthAndSource) {
     EXPECT_EQ(sysColors.selectionBorder, hi);
     EXPECT_EQ(sysColors.menuBar, face);
     EXPECT_EQ(sysColors.checked, hi);
-    EXPECT_EQ(sysColors.selectionFont, sys.At(kColorMenuText));
+    EXPECT_EQ(sysColors.selectionFont, sys.At(kSysMenuText));
     EXPECT_EQ(sysColors.menu, high ? NewColor(s, face, 86) : kWhite);
     EXPECT_EQ(sysColors.iconColumn, high ? NewColor(s, face, 16) : face);
     EXPECT_EQ(sysColors.selection, high ? NewColor(s, hi, 68) : kWhite);
@@ -104,7 +104,7 @@ TEST(XPColors, SetGlobalColorByDepthAndSource) {
     EXPECT_EQ(mine.menu, Rgb3(1, 2, 3));
     EXPECT_EQ(mine.iconColumn, Rgb3(4, 5, 6));
     EXPECT_EQ(mine.separator, Rgb3(7, 8, 9));
-    EXPECT_EQ(mine.disabled, sys.At(kColorInactiveCaption));
+    EXPECT_EQ(mine.disabled, sys.At(kSysInactiveCaption));
     EXPECT_EQ(mine.selection, high ? NewColor(s, Rgb3(100, 0, 0), 68) : Rgb3(100, 0, 0));
     EXPECT_EQ(mine.checkedArea, high ? NewColor(s, Rgb3(100, 0, 0), 80) : kWhite);
     EXPECT_EQ(mine.checkedAreaSelected, high ? NewColor(s, Rgb3(100, 0, 0), 50) : kSilver);
@@ -115,14 +115,14 @@ int Luma(ColorRef c) { return (RedOf(c) * 299 + GreenOf(c) * 587 + BlueOf(c) * 1
 
 SystemColors Scheme(ColorRef window, ColorRef face, ColorRef text, ColorRef highlight, ColorRef shadow) {
   SystemColors s = SystemColors::Standard();
-  s.values[kColorWindow] = window;
-  s.values[kColorMenu] = face;
-  s.values[kColorBtnFace] = face;
-  s.values[kColorMenuText] = text;
-  s.values[kColorBtnText] = text;
-  s.values[kColorWindowText] = text;
-  s.values[kColorHighlight] = highlight;
-  s.values[kColorBtnShadow] = shadow;
+  s.values[kSysWindow] = window;
+  s.values[kSysMenu] = face;
+  s.values[kSysBtnFace] = face;
+  s.values[kSysMenuText] = text;
+  s.values[kSysBtnText] = text;
+  s.values[kSysWindowText] = text;
+  s.values[kSysHighlight] = highlight;
+  s.values[kSysBtnShadow] = shadow;
   return s;
 }
 
@@ -158,7 +158,7 @@ TEST(XPColors, LightSchemeTintsAreTheStandardOnes) {
   EXPECT_EQ(TowardBackground(s, clBtnFace, 60), NewColor(s, clBtnFace, 60));
   EXPECT_EQ(AwayFromBackground(s, clBtnFace, 60), GetShadeColor(s, clBtnFace, 60));
   DrawingSurface dark;
-  dark.system.values[kColorWindow] = kBlack;
+  dark.system.values[kSysWindow] = kBlack;
   EXPECT_TRUE(dark.DarkScheme());
   EXPECT_EQ(TowardBackground(dark, Rgb3(200, 100, 0), 50), Rgb3(100, 50, 0));
   EXPECT_EQ(AwayFromBackground(dark, Rgb3(10, 10, 10), 60), Rgb3(70, 72, 70));

@@ -67,7 +67,7 @@ TEST(XPGeometry, ComboArrowRowsAtEachDpi) {
 TEST(XPPainters, ComboColoursAndButtonByState) {
   const XPPaintContext c = Context();
   const XPWorkingColors& w = c.colors;
-  const ColorRef face = c.Sys(kColorBtnFace);
+  const ColorRef face = c.Sys(kSysBtnFace);
   struct Case {
     const char* what;
     bool mouseIn, focused, dropped, enabled;
@@ -113,7 +113,7 @@ TEST(XPPainters, CheckBoxPlacementFillAndMark) {
     ColorRef fill, frame;
     std::optional<ColorRef> mark;
   };
-  const ColorRef window = c.Sys(kColorWindow), shadow = c.Sys(kColorBtnShadow), hi = c.Sys(kColorHighlight);
+  const ColorRef window = c.Sys(kSysWindow), shadow = c.Sys(kSysBtnShadow), hi = c.Sys(kSysHighlight);
   const Case cases[] = {
       {"unchecked", false, false, true, false, CheckState::Unchecked, window, shadow, std::nullopt},
       {"checked", false, false, true, false, CheckState::Checked, window, shadow, hi},
@@ -162,9 +162,9 @@ TEST(XPPainters, RadioIsAnEllipseWithADotWhenChecked) {
   ASSERT_TRUE(ring && dot);
   EXPECT_EQ(ring->rect, Inset(box, 2, 2));
   EXPECT_EQ(*ring->brush, c.colors.selection);                // focused: selection fill
-  EXPECT_EQ(*ring->pen, c.Sys(kColorBtnShadow));              // ... but the plain frame
+  EXPECT_EQ(*ring->pen, c.Sys(kSysBtnShadow));              // ... but the plain frame
   EXPECT_EQ(dot->rect, Inset(box, 4, 4));
-  EXPECT_EQ(*dot->brush, c.Sys(kColorHighlight));
+  EXPECT_EQ(*dot->brush, c.Sys(kSysHighlight));
 }
 
 
@@ -204,13 +204,13 @@ TEST(XPPainters, ButtonFaceAndEdgeByState) {
     int edgeX;  // x of the edge's first point; 0 without an edge
   };
   const Case cases[] = {
-      {"plain", false, false, false, false, true, c.colors.iconColumn, c.Sys(kColorBtnShadow), 98},
-      {"hot", true, false, false, false, true, c.Lighter(c.Sys(kColorBtnFace), 60), hotBase, 98},
-      {"pressed", true, true, false, false, true, c.Lighter(c.Sys(kColorBtnFace), 60), hotBase, 1},
-      {"held off the button", false, true, false, false, true, c.colors.iconColumn, c.Sys(kColorBtnShadow), 98},
-      {"space", false, false, true, false, true, c.Lighter(c.Sys(kColorBtnFace), 60), hotBase, 1},
+      {"plain", false, false, false, false, true, c.colors.iconColumn, c.Sys(kSysBtnShadow), 98},
+      {"hot", true, false, false, false, true, c.Lighter(c.Sys(kSysBtnFace), 60), hotBase, 98},
+      {"pressed", true, true, false, false, true, c.Lighter(c.Sys(kSysBtnFace), 60), hotBase, 1},
+      {"held off the button", false, true, false, false, true, c.colors.iconColumn, c.Sys(kSysBtnShadow), 98},
+      {"space", false, false, true, false, true, c.Lighter(c.Sys(kSysBtnFace), 60), hotBase, 1},
       {"focused", false, false, false, true, true, c.colors.iconColumn, hotBase, 98},
-      {"disabled", false, false, false, false, false, c.colors.iconColumn, c.Sys(kColorBtnShadow), 0},
+      {"disabled", false, false, false, false, false, c.colors.iconColumn, c.Sys(kSysBtnShadow), 0},
   };
   for (const Case& k : cases) {
     ControlLook look;
@@ -236,7 +236,7 @@ TEST(XPPainters, ButtonFaceAndEdgeByState) {
     const PlanOp* text = FindShape(plan, PlanShape::Text);
     ASSERT_TRUE(text) << k.what;
     EXPECT_EQ(text->text, "&OK");
-    EXPECT_EQ(*text->pen, k.enabled ? c.Sys(kColorBtnText) : c.colors.disabled) << k.what;
+    EXPECT_EQ(*text->pen, k.enabled ? c.Sys(kSysBtnText) : c.colors.disabled) << k.what;
   }
 }
 
@@ -273,14 +273,14 @@ TEST(XPPainters, PanelBevelsAreRedrawnShadeOverLightWhenLowered) {
   look.client = {0, 0, 40, 30};
   look.color = kWhite;
   const ColorRef shade = c.Shade(kWhite, 60), light = c.Lighter(kWhite, 60);
-  const PaintPlan plan = PaintPanel(c, look, {Bevel::Lowered, Bevel::Raised, 1, 2});
+  const PaintPlan plan = PaintPanel(c, look, {PanelBevel::Lowered, PanelBevel::Raised, 1, 2});
   ASSERT_EQ(plan.size(), 8u);
   EXPECT_EQ(plan[0].rect, (Rect{0, 0, 39, 1}));  // outer top: shade
   EXPECT_EQ(*plan[0].brush, shade);
   EXPECT_EQ(*plan[3].brush, light);              // outer right
   EXPECT_EQ(plan[4].rect, (Rect{3, 3, 36, 4}));  // inner top, inside bevel and border
   EXPECT_EQ(*plan[4].brush, light);
-  EXPECT_TRUE(PaintPanel(c, look, {Bevel::None, Bevel::None, 1, 0}).empty());
+  EXPECT_TRUE(PaintPanel(c, look, {PanelBevel::None, PanelBevel::None, 1, 0}).empty());
 }
 
 }  // namespace
