@@ -305,8 +305,9 @@ PaintPlan PaintGroupBox(const XPPaintContext& c, const ControlLook& look, int ca
   // The caption interrupts the top edge where the control wrote it.
   int gapLeft = r.left, gapRight = r.left;
   if (captionWidth > 0) {
-    gapLeft = look.rightToLeft ? r.right - m.Scaled(10) - captionWidth : r.left + m.Scaled(6);
-    gapRight = gapLeft + captionWidth + m.Scaled(4);
+    const int gapWidth = captionWidth + m.Scaled(4);
+    gapLeft = look.rightToLeft ? r.right - m.Scaled(8) - gapWidth : r.left + m.Scaled(8);
+    gapRight = gapLeft + gapWidth;
   }
   PaintPlan plan;
   // The control's own etched edge is two pixels wide; clear it before the one-pixel flat line.

@@ -283,5 +283,26 @@ TEST(XPPainters, PanelBevelsAreRedrawnShadeOverLightWhenLowered) {
   EXPECT_TRUE(PaintPanel(c, look, {PanelBevel::None, PanelBevel::None, 1, 0}).empty());
 }
 
+// The flat frame replaces the two-pixel etched one, leaving the caption's gap in the top edge.
+TEST(XPPainters, GroupBoxFrameSkipsTheCaption) {
+  const XPPaintContext c = Context();
+  ControlLook look;
+  look.client = {0, 0, 200, 80};
+  look.parentColor = MakeColorRef(212, 208, 200);
+  const PaintPlan withCaption = PaintGroupBox(c, look, 40, 16);
+  const auto lines = Lines(withCaption);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].front(), (PlanPoint{52, 8}));  // after the caption: 8 + 40 + 4
+  EXPECT_EQ(lines[0].back(), (PlanPoint{8, 8}));
+  EXPECT_EQ(*withCaption.back().pen, c.Shade(look.parentColor, 60));
+  for (const PlanOp& op : withCaption)
+    if (op.brush) EXPECT_TRUE(op.rect.Intersect({8, 8, 52, 10}).IsEmpty()) << op.rect.left;  // the caption stays
+
+  look.rightToLeft = true;
+  EXPECT_EQ(Lines(PaintGroupBox(c, look, 40, 16))[0].front(), (PlanPoint{192, 8}));
+  look.rightToLeft = false;
+  EXPECT_EQ(Lines(PaintGroupBox(c, look, 0, 16))[0].front(), (PlanPoint{0, 8}));  // closed without a caption
+}
+
 }  // namespace
 }  // namespace saverkit
