@@ -196,7 +196,8 @@ PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckS
   PaintPlan plan;
   const Rect box = ButtonBox(look, c.metrics.thumbSize, 3, captionLeft);
   AddFill(plan, box, look.color);
-  AddRectangle(plan, Inset(box, 2, 2), frame, fill);
+  const Rect square = Inset(box, 2, 2);
+  AddRectangle(plan, square, frame, fill);
   if (state != CheckState::Unchecked) {
     ColorRef pen = c.Sys(kSysHighlight);
     if (!look.enabled)
@@ -205,7 +206,8 @@ PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckS
       pen = c.Sys(kSysWindow);
     else if (state == CheckState::Grayed)
       pen = kGray;
-    Append(plan, DrawCheckMark(c.metrics, box.left, box.bottom, pen));
+    // The tick stands on the drawn square's lower left corner, inside its frame.
+    Append(plan, DrawCheckMark(c.metrics, square.left, square.bottom, pen));
   }
   return plan;
 }

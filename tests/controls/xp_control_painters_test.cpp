@@ -144,7 +144,7 @@ TEST(XPPainters, CheckBoxPlacementFillAndMark) {
       continue;
     }
     ASSERT_EQ(lines.size(), 3u) << k.what;
-    EXPECT_EQ(lines[0], Lines(DrawCheckMark(c.metrics, box.left, box.bottom, 0))[0]) << k.what;
+    EXPECT_EQ(lines[0], Lines(DrawCheckMark(c.metrics, box.left + 2, box.bottom - 2, 0))[0]) << k.what;
     EXPECT_EQ(*plan.back().pen, *k.mark) << k.what;
   }
 }
