@@ -78,7 +78,10 @@ void AddButtonEdge(PaintPlan& plan, const Rect& r, bool pressed, ColorRef pen) {
 // The box of a check box or radio button: `side` square, centred vertically in the client area
 // less `margin` at top and bottom, at the right edge when the caption is on its left.
 Rect ButtonBox(const ControlLook& look, int side, int margin, bool captionLeft) {
-  const Rect area = Inset(look.client, 0, margin);
+  // At high DPI the thumb can outgrow a control laid out in fixed pixels: the box then fills
+  // the control's height, so that it still covers the box the control drew itself.
+  side = std::min(side, look.client.Height());
+  const Rect area = side <= look.client.Height() - 2 * margin ? Inset(look.client, 0, margin) : look.client;
   const int top = area.top + (area.Height() - side) / 2;
   const bool atRight = captionLeft;
   const int left = atRight ? look.client.right - side : look.client.left;

@@ -149,6 +149,17 @@ TEST(XPPainters, CheckBoxPlacementFillAndMark) {
   }
 }
 
+// At 144 DPI the thumb (24) is taller than a 20-pixel check box: the box fills its height.
+TEST(XPPainters, CheckBoxFitsAControlShorterThanTheThumb) {
+  const XPPaintContext c = Context(144, 24);
+  ControlLook look;
+  look.client = {0, 0, 140, 20};
+  EXPECT_EQ(PaintCheckBox(c, look, CheckState::Checked, false)[0].rect, (Rect{0, 0, 20, 20}));
+  EXPECT_EQ(PaintRadio(c, look, true, false)[0].rect, (Rect{0, 0, 20, 20}));
+  look.client = {0, 0, 140, 32};  // room enough: the margins hold
+  EXPECT_EQ(PaintCheckBox(c, look, CheckState::Checked, false)[0].rect, (Rect{0, 4, 24, 28}));
+}
+
 TEST(XPPainters, RadioIsAnEllipseWithADotWhenChecked) {
   const XPPaintContext c = Context();
   ControlLook look;
