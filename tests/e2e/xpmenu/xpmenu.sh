@@ -170,6 +170,14 @@ both_hosts_shot() {  # NAME
   e2e_wait_exit 10
 }
 
+# The running server keeps the system colours it read at its start: a new scheme takes effect
+# when the session's server starts again (it saves the registry as it ends).
+restart_wineserver() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  e2e_keep_wineserver
+}
+
 luma() {  # R,G,B
   local -a c
   IFS=',' read -r -a c <<<"$(channels "$1")"
@@ -185,8 +193,10 @@ case_schemes() {
     "Menu=45 45 48" "MenuText=230 230 230" "Hilight=0 120 215" "GrayText=130 130 130"; do
     wine reg add "$colours_key" /v "${kv%%=*}" /d "${kv#*=}" /f >/dev/null 2>&1
   done
+  restart_wineserver
   both_hosts_shot dark
   wine reg import "$(e2e_winpath "$saved")" >/dev/null 2>&1 || e2e_fail "could not put the colour scheme back"
+  restart_wineserver
   # Dark faces keep light text readable: the hot flat button stays dark.
   local hot
   hot=$(e2e_pixel "$e2e_work/flat-dark.png" 20 185)
