@@ -201,10 +201,7 @@ void TControlSubClass::PaintControlXP() {
   RECT window;
   GetWindowRect(hwnd_, &window);
 
-  XPPaintContext c;
-  c.surface = SurfaceOf(dc);
-  c.colors = SetGlobalColor(owner_.Settings(), c.surface);
-  c.metrics = MetricsOf(dc);
+  const XPPaintContext c = PaintContextOf(dc, owner_.Settings());
 
   ControlLook look;
   look.client = Rect{0, 0, int(window.right - window.left), int(window.bottom - window.top)};

@@ -224,10 +224,7 @@ void TXPMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
 void TXPMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   if (draw.itemData > menuEntries_.size()) return;
   const MenuEntry& entry = menuEntries_[draw.itemData - 1];
-  XPPaintContext c;
-  c.surface = SurfaceOf(draw.hDC);
-  c.colors = SetGlobalColor(settings_, c.surface);
-  c.metrics = MetricsOf(draw.hDC);
+  const XPPaintContext c = PaintContextOf(draw.hDC, settings_);
   MenuItemLook item;
   item.row = Rect{int(draw.rcItem.left), int(draw.rcItem.top), int(draw.rcItem.right), int(draw.rcItem.bottom)};
   item.caption = entry.caption;
@@ -245,10 +242,7 @@ LRESULT TXPMenu::ToolBarDrawButton(NMTBCUSTOMDRAW& draw) {
   NMCUSTOMDRAW& cd = draw.nmcd;
   if (cd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
   if (cd.dwDrawStage != CDDS_ITEMPREPAINT || !active_) return CDRF_DODEFAULT;
-  XPPaintContext c;
-  c.surface = SurfaceOf(cd.hdc);
-  c.colors = SetGlobalColor(settings_, c.surface);
-  c.metrics = MetricsOf(cd.hdc);
+  const XPPaintContext c = PaintContextOf(cd.hdc, settings_);
   ControlLook look;
   look.client = Rect{int(cd.rc.left), int(cd.rc.top), int(cd.rc.right), int(cd.rc.bottom)};
   look.enabled = !(cd.uItemState & (CDIS_DISABLED | CDIS_GRAYED));

@@ -4,6 +4,8 @@
 
 namespace saverkit {
 
+namespace {
+
 DrawingSurface SurfaceOf(HDC dc) {
   DrawingSurface s;
   s.bitsPerPixel = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
@@ -12,12 +14,22 @@ DrawingSurface SurfaceOf(HDC dc) {
   return s;
 }
 
+}  // namespace
+
 XPMetrics MetricsOf(HDC dc) {
   XPMetrics m;
   m.dpi = GetDeviceCaps(dc, LOGPIXELSY);
   if (m.dpi <= 0) m.dpi = 96;
   m.thumbSize = GetSystemMetrics(SM_CXHTHUMB);
   return m;
+}
+
+XPPaintContext PaintContextOf(HDC dc, const XPMenuSettings& settings) {
+  XPPaintContext c;
+  c.surface = SurfaceOf(dc);
+  c.colors = SetGlobalColor(settings, c.surface);
+  c.metrics = MetricsOf(dc);
+  return c;
 }
 
 namespace {

@@ -4,13 +4,14 @@
 
 #include <windows.h>
 
-#include "controls/xp_paint_plan.h"
+#include "controls/xp_control_painters.h"
 
 namespace saverkit {
 
-// `dc` must outlive the surface: its nearest-colour lookup asks the device.
-DrawingSurface SurfaceOf(HDC dc);
 XPMetrics MetricsOf(HDC dc);
+// Surface, working colours and metrics for drawing on `dc` with `settings`. `dc` must outlive
+// the context: the surface's nearest-colour lookup asks the device.
+XPPaintContext PaintContextOf(HDC dc, const XPMenuSettings& settings);
 
 // Draws `plan` on `dc`; text ops use `font` (the control's own font, or the DC's when null).
 void ReplayPlan(HDC dc, const PaintPlan& plan, HFONT font);

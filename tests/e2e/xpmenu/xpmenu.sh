@@ -71,13 +71,42 @@ case_switching() {
 
 # --- look --------------------------------------------------------------------------------------
 
+# Waits (up to 10 s) until two screenshots half a second apart are the same: a form that has
+# just appeared may still be painting, more so on a busy machine.
+settle() {  # OUT
+  local previous="$e2e_work/settle.png"
+  e2e_screenshot "$previous"
+  for _ in $(seq 20); do
+    sleep 0.5
+    e2e_screenshot "$1"
+    [ "$(compare -metric AE "$previous" "$1" null: 2>&1 || true)" = 0 ] && return 0
+    cp "$1" "$previous"
+  done
+}
+
 shot() {  # NAME: the screen, and the two forms cut out side by side (plain left, flat right)
   local full="$e2e_work/full-$1.png"
-  sleep 0.5
-  e2e_screenshot "$full"
+  settle "$full"
   convert "$full" -crop 480x300+"$plain_x"+"$top" +repage "$e2e_work/plain-$1.png"
   convert "$full" -crop 480x300+"$flat_x"+"$top" +repage "$e2e_work/flat-$1.png"
   convert "$e2e_work/plain-$1.png" "$e2e_work/flat-$1.png" +append "$e2e_work/side-by-side-$1.png"
+}
+
+# Both forms, plain at the left and flat at the right; close_both ends them.
+start_both() {  # REPORT-SUFFIX
+  start_host "$plain_x" off "$e2e_work/plain-$1.txt" "$plain_title"
+  plain_pid=$e2e_pid
+  start_host "$flat_x" on "$e2e_work/flat-$1.txt" "$flat_title"
+  flat_pid=$e2e_pid
+}
+
+close_both() {
+  e2e_drive close "$flat_title" >/dev/null
+  e2e_drive close "$plain_title" >/dev/null
+  e2e_pid=$flat_pid
+  e2e_wait_exit 10
+  e2e_pid=$plain_pid
+  e2e_wait_exit 10
 }
 
 channels() { tr -dc '0-9,' <<<"$1"; }
@@ -98,10 +127,7 @@ expect_pixel() {  # WHAT EXPECTED-R,G,B SHOT X Y
 }
 
 case_look() {
-  start_host "$plain_x" off "$e2e_work/plain-report.txt" "$plain_title"
-  local plain_pid=$e2e_pid
-  start_host "$flat_x" on "$e2e_work/flat-report.txt" "$flat_title"
-  local flat_pid=$e2e_pid
+  start_both report
   e2e_mouse_move 1000 700
   shot idle
 
@@ -140,13 +166,7 @@ case_look() {
   shot menu
   convert "$e2e_work/full-menu.png" -crop 480x420+"$flat_x"+"$top" +repage "$e2e_work/flat-menu-open.png"
   e2e_key Escape
-
-  e2e_drive close "$flat_title" >/dev/null
-  e2e_drive close "$plain_title" >/dev/null
-  e2e_pid=$flat_pid
-  e2e_wait_exit 10
-  e2e_pid=$plain_pid
-  e2e_wait_exit 10
+  close_both
   e2e_log "screenshots in $e2e_work"
 }
 
@@ -155,19 +175,11 @@ case_look() {
 readonly colours_key='HKCU\Control Panel\Colors' desktop_key='HKCU\Control Panel\Desktop'
 
 both_hosts_shot() {  # NAME
-  start_host "$plain_x" off "$e2e_work/plain-$1.txt" "$plain_title"
-  local plain_pid=$e2e_pid
-  start_host "$flat_x" on "$e2e_work/flat-$1.txt" "$flat_title"
-  local flat_pid=$e2e_pid
+  start_both "$1"
   # The flat OK button under the mouse.
   e2e_mouse_move $((flat_x + 66)) $((top + 174))
   shot "$1"
-  e2e_drive close "$flat_title" >/dev/null
-  e2e_drive close "$plain_title" >/dev/null
-  e2e_pid=$flat_pid
-  e2e_wait_exit 10
-  e2e_pid=$plain_pid
-  e2e_wait_exit 10
+  close_both
 }
 
 # The running server keeps the system colours it read at its start: a new scheme takes effect
