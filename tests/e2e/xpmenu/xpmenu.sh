@@ -6,6 +6,8 @@
 #   look       the flat form beside the plain one: idle (focus in the first edit, disabled
 #              controls), a hot button, a pressed button, a hot check box, combo box and tool
 #              button, the owner-drawn pop-up menu; screenshots kept in the test's work folder;
+#   message    the program's message form (Yes, No, Cancel) with its painter switched off and
+#              left on, side by side: idle, the No button hot and pressed; Cancel answers 2;
 #   schemes    the same side by side under a dark colour scheme and at 144 DPI (the session's
 #              registry is put back afterwards).
 # shellcheck source=../lib/harness.sh
@@ -170,6 +172,39 @@ case_look() {
   e2e_log "screenshots in $e2e_work"
 }
 
+# --- message form ---------------------------------------------------------------------------------
+
+case_message() {
+  local plain_pid flat_pid
+  e2e_start "$host" message "$plain_x" "$top" off
+  plain_pid=$e2e_pid
+  e2e_wait_window "XP message plain" || { e2e_fail "no plain message form"; e2e_end; }
+  e2e_start "$host" message "$flat_x" "$top" on
+  flat_pid=$e2e_pid
+  e2e_wait_window "XP message flat" || { e2e_fail "no flat message form"; e2e_end; }
+  e2e_mouse_move 1000 700
+  shot message-idle
+  # The No button: the content panel sits at 10, 49 in the frame, the button at 146, 130 in it.
+  local no_x=$((10 + 146 + 50)) no_y=$((top + 49 + 130 + 14))
+  e2e_mouse_move $((flat_x + no_x)) "$no_y"
+  shot message-hot
+  xdotool mousedown 1
+  shot message-pressed
+  e2e_mouse_move 1000 700  # leave before letting go: no answer yet
+  xdotool mouseup 1
+  e2e_mouse_move $((plain_x + no_x)) "$no_y"
+  shot message-plain-hot
+  e2e_drive click "XP message flat" Btn3 >/dev/null || e2e_fail "the driver could not press Cancel"
+  e2e_pid=$flat_pid
+  e2e_wait_exit 10
+  e2e_expect_eq "flat message form: Cancel answers" 2 "$e2e_exit_code"
+  e2e_drive close "XP message plain" >/dev/null
+  e2e_pid=$plain_pid
+  e2e_wait_exit 10
+  e2e_expect_eq "plain message form: closing answers" 2 "$e2e_exit_code"
+  e2e_log "screenshots in $e2e_work"
+}
+
 # --- schemes ------------------------------------------------------------------------------------
 
 readonly colours_key='HKCU\Control Panel\Colors' desktop_key='HKCU\Control Panel\Desktop'
@@ -223,7 +258,8 @@ case_schemes() {
 case "${1:-}" in
   switching) case_switching ;;
   look) case_look ;;
+  message) case_message ;;
   schemes) case_schemes ;;
-  *) echo "usage: $0 switching|look|schemes" >&2; exit 2 ;;
+  *) echo "usage: $0 switching|look|message|schemes" >&2; exit 2 ;;
 esac
 e2e_end

@@ -1,4 +1,6 @@
 // xp_form_host X Y on|off REPORT: shows a form at X, Y with the flat painter switched on or off.
+// xp_form_host message X Y on|off: the program's message form (question, Yes, No and Cancel) at
+// X, Y, its own painter left on or switched off; the exit code is the answer.
 // Its "Toggle" button (tag 999, so never painted itself) switches the painter; after each switch
 // the host writes to REPORT, for each control, whether the painter's window procedure is
 // installed on it (asked of the window itself, GetWindowSubclass) and whether it has its sunken
@@ -14,6 +16,7 @@
 #include "controls/win32/xp_menu.h"
 #include "forms/layout.h"
 #include "forms/win32/form_window.h"
+#include "forms/win32/message_form.h"
 
 namespace saverkit {
 namespace {
@@ -107,12 +110,22 @@ class HostForm : public FormWindow {
   std::unique_ptr<TXPMenu> xp_;
 };
 
+int ShowMessageForm(int x, int y, bool active) {
+  TFormQelMsg form(nullptr, "Install the screen saver now? The flat painter draws this form's panel and buttons.",
+                   active ? "XP message flat" : "XP message plain", MB_ICONQUESTION | MB_YESNOCANCEL, nullptr);
+  form.XXPMenu1().SetActive(active);
+  SetWindowPos(form.Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  return form.ShowModal();
+}
+
 }  // namespace
 }  // namespace saverkit
 
 int main(int argc, char** argv) {
+  if (argc == 5 && std::string(argv[1]) == "message")
+    return saverkit::ShowMessageForm(std::atoi(argv[2]), std::atoi(argv[3]), std::string(argv[4]) == "on");
   if (argc != 5) {
-    std::fprintf(stderr, "usage: xp_form_host X Y on|off REPORT\n");
+    std::fprintf(stderr, "usage: xp_form_host X Y on|off REPORT | message X Y on|off\n");
     return 2;
   }
   const bool active = std::string(argv[3]) == "on";
