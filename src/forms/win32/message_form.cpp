@@ -28,6 +28,7 @@ TFormQelMsg::TFormQelMsg(HWND owner, const std::string& text, const std::string&
     b.SetVisible(true);
     b.SetEnabled(true);
   }
+  XXPMenu1_.SetActive(true);
 }
 
 int MessageBoxForm(const std::string& text, const std::string& caption, uint32_t style,

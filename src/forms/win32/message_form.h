@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "controls/win32/xp_menu.h"
 #include "forms/win32/scr_neo_form.h"
 
 namespace saverkit {
@@ -18,6 +20,12 @@ class TFormQelMsg : public TFormScrNeo {
   // `texts` (the caller's dynamic texts) may be null: the buttons then keep their built-in texts.
   TFormQelMsg(HWND owner, const std::string& text, const std::string& caption, uint32_t style,
               const std::vector<std::string>* texts);
+
+  // The flat painter of its panels and buttons, made active at construction.
+  TXPMenu& XXPMenu1() { return XXPMenu1_; }
+
+ private:
+  TXPMenu XXPMenu1_{*this, MessageFormXPSettings()};
 };
 
 // Shows the message modally, owned by the thread's active window (the dialog that asks), and
