@@ -20,9 +20,11 @@ void ArrangeTabButtons(const std::vector<Component*>& buttons, const Component* 
   int32_t x = 0;
   for (Component* button : buttons) {
     if (!button->visible) continue;
-    button->bounds.left = x;
-    button->bounds.width = (downVisible && button == down) ? downWidth : width;
-    x += button->bounds.width + 1;
+    ControlBounds bounds = button->bounds;
+    bounds.left = x;
+    bounds.width = (downVisible && button == down) ? downWidth : width;
+    button->SetBounds(bounds);
+    x += bounds.width + 1;
   }
 }
 
