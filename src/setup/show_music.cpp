@@ -1,6 +1,6 @@
 #include "setup/show_music.h"
 
-#include "package/helpers/registry_values.h"
+#include "setup/music_options.h"
 #include "setup/music_player.h"
 #include "setup/shuffle_indexes.h"
 
@@ -21,9 +21,10 @@ void ShowMusic::SetUp(int runMode, SettingsStore& settings, const std::string& s
   const int32_t count = library_.MusicCount();
   if (runMode != 0 || count <= 0) return;
 
-  randomOrder_ = RegReadInt(settings, settingsKey, "MROP", 0) != 0;
-  repeatAll_ = RegReadInt(settings, settingsKey, "MRA", 1) != 0;
-  mute_ = RegReadInt(settings, settingsKey, "Mute", 0) != 0;
+  const MusicOptions options = ReadMusicOptions(settings, settingsKey);
+  randomOrder_ = options.randomOrder;
+  repeatAll_ = options.repeatAll;
+  mute_ = options.mute;
   if (mute_) return;
 
   if (count > 1 && randomOrder_) {

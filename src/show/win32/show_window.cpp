@@ -9,6 +9,7 @@
 #include "package/helpers/win32/new_movie_host.h"
 #include "package/helpers/win32/working_set.h"
 #include "package/reader_environment.h"
+#include "setup/music_options.h"
 #include "setup/shuffle_indexes.h"
 #include "setup/win32/mci_media_window.h"
 #include "show/show_area.h"
@@ -20,7 +21,6 @@ namespace {
 constexpr char kClassName[] = "saverkit.ShowWindow";
 constexpr char kTitle[] = "saverkit: show";
 constexpr char kPreviewTitle[] = "saverkit: preview";
-constexpr char kSettingsRoot[] = "\\Software\\Varnimo\\";
 constexpr char kDesktopKey[] = "\\Control Panel\\Desktop";
 constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
 constexpr int kMotionModeFly = 3;
@@ -126,7 +126,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND
   rules_ = std::make_unique<ShowWindowRules>(!preview_, layout.ignoreMouseMove, flags_, *sequencer_, input);
 
   music_ = std::make_unique<ShowMusic>(musicLibrary, musicHost, random_);
-  if (!preview_ && reader.MusicCount() > 0) music_->SetUp(0, settings_, kSettingsRoot + reader.Name());
+  if (!preview_ && reader.MusicCount() > 0) music_->SetUp(0, settings_, ScreenSaverSettingsKey(reader.Name()));
 
   if (!preview_) {
     if (reader.Extension().CursorVisible == 0) {
