@@ -9,6 +9,7 @@
 #include "show/win32/show_window.h"
 #include "startup/edition.h"
 #include "startup/win32/change_password.h"
+#include "startup/win32/ole_session.h"
 #include "startup/win32/placeholder_windows.h"
 #include "startup/win32/process.h"
 
@@ -29,6 +30,7 @@ void RunModal(const Window& window) {
 
 void Win32ModeActions::RunSaver(const StartupDecision& decision) {
   if (!SaverRunsForEdition(ReadEdition(ownPath_))) return;
+  const OleSession ole;
   ApplicationWindow application(ApplicationTitle());
   const bool taskbarButton = HasTaskbarButton(decision);
   if (!taskbarButton) application.HideFromTaskbar();
@@ -61,11 +63,13 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
 void Win32ModeActions::ChangePassword(int32_t owner) { saverkit::ChangePassword(AsWindow(owner)); }
 
 void Win32ModeActions::RunSetup() {
+  const OleSession ole;
   DialogPlaceholder wizard("saverkit: setup", "Installs this screen saver.", nullptr, true);
   RunModal(wizard);
 }
 
 void Win32ModeActions::RunUninstall() {
+  const OleSession ole;
   DialogPlaceholder uninstaller("saverkit: uninstall", "Removes this screen saver.", nullptr, true);
   RunModal(uninstaller);
 }
