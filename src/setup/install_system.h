@@ -40,11 +40,11 @@ class InstallSystem {
   // A file that did not exist; nullptr when it exists or cannot be made.
   virtual std::unique_ptr<TargetFile> CreateNewFile(const std::string& path) = 0;
   // Puts `from` in the place of `to` in one step, replacing an existing `to`.
-  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
-  virtual void DeleteFile(const std::string& path) = 0;
+  virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
+  virtual void RemoveFile(const std::string& path) = 0;
 
   // The message form: the button pressed (6 for Yes).
-  virtual int MessageBox(const std::string& text, const std::string& caption, uint32_t style) = 0;
+  virtual int ShowMessage(const std::string& text, const std::string& caption, uint32_t style) = 0;
   // The user's desktop folder, or the empty text.
   virtual std::string DesktopFolder() = 0;
   // A shell shortcut at `linkPath` to `target`; failures are silent.

@@ -30,7 +30,7 @@ class TemporaryCopy {
   ~TemporaryCopy() {
     if (path_.empty()) return;
     file_.reset();
-    system_.DeleteFile(path_);
+    system_.RemoveFile(path_);
   }
   TemporaryCopy(const TemporaryCopy&) = delete;
   TemporaryCopy& operator=(const TemporaryCopy&) = delete;
@@ -40,7 +40,7 @@ class TemporaryCopy {
   bool MoveTo(const std::string& target) {
     const bool closed = file_->Close();
     file_.reset();
-    if (!closed || !system_.ReplaceFile(path_, target)) return false;
+    if (!closed || !system_.MoveReplacing(path_, target)) return false;
     path_.clear();
     return true;
   }
@@ -90,20 +90,20 @@ bool CopyAsInstalled(InstallSystem& system, const std::string& sourcePath, const
 bool RunInstall(const InstallRequest& request, InstallSystem& system, SettingsStore& registry) {
   const std::string folder = WithBackslash(request.targetDirectory);
   if (!system.ForceDirectories(folder)) {
-    system.MessageBox(kCreateDirectoryFailed, request.caption, kInformationStyle);
+    system.ShowMessage(kCreateDirectoryFailed, request.caption, kInformationStyle);
     return false;
   }
   const std::string target = InstalledFilePath(folder, request.fileName);
   if (target.empty()) {
-    system.MessageBox(request.copyFailed, request.caption, kInformationStyle);
+    system.ShowMessage(request.copyFailed, request.caption, kInformationStyle);
     return false;
   }
   if (system.FileExists(target)) {
-    if (system.MessageBox(request.overwriteQuestion, request.caption, kOverwriteStyle) != kAnswerYes) return false;
+    if (system.ShowMessage(request.overwriteQuestion, request.caption, kOverwriteStyle) != kAnswerYes) return false;
     system.ClearReadOnly(target);
   }
   if (!CopyAsInstalled(system, request.ownPath, target)) {
-    system.MessageBox(request.copyFailed, request.caption, kInformationStyle);
+    system.ShowMessage(request.copyFailed, request.caption, kInformationStyle);
     return false;
   }
 

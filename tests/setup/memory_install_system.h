@@ -67,16 +67,16 @@ class MemoryInstallSystem : public InstallSystem {
     files[path];
     return std::make_unique<Target>(*this, path);
   }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
+  bool MoveReplacing(const std::string& from, const std::string& to) override {
     auto it = files.find(to);
     if (it != files.end() && it->second.readOnly) return false;
     files[to] = files[from];
     files.erase(from);
     return true;
   }
-  void DeleteFile(const std::string& path) override { files.erase(path); }
+  void RemoveFile(const std::string& path) override { files.erase(path); }
 
-  int MessageBox(const std::string& text, const std::string& caption, uint32_t style) override {
+  int ShowMessage(const std::string& text, const std::string& caption, uint32_t style) override {
     messages.push_back({text, caption, style});
     if (answers.empty()) return 2;
     const int answer = answers.front();
