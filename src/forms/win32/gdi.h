@@ -82,4 +82,33 @@ class ScopedWindowDc {
   HDC dc_;
 };
 
+// A memory device context compatible with `reference` (the screen for null) holding its own
+// bitmap of width x height; everything is released and deselected when it goes.
+class MemoryDc {
+ public:
+  MemoryDc(HDC reference, int width, int height)
+      : dc_(CreateCompatibleDC(reference)),
+        bitmap_(reference ? CreateCompatibleBitmap(reference, width, height) : nullptr) {
+    if (!bitmap_) {
+      ScopedWindowDc screen(nullptr);
+      bitmap_ = CreateCompatibleBitmap(screen.Dc(), width, height);
+    }
+    if (dc_ && bitmap_) previous_ = SelectObject(dc_, bitmap_);
+  }
+  ~MemoryDc() {
+    if (dc_ && previous_) SelectObject(dc_, previous_);
+    if (bitmap_) DeleteObject(bitmap_);
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC Dc() const { return dc_; }
+  explicit operator bool() const { return dc_ && bitmap_ && previous_; }
+
+ private:
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ previous_ = nullptr;
+};
+
 }  // namespace saverkit

@@ -11,17 +11,17 @@ namespace {
 // The first exception a window procedure caught, waiting for RunMessageLoop to rethrow it.
 thread_local std::exception_ptr pendingException;
 
-void RegisterOnce(const char* className, WNDPROC procedure) {
+void RegisterOnce(const WindowClass& windowClass, WNDPROC procedure) {
   static std::set<std::string> registered;
-  if (!registered.insert(className).second) return;
+  if (!registered.insert(windowClass.name).second) return;
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
-  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.style = windowClass.style;
   wc.lpfnWndProc = procedure;
   wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
-  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  wc.lpszClassName = className;
+  wc.hIcon = windowClass.icon ? LoadIconA(wc.hInstance, windowClass.icon) : nullptr;
+  wc.hCursor = LoadCursorA(nullptr, windowClass.cursor ? windowClass.cursor : IDC_ARROW);
+  wc.lpszClassName = windowClass.name;
   RegisterClassExA(&wc);
 }
 
@@ -35,8 +35,15 @@ Window::~Window() {
 }
 
 bool Window::Create(const char* className, const std::string& title, const WindowPlacement& p) {
-  RegisterOnce(className, WindowProc);
-  CreateWindowExA(p.exStyle, className, title.c_str(), p.style, p.x, p.y, p.width, p.height, p.parent, nullptr,
+  WindowClass windowClass;
+  windowClass.name = className;
+  return Create(windowClass, title, p);
+}
+
+bool Window::Create(const WindowClass& windowClass, const std::string& title, const WindowPlacement& p) {
+  RegisterOnce(windowClass, WindowProc);
+  HMENU id = (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.childId)) : nullptr;
+  CreateWindowExA(p.exStyle, windowClass.name, title.c_str(), p.style, p.x, p.y, p.width, p.height, p.parent, id,
                   GetModuleHandleA(nullptr), this);
   return hwnd_ != nullptr;
 }
@@ -88,8 +95,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   try {
     return self->Dispatch(message, wParam, lParam);
   } catch (...) {
-    if (!pendingException) pendingException = std::current_exception();
-    PostQuitMessage(0);
+    KeepPendingException();
     return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }
@@ -100,8 +106,19 @@ int RunMessageLoop() {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  if (pendingException) std::rethrow_exception(std::exchange(pendingException, nullptr));
+  RethrowPendingException();
   return int(msg.wParam);
+}
+
+void KeepPendingException() {
+  if (!pendingException) pendingException = std::current_exception();
+  PostQuitMessage(0);
+}
+
+bool ExceptionPending() { return pendingException != nullptr; }
+
+void RethrowPendingException() {
+  if (pendingException) std::rethrow_exception(std::exchange(pendingException, nullptr));
 }
 
 }  // namespace saverkit

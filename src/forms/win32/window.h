@@ -18,6 +18,16 @@ struct WindowPlacement {
   int width = CW_USEDEFAULT;
   int height = CW_USEDEFAULT;
   HWND parent = nullptr;  // the parent of a child window, the owner of a top-level one
+  int childId = 0;        // the control id of a child window
+};
+
+// What a window class is registered with. The icon is a resource of the program ("MAINICON" by
+// default); a null cursor name keeps the arrow.
+struct WindowClass {
+  const char* name;
+  UINT style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  const char* icon = "MAINICON";
+  const char* cursor = nullptr;  // a system cursor such as IDC_HAND; null: IDC_ARROW
 };
 
 class Window {
@@ -33,6 +43,7 @@ class Window {
  protected:
   // Registers `className` once per process and creates the window; false when Windows refuses.
   bool Create(const char* className, const std::string& title, const WindowPlacement& placement);
+  bool Create(const WindowClass& windowClass, const std::string& title, const WindowPlacement& placement);
 
   // The message table of the window. Unhandled messages go to the default procedure.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -54,5 +65,13 @@ class Window {
 // inside a window procedure cannot cross back through Windows: it is kept, the loop ends, and
 // it is rethrown here to reach the program's error guard.
 int RunMessageLoop();
+
+// Whether a window procedure has caught an exception that waits to be rethrown, and the rethrow
+// (nothing when none waits): modal loops end on it and hand it on.
+bool ExceptionPending();
+void RethrowPendingException();
+// For window callbacks other than the shared window procedure (subclass procedures): keeps the
+// exception being handled for the loop to rethrow and asks the loop to end.
+void KeepPendingException();
 
 }  // namespace saverkit

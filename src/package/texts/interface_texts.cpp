@@ -121,7 +121,7 @@ void ApplyStaticTexts(const TextLines& staticLines, const std::string& section, 
     if (component.tag < 0) continue;
     const std::string value = ini.Read(section, "S_" + std::to_string(component.tag));
     if (value.empty() || !TakesStaticCaption(component.className)) continue;
-    component.caption = value;
+    component.SetCaption(value);
   }
 }
 

@@ -7,17 +7,6 @@
 namespace saverkit {
 namespace {
 
-BITMAPINFO TopDownInfo(const Bitmap& bitmap) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = bitmap.Width();
-  info.bmiHeader.biHeight = -bitmap.Height();  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 HFONT CreateCaptionFont(HDC dc, const ControlFont& font) {
   const int height = -MulDiv(font.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
   return CreateFontA(height, 0, 0, 0, font.style.bold ? FW_BOLD : FW_NORMAL, font.style.italic,
@@ -29,21 +18,6 @@ HFONT CreateCaptionFont(HDC dc, const ControlFont& font) {
 constexpr UINT kCaptionFormat = DT_NOPREFIX | DT_CENTER;
 
 }  // namespace
-
-void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y) {
-  if (bitmap.Empty()) return;
-  const BITMAPINFO info = TopDownInfo(bitmap);
-  SetDIBitsToDevice(dc, x, y, DWORD(bitmap.Width()), DWORD(bitmap.Height()), 0, 0, 0, UINT(bitmap.Height()),
-                    bitmap.Data(), &info, DIB_RGB_COLORS);
-}
-
-void StretchDrawBitmap(HDC dc, const Bitmap& bitmap, const Rect& target) {
-  if (bitmap.Empty() || target.IsEmpty()) return;
-  const BITMAPINFO info = TopDownInfo(bitmap);
-  SetStretchBltMode(dc, HALFTONE);
-  StretchDIBits(dc, target.left, target.top, target.Width(), target.Height(), 0, 0, bitmap.Width(), bitmap.Height(),
-                bitmap.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
-}
 
 FlashShowMovie::FlashShowMovie(std::unique_ptr<FlashHostPanel> panel, const Rect& bounds,
                                std::function<void()> onMouseMove, std::function<void()> onClick)

@@ -11,6 +11,7 @@
 #include "controls/xfly.h"
 #include "flash/win32/flash_host_panel.h"
 #include "forms/component.h"
+#include "forms/win32/bitmap_drawing.h"
 #include "package/helpers/random_source.h"
 #include "package/helpers/timer_host.h"
 #include "package/texts/caption_labels.h"
@@ -19,10 +20,6 @@
 #include "show/show_seams.h"
 
 namespace saverkit {
-
-// Draws a bitmap at (x, y), or stretched into `target` when one is given.
-void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
-void StretchDrawBitmap(HDC dc, const Bitmap& bitmap, const Rect& target);
 
 // A Flash host panel on the show window; it is also what the mover moves while a movie shows.
 class FlashShowMovie : public ShowMovie, public FlyTarget {

@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "dialog_commands.h"
 
 namespace {
 
@@ -183,6 +186,18 @@ int Close(const std::string& title) {
   return 0;
 }
 
+// other-window MS: a window of the driver's own takes the activation for MS milliseconds, so
+// that the runtime's window is inactive meanwhile.
+int OtherWindow(int ms) {
+  HWND other = CreateHost();
+  SetWindowTextA(other, "saverkit e2e other");
+  SetForegroundWindow(other);
+  SetActiveWindow(other);
+  WaitFor(DWORD(ms), [] { return false; });
+  DestroyWindow(other);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,8 +208,13 @@ int main(int argc, char** argv) {
   if (command == "close" && argc == 3) return Close(argv[2]);
   if (command == "cursor" && argc == 2) return Cursor();
   if (command == "layered" && argc == 3) return Layered(argv[2]);
+  if (command == "other-window" && argc == 3) return OtherWindow(std::atoi(argv[2]));
+  if (argc >= 3) {
+    const int code = saverkit::e2e::RunDialogCommand(std::vector<std::string>(argv + 1, argv + argc));
+    if (code != 2) return code;
+  }
   std::fprintf(stderr,
                "usage: e2e_driver preview RUNTIME | owned-config RUNTIME | inspect TITLE | close TITLE | cursor | "
-               "layered TITLE\n");
+               "layered TITLE | other-window MS | a dialog command (dialog_commands.h)\n");
   return 2;
 }

@@ -1,0 +1,262 @@
+#include "forms/win32/composite_controls.h"
+
+#include <string>
+
+#include "forms/win32/form_window.h"
+#include "forms/win32/bitmap_drawing.h"
+#include "forms/win32/gdi.h"
+
+namespace saverkit {
+namespace {
+
+DWORD VisibilityStyle(const Component& c) { return (c.visible ? WS_VISIBLE : 0) | (c.enabled ? 0 : WS_DISABLED); }
+
+}  // namespace
+
+// --- page control ---------------------------------------------------------------------------------
+
+PageControl::PageControl(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {
+  const ControlBounds& b = component.bounds;
+  const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
+                      (component.tabWidth > 0 ? TCS_FIXEDWIDTH : 0) | VisibilityStyle(component);
+  hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "", style, b.left, b.top, b.width, b.height,
+                          ParentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                          nullptr);
+  if (!hwnd_) return;
+  AttachWindow(hwnd_);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(component.EffectiveFont())), FALSE);
+  if (component.tabWidth > 0 || component.tabHeight > 0)
+    SendMessageA(hwnd_, TCM_SETITEMSIZE, 0, MAKELPARAM(component.tabWidth, component.tabHeight));
+}
+
+PageControl::~PageControl() {
+  if (!hwnd_) return;
+  DetachWindow(hwnd_);
+  DestroyWindow(hwnd_);
+}
+
+std::vector<Component*> PageControl::Sheets() const {
+  std::vector<Component*> sheets;
+  for (Component* child : component_.owner->ChildrenOf(&component_)) {
+    if (child->className == "TTabSheet") sheets.push_back(child);
+  }
+  return sheets;
+}
+
+RECT PageControl::PageArea() const {
+  RECT area;
+  GetClientRect(hwnd_, &area);
+  TabCtrl_AdjustRect(hwnd_, FALSE, &area);
+  return area;
+}
+
+void PageControl::SheetsChanged() {
+  if (!hwnd_) return;
+  const std::vector<Component*> sheets = Sheets();
+  TabCtrl_DeleteAllItems(hwnd_);
+  int tab = 0, activeTab = -1;
+  for (size_t i = 0; i < sheets.size(); ++i) {
+    if (!sheets[i]->tabVisible) continue;
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = const_cast<char*>(sheets[i]->caption.c_str());
+    item.lParam = LPARAM(i);
+    SendMessageA(hwnd_, TCM_INSERTITEMA, WPARAM(tab), reinterpret_cast<LPARAM>(&item));
+    if (int32_t(i) == component_.itemIndex) activeTab = tab;
+    ++tab;
+  }
+  TabCtrl_SetCurSel(hwnd_, activeTab);
+  const RECT area = PageArea();
+  for (size_t i = 0; i < sheets.size(); ++i) {
+    sheets[i]->SetBounds({area.left, area.top, area.right - area.left, area.bottom - area.top});
+    sheets[i]->SetVisible(int32_t(i) == component_.itemIndex);
+  }
+}
+
+bool PageControl::Reflect(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  if (message != WM_NOTIFY) return false;
+  const auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->code != TCN_SELCHANGE) return false;
+  TCITEMA item = {};
+  item.mask = TCIF_PARAM;
+  if (SendMessageA(hwnd_, TCM_GETITEMA, WPARAM(TabCtrl_GetCurSel(hwnd_)), reinterpret_cast<LPARAM>(&item))) {
+    component_.SetItemIndex(int32_t(item.lParam));
+    if (component_.events.onChange) component_.events.onChange(component_);
+  }
+  result = 0;
+  return true;
+}
+
+void PageControl::Changed(Component& component, ComponentChange change) {
+  if (change == ComponentChange::kItemIndex || change == ComponentChange::kBounds) {
+    if (change == ComponentChange::kBounds) ControlObject::Changed(component, change);
+    SheetsChanged();
+    return;
+  }
+  ControlObject::Changed(component, change);
+}
+
+TabSheet::TabSheet(FormWindow& form, Component& component, int id, PageControl* pages)
+    : PanelControl(form, component, id), pages_(pages) {
+  if (pages_) pages_->SheetsChanged();
+}
+
+void TabSheet::Changed(Component& component, ComponentChange change) {
+  PanelControl::Changed(component, change);
+  if (pages_ && (change == ComponentChange::kTabVisible || change == ComponentChange::kCaption)) pages_->SheetsChanged();
+}
+
+// --- tool bar ---------------------------------------------------------------------------------------
+
+ToolBar::ToolBar(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {
+  const ControlBounds& b = component.bounds;
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
+                      CCS_NOPARENTALIGN | VisibilityStyle(component);
+  hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, b.left, b.top, b.width, b.height, ParentWindow(),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  if (!hwnd_) return;
+  AttachWindow(hwnd_);
+  SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+}
+
+ToolBar::~ToolBar() {
+  if (hwnd_) {
+    DetachWindow(hwnd_);
+    DestroyWindow(hwnd_);
+  }
+  if (images_) ImageList_Destroy(images_);
+}
+
+void ToolBar::AddButton(ControlObject& button) {
+  if (!hwnd_) return;
+  const Component& model = button.Model();
+  TBBUTTON entry = {};
+  entry.iBitmap = model.separator ? 0 : model.imageIndex;
+  entry.idCommand = button.Id();
+  entry.fsState = BYTE((model.enabled ? TBSTATE_ENABLED : 0) | (model.visible ? 0 : TBSTATE_HIDDEN));
+  entry.fsStyle = BYTE(model.separator ? BTNS_SEP : BTNS_BUTTON);
+  entry.iString = -1;
+  SendMessageA(hwnd_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&entry));
+  if (model.bounds.width > 0 && model.bounds.height > 0 && !model.separator)
+    SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(model.bounds.width, model.bounds.height));
+}
+
+void ToolBar::SetImages(const std::vector<Bitmap>& images, int width, int height) {
+  if (!hwnd_) return;
+  HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR24, int(images.size()), 0);
+  if (!list) return;
+  ScopedWindowDc screen(nullptr);
+  for (const Bitmap& image : images) {
+    MemoryDc memory(screen.Dc(), width, height);
+    if (!memory) continue;
+    DrawBitmap(memory.Dc(), image, 0, 0);
+    // The image list copies the bitmap; it must not stay selected into a device context.
+    ScopedBitmap copy(CreateCompatibleBitmap(screen.Dc(), width, height));
+    {
+      HDC copyDc = CreateCompatibleDC(screen.Dc());
+      HGDIOBJ previous = SelectObject(copyDc, copy.Get());
+      BitBlt(copyDc, 0, 0, width, height, memory.Dc(), 0, 0, SRCCOPY);
+      SelectObject(copyDc, previous);
+      DeleteDC(copyDc);
+    }
+    ImageList_Add(list, copy.Get(), nullptr);
+  }
+  SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+  if (images_) ImageList_Destroy(images_);
+  images_ = list;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+bool ToolBar::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message != WM_ERASEBKGND) return false;
+  result = EraseWithParentColour(wParam);
+  return true;
+}
+
+bool ToolBar::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_COMMAND) {
+    if (ControlObject* button = form_.ObjectById(LOWORD(wParam))) button->Command();
+    result = 0;
+    return true;
+  }
+  if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOA) {
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    ControlObject* button = form_.ObjectById(int(info->hdr.idFrom));
+    info->lpszText = button ? const_cast<char*>(button->Model().hint.c_str()) : const_cast<char*>("");
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+ToolButton::ToolButton(FormWindow& form, Component& component, int id, ToolBar* bar)
+    : ControlObject(form, component, id), bar_(bar) {
+  if (bar_) bar_->AddButton(*this);
+}
+
+void ToolButton::Command() {
+  if (component_.enabled && component_.visible) Click();
+}
+
+void ToolButton::Changed(Component& component, ComponentChange change) {
+  if (!bar_ || !bar_->Handle()) return;
+  if (change == ComponentChange::kEnabled)
+    SendMessageA(bar_->Handle(), TB_ENABLEBUTTON, WPARAM(id_), MAKELPARAM(component.enabled, 0));
+  if (change == ComponentChange::kVisible)
+    SendMessageA(bar_->Handle(), TB_HIDEBUTTON, WPARAM(id_), MAKELPARAM(!component.visible, 0));
+}
+
+// --- pop-up menu ----------------------------------------------------------------------------------
+
+bool PopupMenu::Open(int screenX, int screenY) {
+  if (component_.events.onPopup) component_.events.onPopup(component_);
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return false;
+  for (Component* item : component_.owner->ChildrenOf(&component_)) {
+    ControlObject* object = form_.ObjectOf(*item);
+    if (!object || !item->visible) continue;
+    if (item->separator || item->caption == "-") {
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const UINT flags = MF_STRING | (item->enabled ? 0 : MF_GRAYED) | (item->checked ? MF_CHECKED : 0);
+    AppendMenuA(menu, flags, UINT_PTR(object->Id()), item->caption.c_str());
+  }
+  HWND owner = form_.Handle();
+  SetForegroundWindow(owner);  // so that a click elsewhere closes the menu
+  const BOOL shown = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0, owner,
+                                    nullptr);
+  DestroyMenu(menu);
+  return shown != FALSE;
+}
+
+void MenuItem::Command() {
+  if (component_.enabled) Click();
+}
+
+// --- timer ------------------------------------------------------------------------------------------
+
+FormTimer::FormTimer(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) { Apply(); }
+
+FormTimer::~FormTimer() {
+  if (form_.Handle()) KillTimer(form_.Handle(), UINT_PTR(id_));
+}
+
+void FormTimer::Apply() {
+  if (!form_.Handle()) return;
+  if (component_.enabled && component_.interval > 0) {
+    SetTimer(form_.Handle(), UINT_PTR(id_), UINT(component_.interval), nullptr);
+  } else {
+    KillTimer(form_.Handle(), UINT_PTR(id_));
+  }
+}
+
+void FormTimer::Changed(Component&, ComponentChange change) {
+  if (change == ComponentChange::kEnabled) Apply();
+}
+
+void FormTimer::Tick() {
+  if (component_.enabled && component_.events.onTimer) component_.events.onTimer(component_);
+}
+
+}  // namespace saverkit

@@ -1,0 +1,152 @@
+// A Windows program for the forms' e2e tests only, never shipped. It links the forms library
+// and shows its forms as the runtime's dialogs would, writing what happened to a report file:
+//   forms_probe gallery REPORT   a form with one control of every kind the dialogs use; its
+//                                handlers write "event=value" lines; the exit code is the
+//                                modal result (3 when a handler's exception came through).
+#include <windows.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "forms/layout.h"
+#include "forms/win32/form_window.h"
+
+namespace saverkit {
+namespace {
+
+FILE* report = nullptr;
+
+void Report(const std::string& line) {
+  if (!report) return;
+  std::fprintf(report, "%s\n", line.c_str());
+  std::fflush(report);
+}
+
+// A small modal form opened from the gallery: OK answers 1, Escape or closing answers 2.
+class NestedForm : public FormWindow {
+ public:
+  explicit NestedForm(HWND owner) {
+    AddLayout(Components(), {
+        {"TLabel", "LabelNested", "", -1, "A form opened from a form.", {16, 16, 200, 20}, Props().Transparent()},
+        {"TButton", "BtnNestedOk", "", -1, "&OK", {16, 50, 90, 28}, Props().Default().Result(kModalOk)},
+        {"TButton", "BtnNestedCancel", "", -1, "&Cancel", {116, 50, 90, 28}, Props().Cancel().Result(kModalCancel)},
+        {"TButton", "BtnQuit", "", -1, "&Quit", {216, 50, 90, 28}, Props()},
+    });
+    Bind(Components(), "BtnQuit", &ComponentEvents::onClick, [](Component&) { PostQuitMessage(7); });
+    CreateForm(owner, 320, 100, "saverkit e2e nested");
+  }
+};
+
+class GalleryForm : public FormWindow {
+ public:
+  GalleryForm() {
+    const FontStyleSet underline{false, false, true, false};
+    AddLayout(Components(), {
+        {"TPanel", "PanelMain", "", -1, "", {8, 8, 504, 344}, Props().Colour(kColorWhite).Bevels(Bevel::kLowered, Bevel::kNone)},
+        {"TLabel", "LabelInfo", "PanelMain", 1, "Every kind of control", {12, 8, 240, 18}, Props().Transparent().Hint("The gallery's hint")},
+        {"TLabel", "LabelLink", "PanelMain", 2, "www.example.org", {260, 8, 200, 18}, Props().Transparent().HandCursor().Font("Arial", -13, 0xFF0000, underline)},
+        {"TEdit", "EditName", "PanelMain", -1, "name", {12, 32, 160, 22}, Props()},
+        {"TCheckBox", "CheckAgree", "PanelMain", 3, "I &agree", {184, 32, 120, 22}, Props()},
+        {"TComboBox", "ComboRows", "PanelMain", -1, "", {312, 32, 180, 24}, Props().OwnerDrawRows(20).DropDownCount(3)},
+        {"TSpeedButton", "SBtnA", "PanelMain", 4, "First", {12, 62, 80, 25}, Props().Group(1).Checked()},
+        {"TSpeedButton", "SBtnB", "PanelMain", 5, "Second", {92, 62, 80, 25}, Props().Group(1)},
+        {"TMemo", "MemoText", "PanelMain", -1, "", {12, 94, 240, 80}, Props().ReadOnly().VerticalScrollBar()},
+        {"TGroupBox", "GroupBox1", "PanelMain", 6, "Options", {260, 94, 232, 80}, Props()},
+        {"TCheckBox", "CheckInGroup", "GroupBox1", -1, "In a group", {12, 24, 150, 22}, Props().Checked()},
+        {"TPageControl", "Pages", "PanelMain", -1, "", {12, 182, 300, 110}, Props().Tabs(80, 25)},
+        {"TTabSheet", "Sheet1", "Pages", 7, "One", {}, Props()},
+        {"TTabSheet", "Sheet2", "Pages", 8, "Two", {}, Props().TabHidden()},
+        {"TTabSheet", "Sheet3", "Pages", 9, "Three", {}, Props()},
+        {"TLabel", "LabelSheet3", "Sheet3", -1, "The third page", {8, 8, 200, 18}, Props()},
+        {"TToolBar", "ToolBar1", "PanelMain", -1, "", {320, 182, 172, 44}, Props()},
+        {"TToolButton", "TBtnRed", "ToolBar1", -1, "", {0, 0, 40, 40}, Props().Image(0).Hint("Red")},
+        {"TToolButton", "TBtnBlue", "ToolBar1", -1, "", {0, 0, 40, 40}, Props().Image(1).Disabled()},
+        {"TButton", "BtnNested", "PanelMain", -1, "&Nested", {320, 236, 80, 28}, Props()},
+        {"TButton", "BtnThrow", "PanelMain", -1, "&Throw", {408, 236, 80, 28}, Props()},
+        {"TButton", "BtnOK", "", 1023, "&OK", {316, 360, 90, 30}, Props().Default().Result(kModalOk)},
+        {"TButton", "BtnCancel", "", 1024, "&Cancel", {418, 360, 90, 30}, Props().Cancel().Result(kModalCancel)},
+        {"TPopupMenu", "PMChoice", "", -1, "", {}, Props()},
+        {"TMenuItem", "PMIFirst", "PMChoice", -1, "&First", {}, Props()},
+        {"TMenuItem", "PMISecond", "PMChoice", -1, "&Second", {}, Props().Disabled()},
+        {"TTimer", "TimerOnce", "", -1, "", {}, Props().Interval(300)},
+    });
+    Bind("LabelLink", &ComponentEvents::onClick, [](Component&) { Report("link=clicked"); });
+    Bind("EditName", &ComponentEvents::onChange, [](Component& c) { Report("edit=" + c.caption); });
+    Bind("CheckAgree", &ComponentEvents::onClick, [](Component& c) { Report("check=" + std::to_string(c.checked)); });
+    Bind("ComboRows", &ComponentEvents::onChange, [](Component& c) { Report("combo=" + std::to_string(c.itemIndex)); });
+    Bind("SBtnA", &ComponentEvents::onClick, [](Component& c) { Report("speed=" + c.name); });
+    Bind("SBtnB", &ComponentEvents::onClick, [](Component& c) { Report("speed=" + c.name); });
+    Bind("TBtnRed", &ComponentEvents::onClick, [](Component&) { Report("tool=red"); });
+    Bind("Pages", &ComponentEvents::onChange, [](Component& c) { Report("page=" + std::to_string(c.itemIndex)); });
+    Bind("PMIFirst", &ComponentEvents::onClick, [](Component&) { Report("menu=first"); });
+    Bind("BtnNested", &ComponentEvents::onClick, [this](Component&) {
+      NestedForm nested(Handle());
+      const int result = nested.ShowModal();
+      Report("nested=" + std::to_string(result) + " owner-enabled=" + std::to_string(IsWindowEnabled(Handle()) != 0));
+    });
+    Bind("BtnThrow", &ComponentEvents::onClick, [](Component&) -> void { throw std::runtime_error("thrown by a handler"); });
+    Bind("TimerOnce", &ComponentEvents::onTimer, [](Component& c) {
+      Report("timer=fired");
+      c.SetEnabled(false);
+    });
+    Item("LabelInfo").events.onMouseDown = [this](Component&, MouseButton button, int, int) {
+      if (button != MouseButton::kRight) return;
+      POINT at;
+      GetCursorPos(&at);
+      Popup("PMChoice", at.x, at.y);
+    };
+    SetKeyPreview(true);
+    CreateForm(nullptr, 520, 400, "saverkit e2e gallery");
+
+    Item("ComboRows").SetItems({"Red", "Green", "Blue"});
+    Item("ComboRows").SetItemIndex(0);
+    Item("MemoText").SetCaption("A read-only memo\nwith a vertical scroll bar\n3\n4\n5\n6\n7\n8\n9\n10");
+    Item("Pages").SetItemIndex(0);
+    std::vector<Bitmap> images;
+    images.emplace_back(32, 32, Rgb{220, 0, 0});
+    images.emplace_back(32, 32, Rgb{0, 0, 220});
+    SetImages("ToolBar1", images, 32, 32);
+  }
+
+ protected:
+  bool KeyPreview(WPARAM key) override {
+    if (key == VK_F1) {
+      Report("preview=F1");
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  void Bind(const char* name, std::function<void(Component&)> ComponentEvents::*event,
+            std::function<void(Component&)> handler) {
+    if (!saverkit::Bind(Components(), name, event, std::move(handler))) throw std::logic_error(name);
+  }
+};
+
+int Gallery() {
+  try {
+    GalleryForm form;
+    const int result = form.ShowModal();
+    MSG quit;
+    if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) Report("quit=" + std::to_string(quit.wParam));
+    Report("result=" + std::to_string(result));
+    return result;
+  } catch (const std::exception& e) {
+    Report(std::string("exception=") + e.what());
+    return 3;
+  }
+}
+
+}  // namespace
+}  // namespace saverkit
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (argc > 2) saverkit::report = std::fopen(argv[2], "wb");
+  if (command == "gallery") return saverkit::Gallery();
+  std::fprintf(stderr, "usage: forms_probe gallery REPORT\n");
+  return 2;
+}
