@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/win32/scoped_com.h"
 #include "package/helpers/win32/special_folders.h"
 
 namespace saverkit {
@@ -19,12 +20,6 @@ struct HandleCloser {
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 FileHandle Owned(HANDLE handle) { return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
-
-struct ComRelease {
-  void operator()(IUnknown* object) const { object->Release(); }
-};
-template <typename Interface>
-using ComPtr = std::unique_ptr<Interface, ComRelease>;
 
 class Win32SourceFile : public SourceFile {
  public:
@@ -124,18 +119,16 @@ std::string Win32InstallSystem::DesktopFolder() { return SpecialFolderPath(kDesk
 
 void Win32InstallSystem::CreateShortcut(const std::string& target, const std::string& linkPath,
                                         const std::string& workingDirectory) {
-  IShellLinkA* created = nullptr;
+  ScopedComPtr<IShellLinkA> link;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              reinterpret_cast<void**>(&created))) ||
-      !created)
+                              reinterpret_cast<void**>(link.Receive()))) ||
+      !link)
     return;
-  const ComPtr<IShellLinkA> link(created);
   link->SetPath(target.c_str());
   link->SetShowCmd(SW_SHOW);
   link->SetWorkingDirectory(workingDirectory.c_str());
-  IPersistFile* persist = nullptr;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) || !persist) return;
-  const ComPtr<IPersistFile> file(persist);
+  const ScopedComPtr<IPersistFile> file = link.As<IPersistFile>(IID_IPersistFile);
+  if (!file) return;
   const int length = MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, nullptr, 0);
   if (length <= 0) return;
   std::vector<wchar_t> wide(static_cast<size_t>(length));

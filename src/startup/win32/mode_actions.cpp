@@ -7,6 +7,7 @@
 
 #include "package/helpers/win32/working_set.h"
 #include "package/package_slot.h"
+#include "setup/win32/form_x_installer.h"
 #include "show/win32/show_window.h"
 #include "startup/edition.h"
 #include "startup/win32/change_password.h"
@@ -66,8 +67,10 @@ void Win32ModeActions::ChangePassword(int32_t owner) { saverkit::ChangePassword(
 
 void Win32ModeActions::RunSetup() {
   const OleSession ole;
-  DialogPlaceholder wizard("saverkit: setup", "Installs this screen saver.", nullptr, true);
-  RunModal(wizard);
+  TFormXInstaller wizard(ownPath_);
+  if (!wizard.PackageSigned()) wizard.ShowDataError();
+  TrimWorkingSet();
+  wizard.ShowModal();
 }
 
 void Win32ModeActions::RunUninstall() {

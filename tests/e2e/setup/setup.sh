@@ -1,0 +1,231 @@
+#!/usr/bin/env bash
+# The setup wizard and the uninstaller under Wine: Demo.exe installs Demo.scr, the installed copy
+# shows and uninstalls itself. Usage: setup.sh CASE (one ctest test per case; see CMakeLists.txt).
+# shellcheck source=../lib/harness.sh
+source "$(dirname "$0")/../lib/harness.sh"
+e2e_begin
+
+readonly wizard="Screen Saver Setup"  # dynamic text 21 of the package below
+readonly copy_failed="The screen saver could not be installed."
+users="$WINEPREFIX/drive_c/users/$(id -un)"
+desktop="$users/Desktop"
+target_folder="$users/Documents/My ScreenSavers"
+installed="$target_folder/Demo.scr"
+readonly key='HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Demo'
+
+# Wine links the desktop and documents folders to the home folder; the tests write into folders
+# of the prefix instead, which go with it. The cases share the prefix: each starts without an
+# installed copy.
+own_user_folders() {
+  local folder
+  for folder in "$desktop" "$users/Documents"; do
+    if [ -L "$folder" ]; then rm "$folder"; fi
+    mkdir -p "$folder"
+  done
+  rm -rf "$target_folder" "$desktop"/*.lnk
+  wine reg delete "$key" /f >/dev/null 2>&1 || true
+}
+
+# Demo.exe: a setup copy with the interface texts the wizard uses; with a licence unless "nolicence".
+make_setup() {  # OUT [nolicence]
+  local dir="$e2e_work/package" licence='"licence": "licence.txt",'
+  mkdir -p "$dir"
+  convert -size 320x240 xc:'#2060C0' "$dir/blue.jpg"
+  printf 'Use it kindly.\r\nShare it freely.\r\n' >"$dir/licence.txt"
+  [ "${2:-}" = nolicence ] && licence=""
+  cat >"$dir/manifest.json" <<JSON
+{ "name": "Demo", "description": "A blue screen saver made by the setup wizard's end-to-end tests.",
+  $licence "backgroundColor": "#000000",
+  "items": [ { "picture": "blue.jpg", "seconds": 5 } ],
+  "texts": {
+    "dynamic": ["","","","","","","","","","","","","","","","","","","","","",
+                "$wizard", "", "Replace the installed screen saver?", "$copy_failed"],
+    "static": { "FS_0": { "S_2009": "&Next >", "S_2008": "< &Back", "S_2011": "I &accept the agreement" } } } }
+JSON
+  "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$1" --edition E >/dev/null
+}
+
+drive() { e2e_drive "$@" | tr -d '\r'; }
+# enabled=N of a control of the wizard.
+enabled() { drive state "$wizard" "name:$1" | grep -o 'enabled=[01]'; }
+page_title() { drive text "$wizard" name:PanelHideTabs; }
+# Clicks a control of the wizard and gives the wizard a moment to follow.
+press() {
+  drive click "$wizard" "name:$1" >/dev/null
+  sleep 0.3
+}
+
+start_wizard() {  # SETUP
+  e2e_start "$1"
+  e2e_wait_window "$wizard" || { e2e_fail "no wizard titled '$wizard'"; return 1; }
+  drive wait "$wizard" >/dev/null
+}
+
+# Steps through the licence page to the target page.
+to_target_page() {
+  press BtnNext
+  press CheckBoxAgree
+  press BtnNext
+}
+
+# The installed copy differs from the setup only at size - 400 + 137, where it holds 0xAC.
+expect_patched_copy() {  # SETUP COPY
+  local size diff
+  size=$(stat -c %s "$1")
+  e2e_expect_eq "installed size" "$size" "$(stat -c %s "$2" 2>/dev/null)"
+  # cmp -l: 1-based offset, then both bytes in octal; 0xAC is 254.
+  diff=$({ cmp -l "$1" "$2" 2>/dev/null || true; } | awk '{printf "%d:%s ", $1 - 1, $3}')
+  e2e_expect_eq "bytes that differ" "$((size - 400 + 137)):254 " "$diff"
+}
+
+case "${1:-}" in
+  install)
+    own_user_folders
+    make_setup "$e2e_work/Demo.exe"
+    start_wizard "$e2e_work/Demo.exe" || e2e_end
+    e2e_screenshot "$e2e_work/1-screen-saver.png"
+    e2e_expect_eq "first page" "Screen Saver" "$(page_title)"
+    e2e_expect_eq "Prev on the first page" "enabled=0" "$(enabled BtnPrev)"
+    press BtnNext
+    e2e_expect_eq "licence page" "License Agreement" "$(page_title)"
+    e2e_expect_eq "Next before the box is ticked" "enabled=0" "$(enabled BtnNext)"
+    e2e_screenshot "$e2e_work/2-licence.png"
+    press CheckBoxAgree
+    e2e_expect_eq "Next once the box is ticked" "enabled=1" "$(enabled BtnNext)"
+    press CheckBoxAgree
+    e2e_expect_eq "Next once the box is cleared again" "enabled=0" "$(enabled BtnNext)"
+    press BtnPrev
+    e2e_expect_eq "Prev from the licence page" "Screen Saver" "$(page_title)"
+    to_target_page
+    e2e_expect_eq "target page" "Destination" "$(page_title)"
+    e2e_expect_eq "file name" "Demo" "$(drive text "$wizard" name:EditFileName)"
+    e2e_screenshot "$e2e_work/3-destination.png"
+    drive click "$wizard" name:BtnNext >/dev/null
+    e2e_wait_exit 20
+    e2e_expect_eq "wizard closed after the install, exit code" 0 "$e2e_exit_code"
+
+    expect_patched_copy "$e2e_work/Demo.exe" "$installed"
+    [ -s "$desktop/Demo.lnk" ] || e2e_fail "no shortcut Demo.lnk on the desktop"
+    entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+    echo "$entry"
+    grep -q 'DisplayName.*REG_SZ.*Demo$' <<<"$entry" || e2e_fail "no DisplayName Demo in $key"
+    grep -q 'UninstallString.*REG_SZ.*"C:\\users\\.*\\My ScreenSavers\\Demo.scr" -U$' <<<"$entry" ||
+      e2e_fail "no quoted UninstallString in $key"
+
+    # The installed copy is a screen saver now.
+    e2e_mouse_move 500 400
+    e2e_start "$installed" /s
+    if e2e_wait_window "saverkit: show"; then
+      sleep 1.5
+      e2e_screenshot "$e2e_work/4-installed-show.png"
+      e2e_key Escape
+    else
+      e2e_fail "the installed copy shows no screen saver"
+    fi
+    e2e_wait_exit 10
+
+    # A second install answered No leaves the first copy as it was.
+    before=$(md5sum <"$installed")
+    start_wizard "$e2e_work/Demo.exe"
+    to_target_page
+    drive click "$wizard" name:BtnNext >/dev/null
+    sleep 1
+    e2e_screenshot "$e2e_work/5-replace-question.png"
+    drive click "$wizard" "text:&No" >/dev/null || e2e_fail "no question with a No button"
+    sleep 0.5
+    e2e_expect_eq "wizard still on the target page after No" "Destination" "$(page_title)"
+    drive click "$wizard" name:BtnCancel >/dev/null
+    e2e_wait_exit 10
+    e2e_expect_eq "first copy untouched" "$before" "$(md5sum <"$installed")"
+    ;;
+  no-licence)
+    own_user_folders
+    make_setup "$e2e_work/Demo.exe" nolicence
+    start_wizard "$e2e_work/Demo.exe" || e2e_end
+    press BtnNext
+    e2e_expect_eq "Next skips the missing licence" "Destination" "$(page_title)"
+    e2e_expect_eq "Next on the target page" "enabled=1" "$(enabled BtnNext)"
+    press BtnPrev
+    e2e_expect_eq "Prev back to the first page" "Screen Saver" "$(page_title)"
+    drive click "$wizard" name:BtnCancel >/dev/null
+    e2e_wait_exit 10
+    e2e_expect_eq "cancelled, exit code" 0 "$e2e_exit_code"
+    [ ! -e "$installed" ] || e2e_fail "a cancelled wizard installed"
+    ;;
+  unwritable)
+    own_user_folders
+    make_setup "$e2e_work/Demo.exe"
+    mkdir -p "$target_folder"
+    chattr +i "$target_folder" || { echo "skipped: chattr +i is not allowed here"; exit "$E2E_SKIP"; }
+    trap 'chattr -i "$target_folder"' EXIT
+    start_wizard "$e2e_work/Demo.exe" || e2e_end
+    to_target_page
+    drive click "$wizard" name:BtnNext >/dev/null
+    sleep 1
+    e2e_screenshot "$e2e_work/copy-failed.png"
+    drive find "$wizard" "text:$copy_failed" >/dev/null || e2e_fail "no message '$copy_failed'"
+    drive key "$wizard" Return >/dev/null
+    sleep 0.5
+    e2e_expect_eq "wizard stays on the target page" "Destination" "$(page_title)"
+    drive click "$wizard" name:BtnCancel >/dev/null
+    e2e_wait_exit 10
+    e2e_expect_eq "files left in the folder" "" "$(ls -A "$target_folder")"
+    wine reg query "$key" >/dev/null 2>&1 && e2e_fail "an uninstall entry after a failed copy"
+    ;;
+  data-error)
+    make_setup "$e2e_work/Demo.exe"
+    # The trailer's package length (its first field, stored complemented) beyond the file: the
+    # edition still reads "E", but there is no package to install.
+    size=$(stat -c %s "$e2e_work/Demo.exe")
+    printf '\x00\x00\x00\x80' | dd of="$e2e_work/Demo.exe" bs=1 seek=$((size - 400)) conv=notrunc status=none
+    e2e_start "$e2e_work/Demo.exe"
+    if e2e_wait_window "ScreenSaver Installer"; then
+      sleep 0.5
+      e2e_screenshot "$e2e_work/data-error.png"
+      e2e_expect_eq "error label" "Data Error..." "$(drive text "ScreenSaver Installer" name:LabelError)"
+      drive click "ScreenSaver Installer" name:LabelError >/dev/null
+    else
+      e2e_fail "no window 'ScreenSaver Installer'"
+    fi
+    e2e_wait_exit 10
+    e2e_expect_eq "a click on the error ends setup, exit code" 0 "$e2e_exit_code"
+    ;;
+  uninstall)
+    # An installed copy as the wizard leaves it: file, shortcut, uninstall entry.
+    own_user_folders
+    mkdir -p "$target_folder"
+    e2e_package "$target_folder/Demo.scr" S  # named "E2E Saver"
+    echo link >"$desktop/E2E Saver.lnk"
+    echo other >"$desktop/Other.lnk"
+    wine reg add "$key" /v DisplayName /d "E2E Saver" /f >/dev/null 2>&1
+    wine reg add "${key}2" /v DisplayName /d "Another program" /f >/dev/null 2>&1
+
+    for answer in No Yes; do
+      e2e_start "$target_folder/Demo.scr" -U
+      e2e_wait_window "Uninstall" || e2e_fail "no question titled Uninstall"
+      sleep 0.5
+      e2e_screenshot "$e2e_work/uninstall-$answer.png"
+      drive click Uninstall "text:&$answer" >/dev/null || e2e_fail "no $answer button"
+      e2e_wait_exit 10
+      e2e_expect_eq "uninstall answered $answer, exit code" 0 "$e2e_exit_code"
+      if [ "$answer" = No ]; then
+        [ -f "$target_folder/Demo.scr" ] || e2e_fail "No removed the screen saver"
+        [ -f "$desktop/E2E Saver.lnk" ] || e2e_fail "No removed the shortcut"
+        wine reg query "$key" >/dev/null 2>&1 || e2e_fail "No removed the uninstall entry"
+      fi
+    done
+    # The batch file deletes the executable once the process has ended.
+    for _ in $(seq 50); do [ -e "$target_folder/Demo.scr" ] || break; sleep 0.2; done
+    [ ! -e "$target_folder/Demo.scr" ] || e2e_fail "the executable is still there"
+    [ ! -e "$desktop/E2E Saver.lnk" ] || e2e_fail "the shortcut is still there"
+    wine reg query "$key" >/dev/null 2>&1 && e2e_fail "the uninstall entry is still there"
+    [ -f "$desktop/Other.lnk" ] || e2e_fail "another shortcut went too"
+    wine reg query "${key}2" >/dev/null 2>&1 || e2e_fail "another uninstall entry went too"
+    e2e_expect_eq "files left in the screen saver's folder" "" "$(ls -A "$target_folder")"
+    ;;
+  *)
+    echo "unknown case '${1:-}'" >&2
+    exit 2
+    ;;
+esac
+e2e_end
