@@ -7,10 +7,12 @@ e2e_begin
 
 readonly wizard="Screen Saver Setup"  # dynamic text 21 of the package below
 readonly copy_failed="The screen saver could not be installed."
-users="$WINEPREFIX/drive_c/users/$(id -un)"
+win_user=$(id -un)
+users="$WINEPREFIX/drive_c/users/$win_user"
 desktop="$users/Desktop"
 target_folder="$users/Documents/My ScreenSavers"
-installed="$target_folder/Demo.scr"
+chosen_folder="$desktop/Chosen Place"
+installed="$chosen_folder/Demo.scr"
 readonly key='HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Demo'
 
 # Wine links the desktop and documents folders to the home folder; the tests write into folders
@@ -22,7 +24,7 @@ own_user_folders() {
     if [ -L "$folder" ]; then rm "$folder"; fi
     mkdir -p "$folder"
   done
-  rm -rf "$target_folder" "$desktop"/*.lnk
+  rm -rf "$target_folder" "$chosen_folder" "$desktop"/*.lnk
   wine reg delete "$key" /f >/dev/null 2>&1 || true
 }
 
@@ -66,6 +68,21 @@ to_target_page() {
   press BtnNext
   press CheckBoxAgree
   press BtnNext
+}
+
+# Chooses "Chosen Place" on the desktop in the shell's folder browser: the keyboard goes from its
+# OK button back to the folder tree and types the folder's name.
+choose_folder() {
+  mkdir -p "$chosen_folder"
+  drive click "$wizard" name:ButtonSelectDir >/dev/null
+  e2e_wait_window "Browse for Folder" || { e2e_fail "no folder browser"; return; }
+  sleep 0.5
+  xdotool key shift+Tab
+  sleep 0.3
+  xdotool type --delay 100 "Chosen"
+  sleep 0.5
+  xdotool key Return
+  sleep 0.5
 }
 
 # Starts the installed copy with -U and answers its question with Yes or No.
@@ -116,6 +133,11 @@ case "${1:-}" in
     to_target_page
     e2e_expect_eq "target page" "Destination" "$(page_title)"
     e2e_expect_eq "file name" "Demo" "$(drive text "$wizard" name:EditFileName)"
+    e2e_expect_eq "default folder" "C:\\users\\$win_user\\Documents\\My ScreenSavers\\" "$(drive text "$wizard" name:LabelSysPath)"
+    choose_folder
+    e2e_expect_eq "chosen folder" "C:\\users\\$win_user\\Desktop\\Chosen Place\\" "$(drive text "$wizard" name:LabelSysPath)"
+    e2e_expect_eq "prompt after the choice" "Your ScreenSaver will be installed to:" \
+      "$(drive text "$wizard" name:LabelDirPrompt)"
     e2e_screenshot "$e2e_work/3-destination.png"
     drive click "$wizard" name:BtnNext >/dev/null
     e2e_wait_exit 20
@@ -126,7 +148,7 @@ case "${1:-}" in
     entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
     e2e_log "uninstall entry: $(tr "\n" " " <<<"$entry")"
     grep -q 'DisplayName.*REG_SZ.*Demo$' <<<"$entry" || e2e_fail "no DisplayName Demo in $key"
-    grep -q 'UninstallString.*REG_SZ.*"C:\\users\\.*\\My ScreenSavers\\Demo.scr" -U$' <<<"$entry" ||
+    grep -qF "UninstallString    REG_SZ    \"C:\\users\\$win_user\\Desktop\\Chosen Place\\Demo.scr\" -U" <<<"$entry" ||
       e2e_fail "no quoted UninstallString in $key"
 
     # The installed copy is a screen saver now.
@@ -145,6 +167,7 @@ case "${1:-}" in
     before=$(md5sum <"$installed")
     start_wizard "$e2e_work/Demo.exe"
     to_target_page
+    choose_folder
     drive click "$wizard" name:BtnNext >/dev/null
     sleep 1
     e2e_screenshot "$e2e_work/5-replace-question.png"
