@@ -10,7 +10,9 @@ constexpr int kHeight = 90;
 constexpr int kStripHeight = 12;  // the perforated film edges at top and bottom
 constexpr int kHolePitch = 12;
 
-Bitmap DrawnFilmFrame() {
+}  // namespace
+
+Bitmap DrawnMoviePicture() {
   Bitmap frame(kWidth, kHeight, Rgb{40, 40, 48});
   const Rgb hole{200, 200, 200};
   const Rgb picture{70, 90, 130};
@@ -32,12 +34,10 @@ Bitmap DrawnFilmFrame() {
   return frame;
 }
 
-}  // namespace
-
 Bitmap MoviePicture(const std::vector<uint8_t>& jpeg) {
   Bitmap decoded;
   if (DecodeJpeg(jpeg, 0, decoded)) return decoded;
-  return DrawnFilmFrame();
+  return DrawnMoviePicture();
 }
 
 }  // namespace saverkit

@@ -12,4 +12,7 @@ namespace saverkit {
 // be decoded), a drawn film frame of 120 x 90 pixels with a play sign.
 Bitmap MoviePicture(const std::vector<uint8_t>& jpeg);
 
+// The drawn film frame itself; the program's "XJPEGXFLASH" resource is made from it.
+Bitmap DrawnMoviePicture();
+
 }  // namespace saverkit

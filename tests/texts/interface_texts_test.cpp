@@ -105,6 +105,26 @@ TEST(LoadInterfaceTexts, UnreadableAppendedPartsLeaveEverythingAsItWas) {
   EXPECT_EQ(form.At(0).caption, "built in");
 }
 
+TEST(LoadInterfaceTexts, AnEmptyAppendedPartTakesTheProgramsResource) {
+  ComponentOwner form;
+  form.Add(Control("LabelInfo", "TLabel", 1010, "built in"));
+  TextLines dynamic;
+  InterfaceTextSource source;
+  source.packaged = true;
+  source.readAppendedParts = [](std::vector<uint8_t>& d, std::vector<uint8_t>& s) {
+    d.clear();
+    s = Bytes("[FS_0]\r\nS_1010=from the package\r\n");
+    return true;
+  };
+  source.loadResource = [](const std::string& name) -> std::optional<std::vector<uint8_t>> {
+    if (name == kDynamicTextsResource) return Stored("zero\none");
+    return Stored("[FS_0]\nS_1010=from the program");
+  };
+  LoadInterfaceTexts(kFormTextsSection, dynamic, source, form);
+  EXPECT_EQ(dynamic, (TextLines{"zero", "one"}));
+  EXPECT_EQ(form.At(0).caption, "from the package");
+}
+
 TEST(LoadInterfaceTexts, ResourcesAreComplementedAndAMissingOneIsEmpty) {
   ComponentOwner form;
   form.Add(Control("LabelInfo", "TLabel", 1010, "built in"));

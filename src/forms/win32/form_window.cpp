@@ -219,8 +219,8 @@ void FormWindow::UpdateHint(ControlObject& control) {
   SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void FormWindow::SetCaption(const std::string& caption) {
-  if (Handle()) SetWindowTextA(Handle(), caption.c_str());
+void FormWindow::SetTitle(const std::string& title) {
+  if (Handle()) SetWindowTextA(Handle(), title.c_str());
 }
 
 void FormWindow::SetClientSize(int width, int height) {

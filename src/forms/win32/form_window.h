@@ -51,7 +51,7 @@ class FormWindow : public ContainerWindow {
   // with kModalCancel, any other is destroyed.
   void Close();
 
-  void SetCaption(const std::string& caption);  // the window's own title
+  void SetTitle(const std::string& title);  // the window's own title
   void SetClientSize(int width, int height);
   void CenterOnScreen();
   void SetKeyPreview(bool on) { keyPreview_ = on; }

@@ -127,21 +127,23 @@ void ApplyStaticTexts(const TextLines& staticLines, const std::string& section, 
 
 void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
                         const InterfaceTextSource& source, ComponentOwner& form) {
+  auto resource = [&](const char* name) {
+    std::optional<std::vector<uint8_t>> bytes;
+    if (source.loadResource) bytes = source.loadResource(name);
+    if (!bytes) return TextLines{};
+    Complement(*bytes);
+    return LinesFromText(*bytes);
+  };
   TextLines staticLines;
   if (source.packaged) {
     std::vector<uint8_t> dynamicBytes;
     std::vector<uint8_t> staticBytes;
     if (!source.readAppendedParts || !source.readAppendedParts(dynamicBytes, staticBytes)) return;
-    dynamicTexts = LinesFromText(dynamicBytes);
-    staticLines = LinesFromText(staticBytes);
+    // A package without one of the parts takes the program's own texts for it, so that its
+    // messages and captions are not left blank.
+    dynamicTexts = dynamicBytes.empty() ? resource(kDynamicTextsResource) : LinesFromText(dynamicBytes);
+    staticLines = staticBytes.empty() ? resource(kStaticTextsResource) : LinesFromText(staticBytes);
   } else {
-    auto resource = [&](const char* name) {
-      std::optional<std::vector<uint8_t>> bytes;
-      if (source.loadResource) bytes = source.loadResource(name);
-      if (!bytes) return TextLines{};
-      Complement(*bytes);
-      return LinesFromText(*bytes);
-    };
     dynamicTexts = resource(kDynamicTextsResource);
     staticLines = resource(kStaticTextsResource);
   }

@@ -45,7 +45,8 @@ inline constexpr char kStaticTextsResource[] = "LNGSTATIC";
 inline constexpr char kFormTextsSection[] = "FS_0";
 
 // Fills `dynamicTexts` and applies the static texts to `form`. When the appended parts cannot be
-// read (the file is gone, or the block does not lie within it), the list and the form stay as they were.
+// read (the file is gone, or the block does not lie within it), the list and the form stay as they
+// were; an appended part that is empty is replaced by the program's resource of that part.
 void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
                         const InterfaceTextSource& source, ComponentOwner& form);
 

@@ -6,6 +6,13 @@
 #             Enter presses the default button
 #   quit      a WM_QUIT posted inside a nested modal loop ends it and reaches the outer loop
 #   exception a handler's exception ends the modal loop and reaches the caller
+#   frame     the skinned frame: its pictures, the inactive caption while another window is
+#             active, the close button lit under the mouse, a left-button drag on the caption
+#             moves the window and a right-button drag does not, the close button closes (2)
+#   message-35     MessageBoxForm style 35 with the package's texts: three buttons spread over
+#                  the panel, Escape answers 2; message-35-enter: Enter answers the default (6)
+#   message-4      style 4: Escape does nothing, closing the frame answers 2
+#   resources the runtime carries every frame picture, icon, the movie picture and the texts
 source "$(dirname "$0")/../lib/harness.sh"
 
 probe="$SAVERKIT_WIN64_DIR/tests/e2e/forms/programs/forms_probe.exe"
@@ -78,12 +85,144 @@ check_exception() {
   e2e_expect_eq "exit code" 3 "$e2e_exit_code"
 }
 
+frame="saverkit e2e frame"
+message="saverkit e2e message"
+
+# window_rect TITLE: "left,top,right,bottom" of the window.
+window_rect() { e2e_drive wait "$1" | tr -d '\r' | sed -n 's/^rect=\([-0-9,]*\) .*/\1/p'; }
+
+check_frame() {
+  local report="$e2e_work/frame.txt" rect left top active inactive lit
+  e2e_start "$probe" frame "$(e2e_winpath "$report")"
+  rect=$(window_rect "$frame")
+  e2e_expect_eq "frame fitted around the 392 x 183 panel, centred" "304,262,719,506" "$rect"
+  left=${rect%%,*}
+  top=$(echo "$rect" | cut -d, -f2)
+  e2e_mouse_move 5 5
+  sleep 0.5
+  e2e_screenshot "$e2e_work/frame-active.png"
+  active=$(e2e_pixel "$e2e_work/frame-active.png" $((left + 260)) $((top + 30)))
+  e2e_expect_eq "active caption bar (dark blue)" "srgb(36,53,72)" "$active"
+  e2e_expect_eq "left border" "srgb(34,50,74)" "$(e2e_pixel "$e2e_work/frame-active.png" $((left + 5)) $((top + 100)))"
+  e2e_expect_eq "content panel" "srgb(255,255,255)" "$(e2e_pixel "$e2e_work/frame-active.png" $((left + 200)) $((top + 150)))"
+
+  e2e_drive other-window 4000 >/dev/null &
+  local other=$!
+  sleep 2.5
+  e2e_screenshot "$e2e_work/frame-inactive.png"
+  inactive=$(e2e_pixel "$e2e_work/frame-inactive.png" $((left + 260)) $((top + 30)))
+  e2e_expect_eq "inactive caption bar (grey), middle" "srgb(110,116,122)" "$inactive"
+  # The caps are JPEG pictures: their grey is one step off the middle's.
+  e2e_expect_eq "inactive caption bar, left cap" "srgb(111,116,122)" \
+    "$(e2e_pixel "$e2e_work/frame-inactive.png" $((left + 60)) $((top + 30)))"
+  e2e_expect_eq "inactive caption bar, right cap" "srgb(111,116,122)" \
+    "$(e2e_pixel "$e2e_work/frame-inactive.png" $((left + 340)) $((top + 30)))"
+  wait "$other" || true
+
+  # The close button at the bar's right, 38 from the edge: lit under the mouse.
+  e2e_mouse_move $((left + 415 - 38 + 8)) $((top + 14))
+  sleep 0.5
+  e2e_screenshot "$e2e_work/frame-lit.png"
+  lit=$(e2e_pixel "$e2e_work/frame-lit.png" $((left + 415 - 38 + 3)) $((top + 8)))
+  e2e_expect_eq "close button lit" "srgb(232,85,63)" "$lit"
+
+  xdotool mousemove $((left + 150)) $((top + 18)) mousedown 3
+  sleep 0.3
+  xdotool mousemove $((left + 190)) $((top + 48))
+  sleep 0.3
+  xdotool mouseup 3
+  sleep 0.5
+  e2e_expect_eq "a right-button drag leaves the window" "$rect" "$(window_rect "$frame")"
+  xdotool mousemove $((left + 150)) $((top + 18)) mousedown 1
+  sleep 0.3
+  xdotool mousemove $((left + 180)) $((top + 38))
+  sleep 0.3
+  xdotool mousemove $((left + 210)) $((top + 58))
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 0.5
+  e2e_expect_eq "a left-button drag on the caption moves the window" "364,302,779,546" "$(window_rect "$frame")"
+
+  e2e_drive click "$frame" ImageClose >/dev/null
+  e2e_wait_exit 10
+  e2e_expect_eq "the close button closes the frame: modal result" 2 "$e2e_exit_code"
+}
+
+# message_package OUT: the probe with a package whose dynamic texts name the buttons in French.
+message_package() {
+  local dir="$e2e_work/package"
+  mkdir -p "$dir"
+  convert -size 64x48 xc:'#c03020' "$dir/picture.jpg"
+  cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Saver",
+  "texts": {"dynamic": ["0","1","2","3","4","5","6","7","8","9","10","11","12","13","14","15","16",
+                        "D'&accord","&Annuler","&Oui","&Non"]},
+  "items": [ { "picture": "picture.jpg", "seconds": 3 } ] }
+JSON
+  "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$probe" --out "$1" --edition S >/dev/null
+}
+
+start_message() {  # STYLE
+  message_package "$e2e_work/probe.exe"
+  e2e_start "$e2e_work/probe.exe" message "$1" "$(e2e_winpath "$e2e_work/message.txt")"
+  e2e_drive wait "$message" >/dev/null || e2e_fail "no message form"
+}
+
+check_message_35() {
+  start_message 35
+  local button left
+  for button in "Btn1:&Oui:23" "Btn2:&Non:146" "Btn3:&Annuler:269"; do
+    IFS=: read -r name text left <<<"$button"
+    e2e_expect_eq "$name text" "$text" "$(e2e_drive text "$message" "$name" | tr -d '\r')"
+    e2e_expect_eq "$name left" "$left" "$(e2e_drive describe "$message" "$name" | tr -d '\r' | sed -n 's/^bounds=\([0-9]*\),.*/\1/p')"
+  done
+  sleep 0.5
+  e2e_screenshot "$e2e_work/message-35.png"
+  e2e_drive key "$message" Escape >/dev/null
+  e2e_wait_exit 10
+  e2e_expect_eq "Escape answers" 2 "$e2e_exit_code"
+}
+
+check_message_35_enter() {
+  start_message 35
+  e2e_drive key "$message" Return >/dev/null
+  e2e_wait_exit 10
+  e2e_expect_eq "Enter answers the default button (Yes)" 6 "$e2e_exit_code"
+}
+
+check_message_4() {
+  start_message 4
+  e2e_expect_eq "no third button" "visible=0" "$(e2e_drive describe "$message" Btn3 | tr -d '\r' | grep '^visible')"
+  e2e_drive key "$message" Escape >/dev/null
+  sleep 1
+  e2e_drive wait "$message" >/dev/null || e2e_fail "Escape closed a message without a cancel button"
+  e2e_drive click "$message" ImageClose >/dev/null
+  e2e_wait_exit 10
+  e2e_expect_eq "closing the frame answers" 2 "$e2e_exit_code"
+}
+
+check_resources() {
+  local report="$e2e_work/resources.txt" code=0
+  e2e_run 30 "$probe" resources "$(e2e_winpath "$e2e_runtime")" "$(e2e_winpath "$report")" || code=$?
+  e2e_expect_eq "every resource there" 0 "$code"
+  e2e_expect_eq "left cap" "XTOP_0=81x49" "$(grep '^XTOP_0=' "$report")"
+  e2e_expect_eq "right cap, inactive" "XTOP_3=94x49" "$(grep '^XTOP_3=' "$report")"
+  e2e_expect_eq "close button" "XRKIMG_11=17x19" "$(grep '^XRKIMG_11=' "$report")"
+  e2e_expect_eq "movie picture" "XJPEGXFLASH=120x90" "$(grep '^XJPEGXFLASH=' "$report")"
+  e2e_expect_eq "no resource missing" "" "$(grep 'missing' "$report" || true)"
+}
+
 e2e_begin
 [ -f "$probe" ] || { echo "FAIL: no forms probe at $probe" >&2; exit 1; }
 case "$1" in
   gallery) check_gallery ;;
   quit) check_quit ;;
   exception) check_exception ;;
+  frame) check_frame ;;
+  message-35) check_message_35 ;;
+  message-35-enter) check_message_35_enter ;;
+  message-4) check_message_4 ;;
+  resources) check_resources ;;
   *) echo "unknown case $1" >&2; exit 2 ;;
 esac
 e2e_end

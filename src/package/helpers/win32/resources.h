@@ -17,4 +17,8 @@ bool LoadResourceStream(HMODULE module, const char* name, const char* type, std:
 // does not exist or is not a picture (then `picture` is unchanged).
 bool LoadResourceJpeg(HMODULE module, const char* name, Bitmap& picture, int scale);
 
+// Decodes a bitmap resource (RT_BITMAP, 24 or 32 bits) into `picture`; false when it does not
+// exist or cannot be read (then `picture` is unchanged).
+bool LoadResourceBitmap(HMODULE module, const char* name, Bitmap& picture);
+
 }  // namespace saverkit

@@ -3,15 +3,29 @@
 //   forms_probe gallery REPORT   a form with one control of every kind the dialogs use; its
 //                                handlers write "event=value" lines; the exit code is the
 //                                modal result (3 when a handler's exception came through).
+//   forms_probe message STYLE REPORT
+//                                MessageBoxForm with the style, its button texts from the
+//                                interface texts of the package appended to the probe (or
+//                                its resources); the exit code is the answer.
+//   forms_probe frame REPORT     the skinned frame around a content panel, "saverkit e2e frame".
+//   forms_probe resources RUNTIME REPORT
+//                                the resources the runtime carries: each name and what it holds.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "forms/layout.h"
 #include "forms/win32/form_window.h"
+#include "forms/win32/message_form.h"
+#include "forms/win32/scr_neo_form.h"
+#include "package/helpers/win32/resources.h"
+#include "package/reader_environment.h"
+#include "package/texts/win32/program_texts.h"
+#include "package/xscr.h"
 
 namespace saverkit {
 namespace {
@@ -140,13 +154,88 @@ int Gallery() {
   }
 }
 
+int Message(uint32_t style) {
+  XSCR reader(CurrentReaderEnvironment());
+  ComponentOwner noForm;
+  TextLines texts;
+  LoadFormTexts(noForm, texts, &reader);
+  Report("packaged=" + std::to_string(reader.Packaged()) + " texts=" + std::to_string(texts.size()));
+  const int result = MessageBoxForm("A screen saver of this name is already installed.\nReplace it?",
+                                    "saverkit e2e message", style, &texts);
+  Report("result=" + std::to_string(result));
+  return result;
+}
+
+// The frame around a white content panel with a line of text.
+class FrameForm : public TFormScrNeo {
+ public:
+  FrameForm() : TFormScrNeo(nullptr) {
+    AddLayout(Components(), {
+        {"TPanel", "PanelMain", "", -1, "", {0, 0, 392, 183}, Props().Colour(kColorWhite)},
+        {"TLabel", "LabelText", "PanelMain", -1, "The content panel", {16, 16, 300, 20}, Props().Transparent()},
+    });
+    CreateControls();
+    FitToContent(Item("PanelMain"));
+    SetCaption("saverkit e2e frame");
+  }
+};
+
+// Each resource of the runtime the forms and the reader load, opened as they open it.
+int Resources(const std::string& runtime) {
+  HMODULE module = LoadLibraryExA(runtime.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) {
+    Report("cannot load " + runtime);
+    return 1;
+  }
+  int missing = 0;
+  auto report = [&](const std::string& name, bool found, const std::string& what) {
+    Report(name + "=" + (found ? what : "missing"));
+    if (!found) ++missing;
+  };
+  auto size = [](const Bitmap& b) { return std::to_string(b.Width()) + "x" + std::to_string(b.Height()); };
+  for (const FramePicture& picture : kFramePictures) {
+    Bitmap decoded;
+    const bool found = picture.jpeg ? LoadResourceJpeg(module, picture.resource, decoded, 0)
+                                    : LoadResourceBitmap(module, picture.resource, decoded);
+    report(picture.resource, found, size(decoded));
+  }
+  for (const BorderPicture& border : kBorderPictures) {
+    Bitmap decoded;
+    const bool found = LoadResourceBitmap(module, border.resource, decoded);
+    report(border.resource, found, size(decoded));
+  }
+  Bitmap movie;
+  const bool movieFound = LoadResourceJpeg(module, "XJPEGXFLASH", movie, 0);
+  report("XJPEGXFLASH", movieFound, size(movie));
+  for (const char* icon : {"MAINICON", "QELICON"})
+    report(icon, FindResourceA(module, icon, MAKEINTRESOURCEA(14)) != nullptr, "icon");  // RT_GROUP_ICON
+  for (const char* texts : {kDynamicTextsResource, kStaticTextsResource}) {
+    std::vector<uint8_t> bytes;
+    const bool found = LoadResourceStream(module, texts, MAKEINTRESOURCEA(10), bytes);
+    report(texts, found, std::to_string(bytes.size()) + " bytes");
+  }
+  FreeLibrary(module);
+  return missing == 0 ? 0 : 1;
+}
+
+int Frame() {
+  FrameForm form;
+  const int result = form.ShowModal();
+  Report("result=" + std::to_string(result));
+  return result;
+}
+
 }  // namespace
 }  // namespace saverkit
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
-  if (argc > 2) saverkit::report = std::fopen(argv[2], "wb");
-  if (command == "gallery") return saverkit::Gallery();
-  std::fprintf(stderr, "usage: forms_probe gallery REPORT\n");
+  // The report is the last argument.
+  if (argc > 2) saverkit::report = std::fopen(argv[argc - 1], "wb");
+  if (command == "gallery" && argc == 3) return saverkit::Gallery();
+  if (command == "frame" && argc == 3) return saverkit::Frame();
+  if (command == "resources" && argc == 4) return saverkit::Resources(argv[2]);
+  if (command == "message" && argc == 4) return saverkit::Message(uint32_t(std::strtoul(argv[2], nullptr, 0)));
+  std::fprintf(stderr, "usage: forms_probe gallery REPORT | message STYLE REPORT | frame REPORT | resources RUNTIME REPORT\n");
   return 2;
 }
