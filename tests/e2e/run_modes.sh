@@ -64,9 +64,10 @@ expect_dialog() {  # TITLE TASKBAR PROGRAM ARGS...
 case "${1:-}" in
   exe-setup-copy)
     e2e_package "$e2e_work/Saver.exe" E
-    expect_dialog "saverkit: setup" 1 "$e2e_work/Saver.exe"
+    # The wizard's caption: the package has no texts of its own, so the built-in one.
+    expect_dialog "Install" 1 "$e2e_work/Saver.exe"
     cp "$e2e_work/Saver.exe" "$e2e_work/LOUD.EXE"
-    expect_dialog "saverkit: setup" 1 "$e2e_work/LOUD.EXE" /s
+    expect_dialog "Install" 1 "$e2e_work/LOUD.EXE" /s
     ;;
   exe-installed-copy)
     e2e_package "$e2e_work/Saver.exe" S
@@ -84,7 +85,7 @@ case "${1:-}" in
     expect_quiet_exit "$e2e_work/Setup.scr" /s
     expect_quiet_exit "$e2e_work/Setup.scr" /p 1234
     expect_quiet_exit "$e2e_work/Setup.scr"
-    expect_dialog "saverkit: uninstall" 1 "$e2e_work/Setup.scr" /u
+    expect_dialog "Uninstall" 1 "$e2e_work/Setup.scr" /u
     ;;
   scr-show)
     e2e_package "$e2e_work/Saver.scr" S
@@ -116,7 +117,9 @@ case "${1:-}" in
     ;;
   scr-uninstall)
     e2e_package "$e2e_work/Saver.scr" S
-    expect_dialog "saverkit: uninstall" 1 "$e2e_work/Saver.scr" /u
+    # The uninstaller's question, closed: nothing is removed.
+    expect_dialog "Uninstall" 1 "$e2e_work/Saver.scr" /u
+    [ -f "$e2e_work/Saver.scr" ] || e2e_fail "closing the question removed the screen saver"
     ;;
   *)
     echo "unknown case '${1:-}'" >&2

@@ -6,12 +6,15 @@
 #include <ctime>
 
 #include "package/helpers/win32/working_set.h"
+#include "package/package_slot.h"
+#include "setup/win32/form_x_installer.h"
 #include "show/win32/show_window.h"
 #include "startup/edition.h"
 #include "startup/win32/change_password.h"
 #include "startup/win32/ole_session.h"
 #include "startup/win32/placeholder_windows.h"
 #include "startup/win32/process.h"
+#include "startup/win32/uninstaller.h"
 
 namespace saverkit {
 namespace {
@@ -64,14 +67,23 @@ void Win32ModeActions::ChangePassword(int32_t owner) { saverkit::ChangePassword(
 
 void Win32ModeActions::RunSetup() {
   const OleSession ole;
-  DialogPlaceholder wizard("saverkit: setup", "Installs this screen saver.", nullptr, true);
-  RunModal(wizard);
+  TFormXInstaller wizard(ownPath_);
+  if (!wizard.PackageSigned()) wizard.ShowDataError();
+  TrimWorkingSet();
+  wizard.ShowModal();
 }
 
 void Win32ModeActions::RunUninstall() {
   const OleSession ole;
-  DialogPlaceholder uninstaller("saverkit: uninstall", "Removes this screen saver.", nullptr, true);
-  RunModal(uninstaller);
+  TrimWorkingSet();
+  // The reader gives the name and is released before anything is removed.
+  std::string name;
+  {
+    PackageSlot package(std::make_unique<XSCR>(CurrentReaderEnvironment()));
+    name = package.Reader().Name();
+  }
+  Win32UninstallSystem system;
+  saverkit::RunUninstall(ownPath_, name, system);
 }
 
 void ShowErrorBox(const std::string& message) {

@@ -1,0 +1,41 @@
+// TFormXInstaller: the setup wizard of a setup copy (".exe", edition "E"). Three pages (the screen
+// saver, its licence when it has one, the target), then RunInstall writes the ".scr".
+#pragma once
+
+#include <string>
+
+#include "forms/win32/form_window.h"
+#include "package/package_slot.h"
+#include "package/texts/interface_texts.h"
+#include "setup/installer_pages.h"
+
+namespace saverkit {
+
+class TFormXInstaller : public FormWindow {
+ public:
+  explicit TFormXInstaller(std::string ownPath);
+
+  // Whether the package's information record carries the signature; start-up shows the error
+  // state (ShowDataError) when it does not.
+  bool PackageSigned();
+  void ShowDataError();
+
+ private:
+  void BtnNextClick();
+  void BtnPrevClick();
+  void CheckBoxAgreeClick();
+  void ButtonSelectDirClick();
+  void LabelErrorClick();
+  void RunInstall();
+  void ShowTargetDirectory();
+  std::string DynamicText(int index) const;
+  std::string SetupCaption() const;
+
+  std::string ownPath_;
+  PackageSlot package_;
+  TextLines dynamicTexts_;
+  std::string targetDirectory_;
+  InstallerPages pages_;
+};
+
+}  // namespace saverkit
