@@ -230,7 +230,7 @@ TEST_F(ScrpackBuildTest, BadManifestsFailWithOneMessageAndNoOutput) {
       {"no items", [](json& m) { m["items"] = json::array(); }, "items: must list at least one"},
       {"item with both kinds", [](json& m) { m["items"][0]["movie"] = "media/movie.swf"; }, "items[0].picture: give exactly one"},
       {"missing picture", [](json& m) { m["items"][0]["picture"] = "media/gone.jpg"; }, "gone.jpg': no such file"},
-      {"picture that is not a JPEG", [](json& m) { m["items"][0]["picture"] = "media/notjpeg.jpg"; }, "notjpeg.jpg' is not a JPEG picture"},
+      {"picture that is not a JPEG", [](json& m) { m["items"][0]["picture"] = "media/notjpeg.jpg"; }, "notjpeg.jpg': not a picture scrpack reads"},
       {"background that is not a JPEG", [](json& m) { m["background"] = "media/movie.swf"; }, "background: "},
       {"movie that is not a Flash movie", [](json& m) { m["items"][1]["movie"] = "media/picture.jpg"; }, "is not a Flash movie"},
       {"missing licence", [](json& m) { m["licence"] = "nolicence.txt"; }, "licence: cannot read"},
