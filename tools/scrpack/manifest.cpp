@@ -245,7 +245,7 @@ std::optional<PackageItem> ReadItem(const json& node, const std::string& where, 
   const bool fit = picture ? FitSwitch(f, pictures.fit) : false;
   // A picture without a size of its own is fitted into the design screen, proportions kept.
   if (fit && (r.Width <= 0 || r.Height <= 0)) {
-    const PictureSize fitted = FitInside(prepared->size, pictures.design);
+    const PictureSize fitted = FitInside(prepared->uprightSize, pictures.design);
     r.Width = fitted.width;
     r.Height = fitted.height;
   }

@@ -25,6 +25,7 @@ bool Exceeds(PictureSize size, PictureSize box) {
 // Shrinks (when asked) and encodes a decoded picture.
 bool EncodeShrunk(Bitmap picture, const IntakeOptions& options, PreparedPicture& out, std::string& error) {
   const PictureSize size{picture.Width(), picture.Height()};
+  if (out.uprightSize.width == 0) out.uprightSize = size;
   if (Exceeds(size, options.maxSize)) {
     const PictureSize fitted = FitInside(size, options.maxSize);
     picture = HalftoneStretch(picture, fitted.width, fitted.height);
@@ -49,7 +50,7 @@ bool PrepareJpeg(std::vector<uint8_t> jpeg, const IntakeOptions& options, Prepar
     if (!ClearExifOrientation(jpeg)) RemoveExif(jpeg);
     if (!ReadJpegHeader(jpeg, header, error)) return false;
   }
-  out.size = {header.width, header.height};
+  out.size = out.uprightSize = {header.width, header.height};
   if (!Exceeds(out.size, options.maxSize)) {
     out.jpeg = std::move(jpeg);
     return true;

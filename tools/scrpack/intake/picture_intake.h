@@ -35,6 +35,7 @@ struct IntakeOptions {
 struct PreparedPicture {
   std::vector<uint8_t> jpeg;
   PictureSize size;             // as stored: upright, after any shrinking
+  PictureSize uprightSize;      // upright, before shrinking: what the picture is laid out by
   PictureFormat source = PictureFormat::kUnknown;
   int orientation = 1;          // the EXIF orientation the picture was turned from
   bool resized = false;
