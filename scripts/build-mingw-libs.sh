@@ -47,8 +47,9 @@ build_libjpeg() {
     -DCMAKE_ASM_NASM_COMPILER=nasm
 }
 
-# libexif's release builds with autotools; its sources need only a config.h, so they are compiled
-# directly with the cross compiler (no translations: messages stay English).
+# libexif's release builds with autotools; its sources need only a config.h and the _stdint.h
+# configure would write, so they are compiled directly with the cross compiler (no translations:
+# messages stay English).
 build_libexif() {
   local src work
   src=$(fetch_source libexif 'libexif-*')
@@ -56,10 +57,12 @@ build_libexif() {
   rm -rf "$work"
   mkdir -p "$work" "$prefix/lib" "$prefix/include/libexif"
   printf '#define GETTEXT_PACKAGE "libexif-12"\n#define LOCALEDIR ""\n' >"$work/config.h"
+  mkdir -p "$work/libexif"
+  printf '#include <stdint.h>\n' >"$work/libexif/_stdint.h"
   (cd "$work" && for c in "$src"/libexif/*.c "$src"/libexif/*/*.c; do
     "$triple-gcc-posix" -O2 -c -I"$work" -I"$src" -I"$src/libexif" "$c" -o "$(basename "$(dirname "$c")")_$(basename "$c" .c).o"
   done && "$triple-ar" rcs "$prefix/lib/libexif.a" ./*.o) >"$work.log" 2>&1 || { tail -n 30 "$work.log" >&2; exit 1; }
-  cp "$src"/libexif/*.h "$prefix/include/libexif/"
+  cp "$src"/libexif/*.h "$work/libexif/_stdint.h" "$prefix/include/libexif/"
 }
 
 build_libpng() {
