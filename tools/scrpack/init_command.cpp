@@ -8,7 +8,6 @@
 
 #include "tools/scrpack/commands.h"
 #include "tools/scrpack/folder_show.h"
-#include "tools/scrpack/manifest_fields.h"
 
 namespace saverkit {
 namespace {
@@ -24,7 +23,11 @@ int RunInit(const InitOptions& options) {
   try {
     FolderShow show;
     show.pictures = fs::u8path(options.pictures);
-    show.name = options.name.empty() ? fs::absolute(show.pictures).lexically_normal().filename().u8string() : options.name;
+    // "photos/" names its folder by the last part before the separator.
+    const fs::path folder = fs::absolute(show.pictures).lexically_normal();
+    show.name = !options.name.empty()        ? options.name
+                : folder.has_filename()      ? folder.filename().u8string()
+                                             : folder.parent_path().filename().u8string();
     if (show.name.empty()) show.name = "My Screen Saver";
     show.caption = options.caption;
     const FolderListing pictures = ListFolder(show.pictures, MediaKind::kPicture);
@@ -49,7 +52,7 @@ int RunInit(const InitOptions& options) {
     std::cout << "wrote " << manifest.u8string() << ": " << pictures.files.size() << " pictures, " << music.files.size()
               << " music\n";
     return 0;
-  } catch (const ManifestError& e) {
+  } catch (const std::exception& e) {  // a folder that cannot be read, a file name that is not UTF-8
     std::cerr << "scrpack: " << e.what() << "\n";
     return 1;
   }
