@@ -1,5 +1,5 @@
 # Quick start. Both targets first set up a fresh Debian 12 machine (run as root): the packages,
-# libjpeg-turbo for the Windows targets, then the native, x86_64 and i686 builds.
+# the picture libraries for the Windows targets, then the native, x86_64 and i686 builds.
 #   make demo    build everything, pack the demo show and play it under Wine
 #   make check   build everything and run every test (unit, end-to-end under Wine, fuzz)
 # Build folders can be moved, e.g. make check NATIVE_DIR=build/mine WIN64_DIR=build/mine-win64
@@ -16,7 +16,7 @@ all: check
 
 setup:
 	bash scripts/setup-system.sh
-	bash scripts/build-libjpeg-mingw.sh x86_64-w64-mingw32 i686-w64-mingw32
+	bash scripts/build-mingw-libs.sh x86_64-w64-mingw32 i686-w64-mingw32
 
 build: setup
 	cmake --preset win64 -B $(WIN64_DIR)

@@ -21,6 +21,7 @@
 #include "package/xscr.h"
 #include "raster/jpeg_codec.h"
 #include "tools/scrpack/package_writer.h"
+#include "photo_like.h"
 
 extern char** environ;
 
@@ -32,42 +33,6 @@ constexpr int kHeight = 3000;
 
 std::string TempFile(const std::string& name) {
   return (std::filesystem::temp_directory_path() / ("saverkit-picture-bench-" + name)).string();
-}
-
-// Something like a photograph: smooth gradients, a few soft-edged discs and a little sensor noise.
-// (Pure noise would make entropy decoding the whole cost at every scale; a flat fill, nothing.)
-Bitmap PhotoLikePicture(int width, int height) {
-  Bitmap picture(width, height);
-  uint32_t noise = 12345;
-  const struct {
-    int x, y, r;
-    uint8_t b, g, red;
-  } discs[] = {{1000, 900, 500, 40, 160, 230}, {2800, 1800, 800, 200, 90, 30}, {3300, 600, 300, 250, 250, 250}};
-  for (int y = 0; y < height; ++y) {
-    uint8_t* row = picture.Row(y);
-    for (int x = 0; x < width; ++x) {
-      noise = noise * 1664525u + 1013904223u;
-      const int grain = int(noise >> 29);  // 0..7
-      int b = 60 + x * 120 / width + grain, g = 40 + y * 150 / height + grain, r = 90 + grain;
-      for (const auto& d : discs) {
-        const int dx = x - d.x, dy = y - d.y;
-        if (dx * dx + dy * dy < d.r * d.r) {
-          b = (b + d.b) / 2;
-          g = (g + d.g) / 2;
-          r = (r + d.red) / 2;
-        }
-      }
-      row[x * 3] = uint8_t(std::min(b, 255));
-      row[x * 3 + 1] = uint8_t(std::min(g, 255));
-      row[x * 3 + 2] = uint8_t(std::min(r, 255));
-    }
-  }
-  return picture;
-}
-
-void Save(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 // The processor time (user and system) djpeg took, in seconds, or -1 when it failed. Processor

@@ -9,7 +9,8 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
   nasm dpkg-dev
-  libjpeg-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libjpeg-dev libturbojpeg0-dev libexif-dev libpng-dev libwebp-dev libz-mingw-w64-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev
   wine wine64 xvfb imagemagick xdotool x11-utils
@@ -21,7 +22,7 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-# The Windows builds compile libjpeg-turbo from Debian's source package.
+# The Windows builds compile their picture libraries from Debian's source packages.
 enable_deb_src() {
   local f=/etc/apt/sources.list.d/debian.sources
   if [ -f "$f" ] && ! grep -q '^Types:.*deb-src' "$f"; then

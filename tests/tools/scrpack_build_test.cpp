@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "package_readback.h"
+#include "photo_fixture.h"
 #include "raster/jpeg_codec.h"
 
 namespace saverkit {
@@ -20,6 +21,7 @@ using nlohmann::json;
 struct RunResult {
   int exitCode = -1;
   std::string err;
+  std::string out;
 };
 
 class ScrpackBuildTest : public ::testing::Test {
@@ -82,13 +84,15 @@ class ScrpackBuildTest : public ::testing::Test {
   }
 
   RunResult Run(const std::string& arguments) {
-    const std::string errPath = Path("stderr.txt");
-    const std::string command = "cd / && '" SCRPACK_PATH "' " + arguments + " >/dev/null 2>'" + errPath + "'";
+    const std::string errPath = Path("stderr.txt"), outPath = Path("stdout.txt");
+    const std::string command = "cd / && '" SCRPACK_PATH "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
     RunResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const std::vector<uint8_t> err = ReadWholeFile(errPath);
+    const std::vector<uint8_t> err = ReadWholeFile(errPath), out = ReadWholeFile(outPath);
     result.err.assign(err.begin(), err.end());
+    result.out.assign(out.begin(), out.end());
+    fs::remove(outPath);
     return result;
   }
 
@@ -230,7 +234,7 @@ TEST_F(ScrpackBuildTest, BadManifestsFailWithOneMessageAndNoOutput) {
       {"no items", [](json& m) { m["items"] = json::array(); }, "items: must list at least one"},
       {"item with both kinds", [](json& m) { m["items"][0]["movie"] = "media/movie.swf"; }, "items[0].picture: give exactly one"},
       {"missing picture", [](json& m) { m["items"][0]["picture"] = "media/gone.jpg"; }, "gone.jpg': no such file"},
-      {"picture that is not a JPEG", [](json& m) { m["items"][0]["picture"] = "media/notjpeg.jpg"; }, "notjpeg.jpg' is not a JPEG picture"},
+      {"picture that is not a JPEG", [](json& m) { m["items"][0]["picture"] = "media/notjpeg.jpg"; }, "notjpeg.jpg': not a picture scrpack reads"},
       {"background that is not a JPEG", [](json& m) { m["background"] = "media/movie.swf"; }, "background: "},
       {"movie that is not a Flash movie", [](json& m) { m["items"][1]["movie"] = "media/picture.jpg"; }, "is not a Flash movie"},
       {"missing licence", [](json& m) { m["licence"] = "nolicence.txt"; }, "licence: cannot read"},
@@ -285,6 +289,149 @@ TEST_F(ScrpackBuildTest, BadFilesAndCommandLinesFailWithoutOutput) {
   }
   // Only the runtime, the material folder and the captured stderr remain: no temporary files.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
+}
+
+// A folder of photos as a phone leaves it: numbered files, a hidden file and a note beside them.
+class ScrpackFolderTest : public ScrpackBuildTest {
+ protected:
+  void SetUp() override {
+    ScrpackBuildTest::SetUp();
+    fs::create_directories(folder_ / "photos");
+    for (int n = 1; n <= 12; ++n) {
+      Bitmap picture(32, 24, Rgb{uint8_t(n * 20), uint8_t(255 - n * 20), 90});
+      WriteWholeFile(Path("photos/" + std::to_string(n) + ".jpg"),
+                     testing::JpegWithExif(picture, 1, "2023:07:" + std::to_string(10 + n) + " 09:00:00"));
+    }
+    WriteWholeFile(Path("photos/.thumbnail.jpg"), EncodeJpeg(Bitmap(8, 8), 80));
+    WriteWholeFile(Path("photos/notes.txt"), {'h', 'i'});
+  }
+
+  // The items' pictures as file names, by comparing with the files' bytes.
+  std::vector<std::string> PackedNames(const ReadBackPackage& back) {
+    std::vector<std::string> names;
+    for (const ReadBackItem& item : back.items)
+      for (int n = 1; n <= 12; ++n)
+        if (item.data == ReadWholeFile(Path("photos/" + std::to_string(n) + ".jpg"))) names.push_back(std::to_string(n));
+    return names;
+  }
+};
+
+TEST_F(ScrpackFolderTest, TwelvePicturesPackInNaturalOrderWithProgressAndSummary) {
+  const RunResult run = Run("build --pictures " + Path("photos") + " --name Twelve --caption date --runtime " +
+                            Path("runtime.exe") + " --out " + Path("Twelve.scr"));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::optional<ReadBackPackage> back = ReadBack(Path("Twelve.scr"));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->name, "Twelve");
+  EXPECT_EQ(PackedNames(*back), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+  // Fitted into the default design screen, which the package now carries.
+  EXPECT_EQ(back->trailer.Info.DesignWidth, 1920);
+  EXPECT_EQ(back->extension->DesignHeight, 1080);
+  EXPECT_EQ(back->items[0].record.Width, 32);
+  EXPECT_EQ(back->items[0].record.Height, 24);
+  ASSERT_EQ(back->labels.Get(9)->Count(), 1);
+  EXPECT_EQ(back->labels.Get(9)->Get(0)->Text(), "20 July 2023");
+  // Skipped files are named; with twelve files each gets a progress line (stderr is no terminal).
+  EXPECT_NE(run.err.find("skipped .thumbnail.jpg (hidden)"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("skipped notes.txt (not a picture)"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("packing 1/12 1.jpg"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("packing 12/12 12.jpg"), std::string::npos) << run.err;
+  EXPECT_NE(run.out.find("12 items, 0 music"), std::string::npos) << run.out;
+}
+
+TEST_F(ScrpackFolderTest, InitWritesAManifestThatBuildsAsItStands) {
+  const RunResult init = Run("init " + Path("photos") + " --name \"Summer 2023\" --caption file");
+  ASSERT_EQ(init.exitCode, 0) << init.err;
+  const std::vector<uint8_t> text = ReadWholeFile(Path("photos/show.json"));
+  ASSERT_FALSE(text.empty());
+  EXPECT_NE(std::string(text.begin(), text.end()).find("// "), std::string::npos) << "the manifest explains itself";
+  const RunResult build = Run("build " + Path("photos/show.json") + " --runtime " + Path("runtime.exe") + " --out " + Path("Summer.scr"));
+  ASSERT_EQ(build.exitCode, 0) << build.err;
+  const std::optional<ReadBackPackage> back = ReadBack(Path("Summer.scr"));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->name, "Summer 2023");
+  EXPECT_EQ(PackedNames(*back).size(), 12u);
+  EXPECT_EQ(PackedNames(*back).back(), "12");
+  EXPECT_EQ(back->labels.Get(1)->Get(0)->Text(), "2");
+  // A second init does not overwrite the author's edits unless told to.
+  EXPECT_EQ(Run("init " + Path("photos")).exitCode, 1);
+  EXPECT_EQ(Run("init " + Path("photos") + " --force").exitCode, 0);
+}
+
+TEST_F(ScrpackBuildTest, PhotosAreFittedUprightAndShrunkInThePackage) {
+  const Bitmap upright = testing::Quadrants(48, 64);
+  WriteWholeFile(Path("show/media/big.jpg"), EncodeJpeg(testing::Quadrants(4000, 3000), 80));
+  WriteWholeFile(Path("show/media/upright.jpg"), testing::JpegWithExif(testing::StoredForOrientation(upright, 6), 6));
+  WriteWholeFile(Path("show/media/drawing.png"), testing::PngOf(upright));
+  const struct {
+    const char* name;
+    json design;  // designWidth, designHeight
+    std::string extra;
+    int bigWidth, bigHeight;      // the record's size
+    int storedWidth, storedHeight;  // the packed picture's size
+  } cases[] = {
+      {"design 1024x768", {1024, 768}, "", 1024, 768, 2048, 1536},
+      {"viewer's screen", {0, 0}, "", 1440, 1080, 2880, 2160},
+      {"max size given", {1024, 768}, "--max-size 800x600 --quality 70", 1024, 768, 800, 600},
+      {"never shrink", {1024, 768}, "--max-size none", 1024, 768, 4000, 3000},
+  };
+  for (const auto& c : cases) {
+    json manifest = json::parse(R"({"name": "Photos", "items": [
+      {"picture": "media/big.jpg"}, {"picture": "media/upright.jpg"}, {"picture": "media/drawing.png"},
+      {"picture": "media/picture.jpg", "fit": "none"}, {"picture": "media/picture.jpg", "width": 300, "height": 100}]})");
+    manifest["designWidth"] = c.design[0];
+    manifest["designHeight"] = c.design[1];
+    const RunResult run = Build(manifest, Path("Photos.scr"), c.extra);
+    ASSERT_EQ(run.exitCode, 0) << c.name << ": " << run.err;
+    const std::optional<ReadBackPackage> back = ReadBack(Path("Photos.scr"));
+    ASSERT_TRUE(back) << c.name;
+    const ItemRecord& big = back->items[0].record;
+    EXPECT_EQ(big.Width, c.bigWidth) << c.name;
+    EXPECT_EQ(big.Height, c.bigHeight) << c.name;
+    Bitmap stored;
+    ASSERT_TRUE(DecodeJpeg(back->items[0].data, 3, stored)) << c.name;
+    EXPECT_EQ(stored.Width(), c.storedWidth / 8) << c.name;
+    EXPECT_EQ(stored.Height(), c.storedHeight / 8) << c.name;
+    if (c.storedWidth == 4000) EXPECT_EQ(back->items[0].data, ReadWholeFile(Path("show/media/big.jpg"))) << c.name;
+
+    Bitmap photo, drawing;
+    ASSERT_TRUE(DecodeJpeg(back->items[1].data, 0, photo));
+    EXPECT_TRUE(testing::ShowsQuadrants(photo)) << c.name << ": the photo is not upright";
+    EXPECT_EQ(back->items[1].record.Width, 48);  // smaller than the screen: its own size
+    EXPECT_EQ(back->items[1].record.Height, 64);
+    ASSERT_TRUE(DecodeJpeg(back->items[2].data, 0, drawing)) << c.name << ": the PNG is not stored as JPEG";
+    EXPECT_TRUE(testing::ShowsQuadrants(drawing));
+    EXPECT_EQ(back->items[3].record.Width, 0) << "fit none keeps the picture's own size";
+    EXPECT_EQ(back->items[4].record.Width, 300) << "a size of its own stays";
+    EXPECT_NE(run.out.find("rotated upright (1): upright.jpg"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("converted to JPEG (1): drawing.png"), std::string::npos) << run.out;
+    // Left to the viewer's screen, the design screen becomes the default one.
+    EXPECT_EQ(back->trailer.Info.DesignWidth, c.design[0] == 0 ? 1920 : c.design[0].get<int>()) << c.name;
+    EXPECT_EQ(back->extension->DesignHeight, c.design[1] == 0 ? 1080 : c.design[1].get<int>()) << c.name;
+  }
+}
+
+TEST_F(ScrpackBuildTest, ABadPictureFailsTheBuildUnlessSkipped) {
+  std::vector<uint8_t> cut = ReadWholeFile(Path("show/media/picture.jpg"));
+  cut.resize(cut.size() - 40);
+  WriteWholeFile(Path("show/media/cut.jpg"), cut);
+  const json manifest = json::parse(R"({"name": "Skip", "items": [
+      {"picture": "media/picture.jpg"}, {"picture": "media/cut.jpg"}, {"picture": "media/gone.jpg"}]})");
+  const RunResult failed = Build(manifest, Path("Skip.scr"));
+  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_NE(failed.err.find("items[1].picture: '"), std::string::npos) << failed.err;
+  EXPECT_NE(failed.err.find("cut.jpg': a JPEG cut short"), std::string::npos) << failed.err;
+  EXPECT_FALSE(fs::exists(Path("Skip.scr")));
+
+  const RunResult skipped = Build(manifest, Path("Skip.scr"), "--skip-bad");
+  ASSERT_EQ(skipped.exitCode, 0) << skipped.err;
+  EXPECT_NE(skipped.err.find("warning: skipped"), std::string::npos) << skipped.err;
+  EXPECT_NE(skipped.err.find("cut.jpg"), std::string::npos) << skipped.err;
+  EXPECT_NE(skipped.err.find("gone.jpg"), std::string::npos) << skipped.err;
+  EXPECT_NE(skipped.out.find("skipped (2)"), std::string::npos) << skipped.out;
+  const std::optional<ReadBackPackage> back = ReadBack(Path("Skip.scr"));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->items.size(), 1u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 namespace saverkit {
 
 void AddBuildCommand(CLI::App& app, int& exitCode);
+void AddInitCommand(CLI::App& app, int& exitCode);
 void AddInfoCommand(CLI::App& app, int& exitCode);
 void AddExtractCommand(CLI::App& app, int& exitCode);
 

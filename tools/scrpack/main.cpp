@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exitCode = 0;
   saverkit::AddBuildCommand(app, exitCode);
+  saverkit::AddInitCommand(app, exitCode);
   saverkit::AddInfoCommand(app, exitCode);
   saverkit::AddExtractCommand(app, exitCode);
   try {

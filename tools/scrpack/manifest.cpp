@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "raster/jpeg_codec.h"
+#include "tools/scrpack/intake/exif_facts.h"
+#include "tools/scrpack/pack_progress.h"
 
 namespace saverkit {
 namespace {
@@ -22,6 +23,22 @@ constexpr size_t kMaxDescriptionBytes = 258;
 constexpr size_t kMaxFontNameBytes = LabelRecord::kFontNameSize - 1;
 constexpr size_t kMaxSuffixBytes = 7;
 constexpr int64_t kMaxFileBytes = int64_t(1) << 30;  // a package must stay below 2 GiB in all
+
+// Everything a build keeps while it reads pictures: the command line's choices, the summary and the
+// progress shown while packing.
+struct PictureBuild {
+  const PackOptions& options;
+  PackReport& report;
+  PackProgress progress;
+};
+
+// How the pictures of the show are taken in: from `defaults`, above them the command line.
+struct PictureDefaults {
+  bool fit = true;
+  std::string caption = "none";
+  IntakeOptions intake;
+  PictureSize design;  // the design screen the pictures are fitted into
+};
 
 // Resolves and reads the files a manifest names; failures name the field and the file.
 class ManifestFiles {
@@ -47,11 +64,31 @@ class ManifestFiles {
     return bytes;
   }
 
-  std::vector<uint8_t> ReadJpeg(const ManifestFields& fields, const std::string& key, const std::string& path) const {
-    std::vector<uint8_t> bytes = Read(fields, key, path);
-    Bitmap probe;  // an eighth-size decode proves the whole picture decodes, cheaply
-    if (!DecodeJpeg(bytes, 3, probe)) fields.Fail(key, "'" + Resolve(path).string() + "' is not a JPEG picture");
-    return bytes;
+  // A picture through the intake: upright, no larger than asked, stored as JPEG. A file that cannot
+  // be read or is no picture fails the build, or with --skip-bad is left out (empty result).
+  std::optional<PreparedPicture> ReadPicture(const ManifestFields& fields, const std::string& key, const std::string& path,
+                                             const IntakeOptions& intake, PictureBuild& build) const {
+    const fs::path file = Resolve(path);
+    std::string problem;
+    std::vector<uint8_t> bytes;
+    PreparedPicture picture;
+    try {
+      bytes = Read(fields, key, path);
+    } catch (const ManifestError& e) {
+      if (!build.options.skipBad) throw;
+      problem = e.what();
+    }
+    build.progress.File(file.filename().u8string(), bytes.size());
+    if (problem.empty() && PreparePicture(std::move(bytes), intake, picture, problem)) {
+      const std::string name = file.filename().u8string();
+      if (picture.Rotated()) build.report.rotated.push_back(name);
+      if (picture.resized) build.report.resized.push_back(name);
+      if (picture.Converted()) build.report.converted.push_back(name);
+      return picture;
+    }
+    if (!build.options.skipBad) fields.Fail(key, "'" + file.string() + "': " + problem);
+    build.report.skipped.push_back(file.string() + ": " + problem);
+    return std::nullopt;
   }
 
   std::vector<uint8_t> ReadMovie(const ManifestFields& fields, const std::string& key, const std::string& path) const {
@@ -138,16 +175,56 @@ LabelRecord ReadLabel(const json& node, const std::string& where, TextEncoding e
   return label;
 }
 
-PackageItem ReadItem(const json& node, const std::string& where, const ItemRecord& defaults, TextEncoding encoding,
-                     const ManifestFiles& files) {
+// A caption under the picture area, centred, in the design screen's pixels.
+LabelRecord CaptionLabel(const std::string& text, PictureSize design) {
+  LabelRecord label;
+  label.SetText(text);
+  label.FontName = "Arial";
+  label.FontSize = std::max(8, design.height / 40);
+  label.FontStyle = LabelRecord::kBold;
+  label.FontColor = 0xFFFFFF;
+  label.Transparent = 1;
+  label.CenterX = design.width / 2;
+  label.CenterY = design.height - design.height / 16;
+  return label;
+}
+
+std::string Caption(const std::string& kind, const fs::path& file, const PreparedPicture& picture) {
+  if (kind == "file") return file.stem().u8string();
+  if (kind == "date") return DateCaption(picture.dateTaken);
+  return {};
+}
+
+std::string CaptionKind(ManifestFields& f, const std::string& fallback) {
+  const std::string kind = f.Text("caption", 16, fallback);
+  if (kind != "none" && kind != "file" && kind != "date") f.Fail("caption", "must be \"none\", \"file\" or \"date\"");
+  return kind;
+}
+
+bool FitSwitch(ManifestFields& f, bool fallback) {
+  const std::string fit = f.Text("fit", 16, fallback ? "contain" : "none");
+  if (fit != "contain" && fit != "none") f.Fail("fit", "must be \"contain\" (fit into the design screen) or \"none\"");
+  return fit == "contain";
+}
+
+// Empty when the item's picture was skipped (--skip-bad).
+std::optional<PackageItem> ReadItem(const json& node, const std::string& where, const ItemRecord& defaults,
+                                    const PictureDefaults& pictures, TextEncoding encoding, const ManifestFiles& files,
+                                    PictureBuild& build) {
   ManifestFields f(node, where, encoding);
   PackageItem item;
   ItemRecord& r = item.record;
   const bool picture = f.Has("picture"), movie = f.Has("movie");
   if (picture == movie) f.Fail("picture", "give exactly one of \"picture\" and \"movie\"");
+  std::optional<PreparedPicture> prepared;
   if (picture) {
     r.Kind = kKindPicture;
-    item.data = files.ReadJpeg(f, "picture", PathText(f, "picture"));
+    const std::string path = PathText(f, "picture");
+    prepared = files.ReadPicture(f, "picture", path, pictures.intake, build);
+    if (!prepared) return std::nullopt;
+    item.data = std::move(prepared->jpeg);
+    const std::string caption = Caption(CaptionKind(f, pictures.caption), files.Resolve(path), *prepared);
+    if (!caption.empty()) item.labels.Add(CaptionLabel(f.ConvertMadeText(caption), pictures.design));
   } else {
     r.Kind = kKindMovie;
     item.data = files.ReadMovie(f, "movie", PathText(f, "movie"));
@@ -165,6 +242,13 @@ PackageItem ReadItem(const json& node, const std::string& where, const ItemRecor
   r.Width = f.Int("width", 0, kMaxCoordinate, 0);
   r.Height = f.Int("height", 0, kMaxCoordinate, 0);
   r.Overlay = f.Byte("overlay", 0);
+  const bool fit = picture ? FitSwitch(f, pictures.fit) : false;
+  // A picture without a size of its own is fitted into the design screen, proportions kept.
+  if (fit && (r.Width <= 0 || r.Height <= 0)) {
+    const PictureSize fitted = FitInside(prepared->uprightSize, pictures.design);
+    r.Width = fitted.width;
+    r.Height = fitted.height;
+  }
   if (const json* labels = f.Array("labels"))
     for (size_t k = 0; k < labels->size(); ++k)
       item.labels.Add(ReadLabel((*labels)[k], f.PathOf("labels[" + std::to_string(k) + "]"), encoding));
@@ -202,7 +286,61 @@ json ParseJson(const std::string& manifestPath) {
   }
 }
 
-PackageContents ReadContents(const json& root, const ManifestFiles& files) {
+// Picture settings of `defaults` (fit, caption, maxSize, quality), read before the design screen is
+// known; Complete() then fills in what depends on it.
+struct PictureFields {
+  bool fit = true;
+  std::string caption = "none";
+  std::optional<PictureSize> maxSize;
+  int quality = kDefaultQuality;
+
+  void Read(ManifestFields& d) {
+    fit = FitSwitch(d, true);
+    caption = CaptionKind(d, "none");
+    const std::string text = d.Text("maxSize", 32);
+    if (!text.empty()) {
+      maxSize = ParseMaxSize(text);
+      if (!maxSize) d.Fail("maxSize", "must be \"WIDTHxHEIGHT\" such as \"1920x1080\", a longest side such as \"2048\", or \"none\"");
+    }
+    quality = d.Int("quality", 1, 100, kDefaultQuality);
+  }
+
+  // Without a design screen the pictures are fitted into the default one, which becomes the
+  // package's design screen so the runtime scales the show to the viewer's screen. By default a
+  // picture is kept at up to twice the design screen: sharp on a screen of twice the resolution.
+  PictureDefaults Complete(const PackOptions& options, InfoRecord& info, ExtensionBlock& extension,
+                           bool anyFitted, Rgb background) const {
+    PictureDefaults d;
+    d.fit = fit;
+    d.caption = caption;
+    d.design = {info.DesignWidth > 0 ? info.DesignWidth : kDefaultDesignScreen.width,
+                extension.DesignHeight > 0 ? extension.DesignHeight : kDefaultDesignScreen.height};
+    if (anyFitted) {
+      info.DesignWidth = d.design.width;
+      extension.DesignHeight = d.design.height;
+    }
+    d.intake.maxSize = options.maxSize ? *options.maxSize : maxSize ? *maxSize : PictureSize{2 * d.design.width, 2 * d.design.height};
+    d.intake.quality = options.quality ? *options.quality : quality;
+    d.intake.background = background;
+    return d;
+  }
+};
+
+// True when some picture item will be fitted into the design screen: a picture without both
+// width and height, whose fit (its own, else the default) is not "none".
+bool AnyPictureFitted(const json* items, bool fitByDefault) {
+  if (!items) return false;
+  for (const json& item : *items) {
+    if (!item.is_object() || !item.contains("picture")) continue;
+    const bool sized = item.value("width", json(0)).is_number_integer() && item.value("width", json(0)).get<int64_t>() > 0 &&
+                       item.value("height", json(0)).is_number_integer() && item.value("height", json(0)).get<int64_t>() > 0;
+    const json fit = item.value("fit", json(fitByDefault ? "contain" : "none"));
+    if (!sized && fit == "contain") return true;
+  }
+  return false;
+}
+
+PackageContents ReadContents(const json& root, const ManifestFiles& files, const PackOptions& options, PackReport& report) {
   TextEncoding encoding = TextEncoding::kWindows1252;
   {
     ManifestFields probe(root, "", encoding);
@@ -232,8 +370,10 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
   }
 
   info.MotionMode = f.Byte("motionMode", 1);
+  PictureFields pictureFields;
   if (const json* node = f.Object("defaults")) {
     ManifestFields d(*node, "defaults", encoding);
+    pictureFields.Read(d);
     info.DefaultSeconds = d.Int("seconds", 1, kMaxSeconds, 10);
     info.DefaultEffect = d.Int("effect", -2, 127, -1);
     info.DefaultStep = d.Int("step", 0, 100, 4);
@@ -262,8 +402,20 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
   contents.extension.Opacity = f.Int("opacity", 0, 100, 100);
   contents.extension.CursorVisible = f.Byte("cursorVisible", 0);
 
+  const json* items = f.Array("items");
+  if (!items || items->empty()) f.Fail("items", "must list at least one picture or movie");
+  const PictureDefaults pictures = pictureFields.Complete(options, info, contents.extension,
+                                                          AnyPictureFitted(items, pictureFields.fit),
+                                                          RgbFromColorRef(uint32_t(info.BackgroundColor)));
+  PictureBuild build{options, report, PackProgress(options.progress, options.progressIsTerminal, items->size())};
+
   const std::string background = PathText(f, "background");
-  if (!background.empty()) contents.background = files.ReadJpeg(f, "background", background);
+  if (!background.empty()) {
+    PackOptions strict = options;
+    strict.skipBad = false;  // a background is one file the author chose on purpose
+    PictureBuild backgroundBuild{strict, report, PackProgress(nullptr, false, 1)};
+    contents.background = files.ReadPicture(f, "background", background, pictures.intake, backgroundBuild)->jpeg;
+  }
   const std::string licence = PathText(f, "licence");
   if (!licence.empty()) {
     contents.licence = AsText(files.Read(f, "licence", licence));
@@ -271,10 +423,11 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
   }
   if (const json* texts = f.Object("texts")) ReadTexts(*texts, encoding, files, contents);
 
-  const json* items = f.Array("items");
-  if (!items || items->empty()) f.Fail("items", "must list at least one picture or movie");
   for (size_t i = 0; i < items->size(); ++i)
-    contents.items.push_back(ReadItem((*items)[i], "items[" + std::to_string(i) + "]", defaults, encoding, files));
+    if (std::optional<PackageItem> item =
+            ReadItem((*items)[i], "items[" + std::to_string(i) + "]", defaults, pictures, encoding, files, build))
+      contents.items.push_back(std::move(*item));
+  if (contents.items.empty()) f.Fail("items", "no picture or movie is left after skipping the bad ones");
   if (const json* music = f.Array("music"))
     for (size_t k = 0; k < music->size(); ++k)
       contents.music.push_back(ReadMusic((*music)[k], "music[" + std::to_string(k) + "]", encoding, files));
@@ -285,14 +438,27 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files) {
 
 }  // namespace
 
-PackageContents LoadManifest(const std::string& manifestPath) {
+PackageContents LoadManifest(const std::string& manifestPath, const PackOptions& options, PackReport& report) {
+  return LoadManifestJson(ParseJsonOrFail(manifestPath), fs::path(manifestPath).parent_path().u8string(), manifestPath,
+                          options, report);
+}
+
+PackageContents LoadManifestJson(const nlohmann::json& root, const std::string& folder, const std::string& name,
+                                 const PackOptions& options, PackReport& report) {
   try {
-    const json root = ParseJson(manifestPath);
-    const ManifestFiles files(fs::path(manifestPath).parent_path());
-    PackageContents contents = ReadContents(root, files);
+    const ManifestFiles files(fs::u8path(folder));
+    PackageContents contents = ReadContents(root, files, options, report);
     const std::string problem = CheckPackageContents(contents);
     if (!problem.empty()) throw ManifestError(problem);
     return contents;
+  } catch (const ManifestError& e) {
+    throw ManifestError(name + ": " + e.what());
+  }
+}
+
+nlohmann::json ParseJsonOrFail(const std::string& manifestPath) {
+  try {
+    return ParseJson(manifestPath);
   } catch (const ManifestError& e) {
     throw ManifestError(manifestPath + ": " + e.what());
   }

@@ -28,7 +28,7 @@ std::string DescribeType(const nlohmann::json& value) {
 
 }  // namespace
 
-std::optional<std::string> Utf8ToWindows1252(const std::string& utf8) {
+std::optional<std::string> Utf8ToWindows1252(const std::string& utf8, char replacement) {
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
     const uint8_t lead = uint8_t(utf8[i]);
@@ -37,8 +37,8 @@ std::optional<std::string> Utf8ToWindows1252(const std::string& utf8) {
     uint32_t codePoint = length == 1 ? lead : lead & (0x3F >> (length - 1));
     for (size_t k = 1; k < length && i + k < utf8.size(); ++k) codePoint = codePoint << 6 | (uint8_t(utf8[i + k]) & 0x3F);
     const std::optional<uint8_t> byte = Windows1252Byte(codePoint);
-    if (!byte) return std::nullopt;
-    out += char(*byte);
+    if (!byte && !replacement) return std::nullopt;
+    out += byte ? char(*byte) : replacement;
     i += length;
   }
   return out;
@@ -87,6 +87,10 @@ std::string ManifestFields::ConvertText(const std::string& key, const std::strin
   std::optional<std::string> converted = Utf8ToWindows1252(utf8);
   if (!converted) Fail(key, "holds a character that the Windows-1252 code page cannot show (set \"textEncoding\" to \"utf-8\" to store UTF-8)");
   return *converted;
+}
+
+std::string ManifestFields::ConvertMadeText(const std::string& utf8) const {
+  return encoding_ == TextEncoding::kUtf8 ? utf8 : *Utf8ToWindows1252(utf8, '?');
 }
 
 std::string ManifestFields::Text(const std::string& key, size_t maxBytes, const std::string& fallback) {

@@ -21,8 +21,9 @@ struct ManifestError : std::runtime_error {
 // How inline texts of the manifest (JSON, always UTF-8) become the package's 8-bit texts.
 enum class TextEncoding { kWindows1252, kUtf8 };
 
-// UTF-8 to Windows-1252; empty when a character has no place in that code page.
-std::optional<std::string> Utf8ToWindows1252(const std::string& utf8);
+// UTF-8 to Windows-1252; empty when a character has no place in that code page, unless a
+// `replacement` character is given to stand for it.
+std::optional<std::string> Utf8ToWindows1252(const std::string& utf8, char replacement = 0);
 
 class ManifestFields {
  public:
@@ -49,6 +50,9 @@ class ManifestFields {
   const nlohmann::json* Value(const std::string& key);
 
   std::string ConvertText(const std::string& key, const std::string& utf8) const;
+  // The same for texts scrpack makes up itself (captions from file names): a character the code
+  // page lacks becomes "?" instead of failing the build.
+  std::string ConvertMadeText(const std::string& utf8) const;
 
   // Throws for the first field that no read asked for.
   void RejectUnknown() const;

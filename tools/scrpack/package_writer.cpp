@@ -14,6 +14,9 @@ namespace {
 constexpr size_t kNameBlockSize = 64;
 constexpr size_t kDescriptionSize = 258;
 constexpr int32_t kNewestFormat = 5;
+// Room for the blocks other than media (names, directory, texts, labels, trailers) before the
+// package buffer grows again.
+constexpr size_t kReserveForBlocks = 1 << 20;
 
 // Layout per format: 4 adds the extension block, music names and background; 5 the licence text.
 bool HasExtensionBlock(int32_t format) { return format >= 4; }
@@ -22,6 +25,7 @@ bool HasLicence(int32_t format) { return format >= 5; }
 class PackageBuffer {
  public:
   int64_t Size() const { return int64_t(bytes_.size()); }
+  void Reserve(size_t bytes) { bytes_.reserve(bytes); }
   void Append(const std::vector<uint8_t>& data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
   void AppendComplemented(std::vector<uint8_t> data) {
     Complement(data);
@@ -112,11 +116,16 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   if (contents.writeAuthor) package.AppendComplemented(SerializeRecord(contents.author));
 
   // Media data first, each with its leading eighth complemented; the directory points back at it.
+  // The media is most of a package: the buffer is sized for it once, and each item is
+  // complemented where it lands instead of in a copy of its own.
+  size_t mediaBytes = 0;
+  for (const PackageItem& item : contents.items) mediaBytes += item.data.size();
+  for (const PackageMusic& music : contents.music) mediaBytes += music.data.size();
+  package.Reserve(mediaBytes + kReserveForBlocks);
   auto appendMedia = [&package](const std::vector<uint8_t>& media) {
     const int64_t offset = package.Size();
-    std::vector<uint8_t> data = media;
-    ComplementLeadingEighth(data);
-    package.Append(data);
+    package.Append(media);
+    Complement(package.Bytes().data() + offset, LeadingEighth(int64_t(media.size())));
     return offset;
   };
   for (const PackageItem& item : contents.items) layout.itemOffsets.push_back(appendMedia(item.data));
