@@ -189,7 +189,7 @@ LRESULT TFormX_Scr_Saver_Main::Answer(const MessageOutcome& outcome, UINT messag
 
 LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!rules_) return Window::HandleMessage(message, wParam, lParam);
-  if (picTransHost_->HandleMessage(*picTrans_, message)) return 0;
+  if (picTransHost_->HandleMessage(*picTrans_, message, lParam)) return 0;
   switch (message) {
     case WM_TIMER:
       if (wParam == kHostCheckTimerId) {
@@ -230,7 +230,8 @@ LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM
     case WM_ERASEBKGND:
       return 1;
     case WM_DESTROY:
-      // Before the child windows go: the music window must close its file while it still can.
+      // Before the child windows go: the music window and the movie hosts are closed through
+      // their own messages while they still exist, then the reader deletes their files.
       ReleaseShow();
       break;
     case WM_ENDSESSION:

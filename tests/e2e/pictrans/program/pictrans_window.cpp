@@ -2,8 +2,9 @@
 // (old background to red), a threaded one (red to green) and a manual one (green to blue)
 // paused at 50 %, where a wipe from the left shows blue on the left half and green on the right.
 // The title tells the test script the outcome: "pictrans-e2e: paused" or "pictrans-e2e: failed
-// ...". The window closes itself a few seconds after pausing; the exit code is 0 when every
-// check passed.
+// ...". Once paused, the control's OnMouseEnter and OnMouseLeave turn the title into
+// "pictrans-e2e: mouse in" and "pictrans-e2e: mouse out". The window closes itself a few seconds
+// after pausing; the exit code is 0 when every check passed.
 #include <windows.h>
 
 #include <memory>
@@ -44,6 +45,8 @@ class TransitionWindow : public Window {
       ++completions_;
       PostMessageA(Handle(), kNextPhaseMessage, 0, 0);
     };
+    control_->OnMouseEnter = [this](TCustomPic_Trans&) { ReportMouse("in"); };
+    control_->OnMouseLeave = [this](TCustomPic_Trans&) { ReportMouse("out"); };
     control_->OnProgress = [this](TCustomPic_Trans&) {
       if (GetCurrentThreadId() != uiThread_) Fail("a step ran off the user-interface thread");
     };
@@ -108,7 +111,7 @@ class TransitionWindow : public Window {
         control_->SetProgress(50);
         paused_ = true;
         SetWindowTextA(Handle(), "pictrans-e2e: paused");
-        SetTimer(Handle(), kCloseTimer, 4000, nullptr);
+        SetTimer(Handle(), kCloseTimer, 8000, nullptr);
         break;
       default: break;
     }
@@ -118,6 +121,10 @@ class TransitionWindow : public Window {
     if (id == kGiveUpTimer && !paused_) Fail("timed out");
     KillTimer(Handle(), id);
     DestroyWindow(Handle());
+  }
+
+  void ReportMouse(const char* where) {
+    if (paused_ && failure_.empty()) SetWindowTextA(Handle(), (std::string("pictrans-e2e: mouse ") + where).c_str());
   }
 
   void Fail(const std::string& why) {
