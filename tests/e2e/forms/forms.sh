@@ -38,15 +38,29 @@ check_gallery() {
   report_has "combo row" "$report" "combo=2"
   e2e_drive click "$gallery" SBtnB >/dev/null
   report_has "speed button" "$report" "speed=SBtnB"
-  e2e_expect_eq "first speed button up" "checked=0" "$(e2e_drive describe "$gallery" SBtnA | tr -d '\r' | grep '^checked')"
-  e2e_expect_eq "second speed button down" "checked=1" "$(e2e_drive describe "$gallery" SBtnB | tr -d '\r' | grep '^checked')"
+  e2e_expect_eq "first speed button up" 0 "$(e2e_component "$gallery" SBtnA checked)"
+  e2e_expect_eq "second speed button down" 1 "$(e2e_component "$gallery" SBtnB checked)"
   e2e_drive click "$gallery" LabelLink >/dev/null
   report_has "link label" "$report" "link=clicked"
   e2e_drive click "$gallery" TBtnRed >/dev/null
   report_has "tool button" "$report" "tool=red"
   e2e_drive key "$gallery" F1 >/dev/null
   report_has "key preview" "$report" "preview=F1"
-  e2e_expect_eq "hidden tab's sheet" "visible=0" "$(e2e_drive describe "$gallery" Sheet2 | tr -d '\r' | grep '^visible')"
+  e2e_expect_eq "hidden tab's sheet" 0 "$(e2e_component "$gallery" Sheet2 visible)"
+  # The second tab is the third sheet's: the hidden one has none. Pages at 12,182 in the panel
+  # at 8,8 of the form; tabs 80 wide.
+  local rect left top
+  rect=$(e2e_drive wait "$gallery" | tr -d '\r' | sed -n 's/^rect=\([-0-9]*\),\([-0-9]*\),.*/\1 \2/p')
+  read -r left top <<<"$rect"
+  xdotool mousemove $((left + 8 + 12 + 130)) $((top + 8 + 182 + 12)) click 1
+  report_has "a click on the second tab shows the third sheet" "$report" "page=2"
+  e2e_expect_eq "third sheet shown" 1 "$(e2e_component "$gallery" Sheet3 visible)"
+  # A right click on the first label opens the pop-up menu; its second item is disabled.
+  xdotool mousemove $((left + 48)) $((top + 23)) click 3
+  sleep 1
+  e2e_screenshot "$e2e_work/menu.png"
+  xdotool key Down Return
+  report_has "pop-up menu item" "$report" "menu=first"
   e2e_expect_eq "label text read from the form" "Every kind of control" "$(e2e_drive text "$gallery" LabelInfo | tr -d '\r')"
   sleep 0.5
   e2e_screenshot "$e2e_work/gallery.png"
@@ -174,7 +188,7 @@ check_message_35() {
   for button in "Btn1:&Oui:23" "Btn2:&Non:146" "Btn3:&Annuler:269"; do
     IFS=: read -r name text left <<<"$button"
     e2e_expect_eq "$name text" "$text" "$(e2e_drive text "$message" "$name" | tr -d '\r')"
-    e2e_expect_eq "$name left" "$left" "$(e2e_drive describe "$message" "$name" | tr -d '\r' | sed -n 's/^bounds=\([0-9]*\),.*/\1/p')"
+    e2e_expect_eq "$name left" "$left" "$(e2e_component "$message" "$name" bounds | cut -d, -f1)"
   done
   sleep 0.5
   e2e_screenshot "$e2e_work/message-35.png"
@@ -192,7 +206,7 @@ check_message_35_enter() {
 
 check_message_4() {
   start_message 4
-  e2e_expect_eq "no third button" "visible=0" "$(e2e_drive describe "$message" Btn3 | tr -d '\r' | grep '^visible')"
+  e2e_expect_eq "no third button" 0 "$(e2e_component "$message" Btn3 visible)"
   e2e_drive key "$message" Escape >/dev/null
   sleep 1
   e2e_drive wait "$message" >/dev/null || e2e_fail "Escape closed a message without a cancel button"

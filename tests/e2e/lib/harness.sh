@@ -178,6 +178,10 @@ e2e_wait_exit() {
 # The driver (tests/e2e/driver) run to its end.
 e2e_drive() { e2e_run 60 "$e2e_driver" "$@"; }
 
+# e2e_component TITLE NAME KEY: one field (caption, visible, enabled, checked, itemIndex, items,
+# bounds, parent, ...) of the form's own description of its component NAME.
+e2e_component() { e2e_drive describe "$1" "$2" | tr -d '\r' | sed -n "s/^$3=//p"; }
+
 # --- windows, screen and input -------------------------------------------------------------
 
 # e2e_wait_window TITLE [SECONDS]: true once a window with exactly this title exists.
