@@ -27,7 +27,9 @@ struct RunResult {
 class ScrpackBuildTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::path(::testing::TempDir()) / "scrpack_build_test";
+    // A folder of each test's own: ctest runs the tests of this fixture side by side.
+    folder_ = fs::path(::testing::TempDir()) /
+              ("scrpack_build_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_ / "show" / "media");
     Bitmap picture(64, 48, Rgb{200, 80, 20});
