@@ -87,15 +87,25 @@ std::vector<uint8_t> JpegWithExif(const Bitmap& picture, int orientation, const 
   return jpeg;
 }
 
-std::vector<uint8_t> PngOf(const Bitmap& picture, bool transparentTopLeft) {
-  std::vector<uint8_t> rgba(size_t(picture.Width()) * picture.Height() * 4);
+namespace {
+
+// The picture's pixels as R, G, B (and A) bytes, row after row, as the encoders take them.
+std::vector<uint8_t> Interleaved(const Bitmap& picture, int channels, bool transparentTopLeft) {
+  std::vector<uint8_t> bytes(size_t(picture.Width()) * picture.Height() * channels);
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x) {
       const Rgb c = picture.Pixel(x, y);
-      uint8_t* p = &rgba[(size_t(y) * picture.Width() + x) * 4];
+      uint8_t* p = &bytes[(size_t(y) * picture.Width() + x) * channels];
       p[0] = c.r, p[1] = c.g, p[2] = c.b;
-      p[3] = transparentTopLeft && x < picture.Width() / 2 && y < picture.Height() / 2 ? 0 : 255;
+      if (channels == 4) p[3] = transparentTopLeft && x < picture.Width() / 2 && y < picture.Height() / 2 ? 0 : 255;
     }
+  return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> PngOf(const Bitmap& picture, bool transparentTopLeft) {
+  const std::vector<uint8_t> rgba = Interleaved(picture, 4, transparentTopLeft);
   png_image image;
   std::memset(&image, 0, sizeof image);
   image.version = PNG_IMAGE_VERSION;
@@ -111,13 +121,7 @@ std::vector<uint8_t> PngOf(const Bitmap& picture, bool transparentTopLeft) {
 }
 
 std::vector<uint8_t> WebpOf(const Bitmap& picture) {
-  std::vector<uint8_t> rgb(size_t(picture.Width()) * picture.Height() * 3);
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x) {
-      const Rgb c = picture.Pixel(x, y);
-      uint8_t* p = &rgb[(size_t(y) * picture.Width() + x) * 3];
-      p[0] = c.r, p[1] = c.g, p[2] = c.b;
-    }
+  const std::vector<uint8_t> rgb = Interleaved(picture, 3, false);
   uint8_t* output = nullptr;
   const size_t size = WebPEncodeRGB(rgb.data(), picture.Width(), picture.Height(), picture.Width() * 3, 90, &output);
   std::vector<uint8_t> webp(output, output + size);

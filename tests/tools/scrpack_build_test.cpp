@@ -27,7 +27,9 @@ struct RunResult {
 class ScrpackBuildTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::path(::testing::TempDir()) / "scrpack_build_test";
+    // A folder of each test's own: ctest runs the tests of this fixture side by side.
+    folder_ = fs::path(::testing::TempDir()) /
+              ("scrpack_build_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder_);
     fs::create_directories(folder_ / "show" / "media");
     Bitmap picture(64, 48, Rgb{200, 80, 20});
@@ -317,8 +319,12 @@ class ScrpackFolderTest : public ScrpackBuildTest {
 };
 
 TEST_F(ScrpackFolderTest, TwelvePicturesPackInNaturalOrderWithProgressAndSummary) {
-  const RunResult run = Run("build --pictures " + Path("photos") + " --name Twelve --caption date --runtime " +
-                            Path("runtime.exe") + " --out " + Path("Twelve.scr"));
+  fs::create_directories(folder_ / "music");
+  WriteWholeFile(Path("music/10 Finale.mp3"), std::vector<uint8_t>(64, 1));
+  WriteWholeFile(Path("music/2 Dawn.wav"), std::vector<uint8_t>(64, 2));
+  WriteWholeFile(Path("music/cover.jpg"), EncodeJpeg(Bitmap(8, 8), 80));
+  const RunResult run = Run("build --pictures " + Path("photos") + " --music " + Path("music") +
+                            " --name Twelve --caption date --runtime " + Path("runtime.exe") + " --out " + Path("Twelve.scr"));
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::optional<ReadBackPackage> back = ReadBack(Path("Twelve.scr"));
   ASSERT_TRUE(back);
@@ -336,7 +342,13 @@ TEST_F(ScrpackFolderTest, TwelvePicturesPackInNaturalOrderWithProgressAndSummary
   EXPECT_NE(run.err.find("skipped notes.txt (not a picture)"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("packing 1/12 1.jpg"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("packing 12/12 12.jpg"), std::string::npos) << run.err;
-  EXPECT_NE(run.out.find("12 items, 0 music"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("skipped cover.jpg (not music)"), std::string::npos) << run.err;
+  // The music in natural order, each under its file name and with its own suffix.
+  ASSERT_EQ(back->music.size(), 2u);
+  EXPECT_EQ(back->music[0].record.FileSuffix, ".wav");
+  EXPECT_EQ(back->music[1].record.FileSuffix, ".mp3");
+  EXPECT_EQ(back->musicNames, "2 Dawn\r\n10 Finale");
+  EXPECT_NE(run.out.find("12 items, 2 music"), std::string::npos) << run.out;
 }
 
 TEST_F(ScrpackFolderTest, InitWritesAManifestThatBuildsAsItStands) {
