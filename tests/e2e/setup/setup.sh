@@ -157,6 +157,10 @@ case "${1:-}" in
     if e2e_wait_window "saverkit: show"; then
       sleep 1.5
       e2e_screenshot "$e2e_work/4-installed-show.png"
+      # Somewhere on the black screen: the package's blue picture.
+      blue=$(convert "$e2e_work/4-installed-show.png" -fuzz 4% -fill black +opaque '#2060C0' -fill white -opaque '#2060C0' \
+        -format '%[fx:mean > 0.01]' info:)
+      e2e_expect_eq "the package's picture on the screen" 1 "$blue"
       e2e_key Escape
     else
       e2e_fail "the installed copy shows no screen saver"
