@@ -124,6 +124,7 @@ void TFormXInstaller::ShowTargetDirectory() {
   SelectObject(dc, previous);
   ReleaseDC(Handle(), dc);
   label.SetCaption(shortened);
+  label.showHint = true;
   label.SetHint(targetDirectory_);
 }
 
