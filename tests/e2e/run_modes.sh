@@ -64,10 +64,10 @@ expect_dialog() {  # TITLE TASKBAR PROGRAM ARGS...
 case "${1:-}" in
   exe-setup-copy)
     e2e_package "$e2e_work/Saver.exe" E
-    # The wizard's caption: the package has no texts of its own, so the built-in one.
-    expect_dialog "Install" 1 "$e2e_work/Saver.exe"
+    # The wizard's caption, dynamic text 21: the package has no texts, so the program's own.
+    expect_dialog "Screen Saver Setup" 1 "$e2e_work/Saver.exe"
     cp "$e2e_work/Saver.exe" "$e2e_work/LOUD.EXE"
-    expect_dialog "Install" 1 "$e2e_work/LOUD.EXE" /s
+    expect_dialog "Screen Saver Setup" 1 "$e2e_work/LOUD.EXE" /s
     ;;
   exe-installed-copy)
     e2e_package "$e2e_work/Saver.exe" S

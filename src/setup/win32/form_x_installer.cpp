@@ -4,10 +4,11 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "forms/win32/message_form.h"
 #include "package/helpers/win32/registry_settings_store.h"
-#include "package/helpers/win32/resources.h"
 #include "package/helpers/win32/shell.h"
 #include "package/reader_environment.h"
+#include "package/texts/win32/program_texts.h"
 #include "setup/installer_layout.h"
 #include "setup/run_install.h"
 #include "setup/target_directory.h"
@@ -36,24 +37,11 @@ SystemFolders CurrentSystemFolders() {
   return folders;
 }
 
-InterfaceTextSource TextSource(const XSCR& reader) {
-  InterfaceTextSource source;
-  source.packaged = reader.Packaged();
-  source.readAppendedParts = [&reader](std::vector<uint8_t>& dynamicTexts, std::vector<uint8_t>& staticTexts) {
-    return reader.ReadTextBlocks(dynamicTexts, staticTexts);
-  };
-  source.loadResource = [](const std::string& name) -> std::optional<std::vector<uint8_t>> {
-    std::vector<uint8_t> bytes;
-    if (!LoadResourceStream(GetModuleHandleA(nullptr), name.c_str(), MAKEINTRESOURCEA(10), bytes)) return std::nullopt;
-    return bytes;
-  };
-  return source;
-}
-
 }  // namespace
 
 TFormXInstaller::TFormXInstaller(std::string ownPath)
-    : ownPath_(std::move(ownPath)),
+    : TFormScrNeo(nullptr),
+      ownPath_(std::move(ownPath)),
       package_(std::make_unique<XSCR>(CurrentReaderEnvironment())),
       pages_(!package_.Reader().LicenceText().empty()) {
   AddInstallerLayout(Components());
@@ -62,11 +50,12 @@ TFormXInstaller::TFormXInstaller(std::string ownPath)
   Bind(Components(), "CheckBoxAgree", &ComponentEvents::onClick, [this](Component&) { CheckBoxAgreeClick(); });
   Bind(Components(), "ButtonSelectDir", &ComponentEvents::onClick, [this](Component&) { ButtonSelectDirClick(); });
   Bind(Components(), "LabelError", &ComponentEvents::onClick, [this](Component&) { LabelErrorClick(); });
-  CreateForm(nullptr, kInstallerWidth, kInstallerHeight, kInstallerCaption);
+  CreateControls();
   CoverTabs(Components());
 
   XSCR& reader = package_.Reader();
-  LoadInterfaceTexts(kFormTextsSection, dynamicTexts_, TextSource(reader), Components());
+  LoadFormTexts(Components(), dynamicTexts_, &reader);
+  FitToContent(Item("PanelMain"));
 
   Item("MemoLicense").SetCaption(reader.LicenceText());
   Item("TSLicense").SetTabVisible(pages_.LicenceShown());
@@ -135,6 +124,7 @@ void TFormXInstaller::ShowTargetDirectory() {
   SelectObject(dc, previous);
   ReleaseDC(Handle(), dc);
   label.SetCaption(shortened);
+  label.showHint = true;
   label.SetHint(targetDirectory_);
 }
 
@@ -149,7 +139,7 @@ void TFormXInstaller::RunInstall() {
   request.overwriteQuestion = DynamicText(kOverwriteQuestionText);
   request.copyFailed = DynamicText(kCopyFailedText);
   Win32InstallSystem system([this](const std::string& text, const std::string& caption, uint32_t style) {
-    return MessageBoxA(Handle(), text.c_str(), caption.c_str(), style);
+    return MessageBoxForm(text, caption, style, nullptr);
   });
   RegistrySettingsStore registry;
   if (saverkit::RunInstall(request, system, registry)) SetModalResult(kModalOk);

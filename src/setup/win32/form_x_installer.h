@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "forms/win32/form_window.h"
+#include "forms/win32/scr_neo_form.h"
 #include "package/package_slot.h"
 #include "package/texts/interface_texts.h"
 #include "setup/installer_pages.h"
 
 namespace saverkit {
 
-class TFormXInstaller : public FormWindow {
+class TFormXInstaller : public TFormScrNeo {
  public:
   explicit TFormXInstaller(std::string ownPath);
 
