@@ -1,6 +1,8 @@
 #include "forms/win32/composite_controls.h"
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "forms/win32/form_window.h"
 #include "forms/win32/bitmap_drawing.h"
@@ -210,7 +212,9 @@ void ToolButton::Changed(Component& component, ComponentChange change) {
 
 bool PopupMenu::Open(int screenX, int screenY) {
   if (component_.events.onPopup) component_.events.onPopup(component_);
-  HMENU menu = CreatePopupMenu();
+  // Destroyed however this ends, also when a handler throws.
+  std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)> owned(CreatePopupMenu(), &DestroyMenu);
+  HMENU menu = owned.get();
   if (!menu) return false;
   for (Component* item : component_.owner->ChildrenOf(&component_)) {
     ControlObject* object = form_.ObjectOf(*item);
@@ -222,12 +226,11 @@ bool PopupMenu::Open(int screenX, int screenY) {
     const UINT flags = MF_STRING | (item->enabled ? 0 : MF_GRAYED) | (item->checked ? MF_CHECKED : 0);
     AppendMenuA(menu, flags, UINT_PTR(object->Id()), item->caption.c_str());
   }
+  if (form_.onMenuBuilt) form_.onMenuBuilt(menu, component_);
   HWND owner = form_.Handle();
   SetForegroundWindow(owner);  // so that a click elsewhere closes the menu
-  const BOOL shown = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0, owner,
-                                    nullptr);
-  DestroyMenu(menu);
-  return shown != FALSE;
+  return TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0, owner, nullptr) !=
+         FALSE;
 }
 
 void MenuItem::Command() {

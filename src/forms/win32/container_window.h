@@ -23,6 +23,8 @@ class ContainerWindow : public Window {
   void PaintContent(HDC dc, const RECT& clientArea) override;
   // Colour, bevels or frame under the children; the form paints only its colour.
   virtual void PaintBackground(HDC dc, const RECT& clientArea);
+  // The controls are going: no mouse state may point at them any more.
+  void ForgetControls() { hovered_ = pressed_ = nullptr; }
 
   FormWindow& form_;
   Component* self_;

@@ -35,6 +35,7 @@ FormWindow::FormWindow() : ContainerWindow(*this, nullptr) {
 FormWindow::~FormWindow() {
   // Controls first, while the form's window (their parent, their timers' owner) still exists;
   // the last made goes first, so children go before their containers.
+  ForgetControls();
   while (!controls_.empty()) controls_.pop_back();
   if (tooltip_) DestroyWindow(tooltip_);
 }

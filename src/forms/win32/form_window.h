@@ -66,6 +66,9 @@ class FormWindow : public ContainerWindow {
   bool SetDrawItem(const std::string& list, std::function<void(const DRAWITEMSTRUCT&)> draw);
   // Opens the pop-up menu at a screen point; its items' click events follow a choice.
   bool Popup(const std::string& menu, int screenX, int screenY);
+  // Called with each pop-up menu as it is built, just before it opens (item ids are the
+  // items' control ids, see ObjectById): a painter may make its items owner-drawn.
+  std::function<void(HMENU menu, Component& popup)> onMenuBuilt;
 
   // Shared GDI objects of the form's controls.
   HFONT FontFor(const ControlFont& font);

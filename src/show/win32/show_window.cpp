@@ -226,23 +226,15 @@ void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
   const int width = clip.right - clip.left;
   const int height = clip.bottom - clip.top;
   // Composed off screen and copied once, so a picture never flickers over its background.
-  HDC memory = CreateCompatibleDC(dc);
-  ScopedBitmap buffer(CreateCompatibleBitmap(dc, width, height));
-  if (!memory || !buffer) {
-    if (memory) DeleteDC(memory);
-    return;
-  }
-  {
-    ScopedSelect select(memory, buffer.Get());
-    SetViewportOrgEx(memory, -clip.left, -clip.top, nullptr);
-    DrawBitmap(memory, stage_->Background(), 0, 0);
-    for (const OverlayPicture* overlay : overlayPictures_) overlay->Paint(memory);
-    if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory);
-    captionPainter_->Paint(memory, components_);
-    SetViewportOrgEx(memory, 0, 0, nullptr);
-    BitBlt(dc, clip.left, clip.top, width, height, memory, 0, 0, SRCCOPY);
-  }
-  DeleteDC(memory);
+  MemoryDc memory(dc, width, height);
+  if (!memory) return;
+  SetViewportOrgEx(memory.Dc(), -clip.left, -clip.top, nullptr);
+  DrawBitmap(memory.Dc(), stage_->Background(), 0, 0);
+  for (const OverlayPicture* overlay : overlayPictures_) overlay->Paint(memory.Dc());
+  if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory.Dc());
+  captionPainter_->Paint(memory.Dc(), components_);
+  SetViewportOrgEx(memory.Dc(), 0, 0, nullptr);
+  BitBlt(dc, clip.left, clip.top, width, height, memory.Dc(), 0, 0, SRCCOPY);
 }
 
 void TFormX_Scr_Saver_Main::FlashMouseMove() {

@@ -13,9 +13,9 @@
 namespace saverkit::e2e {
 namespace {
 
-// Waits up to 10 s for a visible top-level window of that title.
+// Waits up to 30 s (a loaded machine starts Wine programs slowly) for a visible top-level window of that title.
 HWND FindForm(const std::string& title) {
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 600; ++i) {
     HWND form = FindWindowA(nullptr, title.c_str());
     if (form && IsWindowVisible(form)) return form;
     Sleep(50);
@@ -45,15 +45,14 @@ std::string NameOf(HWND hwnd) {
   return buffer;
 }
 
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+  return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND form) {
   std::vector<HWND> found;
-  EnumChildWindows(
-      form,
-      [](HWND hwnd, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(form, CollectWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

@@ -9,7 +9,7 @@
 namespace saverkit::e2e {
 
 // args[0] is the command, args[1] the title of the top-level window, then its arguments:
-//   wait TITLE                  waits (10 s) for the window; prints its rectangle and enabled state
+//   wait TITLE                  waits (30 s) for the window; prints its rectangle and enabled state
 //   controls TITLE              lists every control window: id, class, name, text, states
 //   find|state TITLE SEL        the line of one control
 //   describe TITLE NAME         the form's own description of its component NAME

@@ -47,6 +47,20 @@ check_gallery() {
   e2e_drive key "$gallery" F1 >/dev/null
   report_has "key preview" "$report" "preview=F1"
   e2e_expect_eq "hidden tab's sheet" "visible=0" "$(e2e_drive describe "$gallery" Sheet2 | tr -d '\r' | grep '^visible')"
+  # The second tab is the third sheet's: the hidden one has none. Pages at 12,182 in the panel
+  # at 8,8 of the form; tabs 80 wide.
+  local rect left top
+  rect=$(e2e_drive wait "$gallery" | tr -d '\r' | sed -n 's/^rect=\([-0-9]*\),\([-0-9]*\),.*/\1 \2/p')
+  read -r left top <<<"$rect"
+  xdotool mousemove $((left + 8 + 12 + 130)) $((top + 8 + 182 + 12)) click 1
+  report_has "a click on the second tab shows the third sheet" "$report" "page=2"
+  e2e_expect_eq "third sheet shown" "visible=1" "$(e2e_drive describe "$gallery" Sheet3 | tr -d '\r' | grep '^visible')"
+  # A right click on the first label opens the pop-up menu; its second item is disabled.
+  xdotool mousemove $((left + 48)) $((top + 23)) click 3
+  sleep 1
+  e2e_screenshot "$e2e_work/menu.png"
+  xdotool key Down Return
+  report_has "pop-up menu item" "$report" "menu=first"
   e2e_expect_eq "label text read from the form" "Every kind of control" "$(e2e_drive text "$gallery" LabelInfo | tr -d '\r')"
   sleep 0.5
   e2e_screenshot "$e2e_work/gallery.png"

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
+#include "forms/win32/scoped_com.h"
 #include "package/helpers/opacity.h"
 #include "package/helpers/registry_values.h"
 #include "package/helpers/win32/registry_settings_store.h"
@@ -55,13 +56,12 @@ bool SetFormOpacity(HWND form, int percent) {
 void RemoveWallpaper() {
   RegistrySettingsStore store;
   RegWriteString(store, "\\Software\\Microsoft\\Internet Explorer\\Desktop\\General", "Wallpaper", "");
-  IActiveDesktop* desktop = nullptr;
+  ScopedComPtr<IActiveDesktop> desktop;
   if (FAILED(CoCreateInstance(CLSID_ActiveDesktop, nullptr, CLSCTX_INPROC_SERVER, IID_IActiveDesktop,
-                              reinterpret_cast<void**>(&desktop))) ||
+                              reinterpret_cast<void**>(desktop.Receive()))) ||
       !desktop)
     return;
   desktop->ApplyChanges(AD_APPLY_SAVE | AD_APPLY_HTMLGEN | AD_APPLY_REFRESH | AD_APPLY_FORCE);
-  desktop->Release();
 }
 
 }  // namespace saverkit
