@@ -132,6 +132,10 @@ LRESULT CALLBACK TXPMenu::ContainerSubclass(HWND hwnd, UINT message, WPARAM wPar
       menu.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
       return result;
     }
+    case WM_EXITMENULOOP:
+      // Every menu of the loop is closed: their items' entries are no longer asked for.
+      menu.menuEntries_.clear();
+      break;
     case WM_MEASUREITEM: {
       auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (measure.CtlType != ODT_MENU || measure.itemData == 0) break;
@@ -164,7 +168,6 @@ LRESULT CALLBACK TXPMenu::ContainerSubclass(HWND hwnd, UINT message, WPARAM wPar
 // with what they show kept aside, since an owner-drawn item's text is ours to draw.
 void TXPMenu::OnInitMenuPopup(HMENU menu) {
   if (!active_ || !settings_.controls.Has(xcPopupMenu)) return;
-  menuEntries_.clear();
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     char text[256] = {};

@@ -65,7 +65,7 @@ class TXPMenu {
   std::vector<std::unique_ptr<TControlSubClass>> subclasses_;
   std::vector<HWND> hookedWindows_;  // the form and the parents of its tool bars
   std::vector<HWND> toolBars_;
-  std::vector<MenuEntry> menuEntries_;  // the items of the pop-up menu open now
+  std::vector<MenuEntry> menuEntries_;  // the items of the menus open now (a submenu adds its own)
 };
 
 }  // namespace saverkit

@@ -133,10 +133,11 @@ case_look() {
   e2e_mouse_move 1000 700
   shot idle
 
-  # The plain button face is the system's button face; the flat one is its icon column colour
-  # (16 % lighter) at rest and 60 % lighter under the mouse. BtnOk is at 16, 160, 100 x 29.
+  # The form's background is the system's button face (a themed plain button may be lighter);
+  # the flat button's face is the icon column colour (16 % lighter) at rest and 60 % lighter
+  # under the mouse. BtnOk is at 16, 160, 100 x 29.
   local face
-  face=$(channels "$(e2e_pixel "$e2e_work/plain-idle.png" 20 185)")
+  face=$(channels "$(e2e_pixel "$e2e_work/plain-idle.png" 470 150)")
   expect_pixel "flat button at rest" "$(lighter "$face" 16)" "$e2e_work/flat-idle.png" 20 185
   # A control tagged 999 looks the same on both forms.
   convert "$e2e_work/plain-idle.png" -crop 100x29+240+200 +repage "$e2e_work/plain-999.png"
