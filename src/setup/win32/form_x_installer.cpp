@@ -68,6 +68,7 @@ TFormXInstaller::TFormXInstaller(std::string ownPath)
 
   targetDirectory_ = DefaultTargetDirectory(CurrentSystemFolders());
   ShowTargetDirectory();
+  XPMenu1_.SetActive(true);
 }
 
 bool TFormXInstaller::PackageSigned() { return package_.Reader().Info().HasValidSignature(); }

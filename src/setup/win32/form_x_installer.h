@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/win32/xp_menu.h"
 #include "forms/win32/scr_neo_form.h"
 #include "package/package_slot.h"
 #include "package/texts/interface_texts.h"
@@ -36,6 +37,8 @@ class TFormXInstaller : public TFormScrNeo {
   TextLines dynamicTexts_;
   std::string targetDirectory_;
   InstallerPages pages_;
+  // Last, so the flat look is taken off before the controls it paints go.
+  TXPMenu XPMenu1_{*this, SetupWizardXPSettings()};
 };
 
 }  // namespace saverkit
