@@ -235,6 +235,19 @@ e2e_damage_trailer() {
   printf '\x00' | dd of="$1" bs=1 seek=$((size - 400 + 25)) conv=notrunc status=none
 }
 
+# e2e_standin_flash_prefix: a Wine prefix of the test's own (WINEPREFIX from now on, removed when
+# the test ends) with our stand-in Flash control registered under the player's class id, so that
+# no other test ever finds a "player". The control logs to SAVERKIT_STANDIN_FLASH_LOG.
+e2e_standin_flash_prefix() {
+  local key='HKCR\CLSID\{D27CDB6E-AE6D-11CF-96B8-444553540000}\InprocServer32'
+  cp "$SAVERKIT_WIN64_DIR/tests/e2e/media/programs/standin_flash.dll" "$e2e_work/standin_flash.dll"
+  export WINEPREFIX="$e2e_work/prefix"
+  trap 'WINEPREFIX="$e2e_work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$e2e_work/prefix"' EXIT
+  timeout 180 wineboot -i >/dev/null 2>&1 || { echo "FAIL: wineboot for the test's prefix" >&2; exit 1; }
+  wine reg add "$key" /ve /d "$(e2e_winpath "$e2e_work/standin_flash.dll")" /f >/dev/null 2>&1
+  wine reg add "$key" /v ThreadingModel /d Apartment /f >/dev/null 2>&1
+}
+
 # --- checks --------------------------------------------------------------------------------
 
 e2e_expect_eq() {  # WHAT EXPECTED ACTUAL

@@ -9,7 +9,6 @@
 source "$(dirname "$0")/../lib/harness.sh"
 
 probe="$SAVERKIT_WIN64_DIR/tests/e2e/media/programs/media_probe.exe"
-standin="$SAVERKIT_WIN64_DIR/tests/e2e/media/programs/standin_flash.dll"
 flash_key='HKCR\CLSID\{D27CDB6E-AE6D-11CF-96B8-444553540000}'
 
 # report_value FILE KEY: the value of "KEY=..." in a probe report (empty when absent).
@@ -52,14 +51,7 @@ check_fallback() {
 check_player() {
   local report="$e2e_work/player.txt" movie="$e2e_work/movie.swf" log="$e2e_work/standin.log"
   make_movie "$movie"
-  cp "$standin" "$e2e_work/standin_flash.dll"
-  # The stand-in is registered under the player's class id in a prefix of this test only, so
-  # no other test ever finds a "player".
-  export WINEPREFIX="$e2e_work/prefix"
-  trap 'WINEPREFIX="$e2e_work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$e2e_work/prefix"' EXIT
-  timeout 180 wineboot -i >/dev/null 2>&1 || { echo "FAIL: wineboot for the test's prefix" >&2; exit 1; }
-  wine reg add "$flash_key\\InprocServer32" /ve /d "$(e2e_winpath "$e2e_work/standin_flash.dll")" /f >/dev/null 2>&1
-  wine reg add "$flash_key\\InprocServer32" /v ThreadingModel /d Apartment /f >/dev/null 2>&1
+  e2e_standin_flash_prefix
   SAVERKIT_STANDIN_FLASH_LOG="$(e2e_winpath "$e2e_work")\\standin.log" \
     run_probe 60 flash "$(e2e_winpath "$movie")" "$(e2e_winpath "$e2e_work")\\player.txt"
 
