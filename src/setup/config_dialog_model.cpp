@@ -33,7 +33,6 @@ enum DialogText {
 
 // The tab buttons in the order the row lays them out, and the page each one shows.
 const char* const kTabButtons[] = {"BtnTab1", "BtnTab2", "BtnTab3", "BtnTab6", "BtnTab5"};
-const char* const kMusicOptionBoxes[] = {"CheckBoxMusicROP", "CheckBoxMusicRA", "CheckBoxMusicMute"};
 
 }  // namespace
 
@@ -354,9 +353,9 @@ void ConfigDialogModel::BtnOKClick() { SaveSettings(); }
 void ConfigDialogModel::SaveSettings() {
   if (reader_.MusicCount() <= 0) return;
   MusicOptions options;
-  options.randomOrder = C(kMusicOptionBoxes[0]).checked;
-  options.repeatAll = C(kMusicOptionBoxes[1]).checked;
-  options.mute = C(kMusicOptionBoxes[2]).checked;
+  options.randomOrder = C("CheckBoxMusicROP").checked;
+  options.repeatAll = C("CheckBoxMusicRA").checked;
+  options.mute = C("CheckBoxMusicMute").checked;
   WriteMusicOptions(settings_, settingsKey_, options);
 }
 

@@ -99,10 +99,13 @@ case "${1:-}" in
     expect_quiet_exit "$e2e_work/Saver.scr" /a 1234
     ;;
   scr-configure)
+    # The dialog's title is the package's name, a blank and dynamic text 13, here the program's
+    # own, as this package carries no texts.
     e2e_package "$e2e_work/Saver.scr" S
-    expect_dialog "saverkit: configuration" 1 "$e2e_work/Saver.scr"
-    expect_dialog "saverkit: configuration" 1 "$e2e_work/Saver.scr" /c
-    out=$(e2e_drive owned-config "$(e2e_winpath "$e2e_work/Saver.scr")" | tr -d '\r') || e2e_fail "configuration owned by a host: $out"
+    expect_dialog "E2E Saver Settings" 1 "$e2e_work/Saver.scr"
+    expect_dialog "E2E Saver Settings" 1 "$e2e_work/Saver.scr" /c
+    out=$(e2e_drive owned-config "$(e2e_winpath "$e2e_work/Saver.scr")" "E2E Saver Settings" | tr -d '\r') ||
+      e2e_fail "configuration owned by a host: $out"
     e2e_log "$out"
     ;;
   scr-preview)

@@ -7,12 +7,13 @@
 
 #include "package/helpers/win32/working_set.h"
 #include "package/package_slot.h"
+#include "setup/win32/config_dialog.h"
 #include "setup/win32/form_x_installer.h"
 #include "show/win32/show_window.h"
 #include "startup/edition.h"
+#include "startup/win32/application_window.h"
 #include "startup/win32/change_password.h"
 #include "startup/win32/ole_session.h"
-#include "startup/win32/placeholder_windows.h"
 #include "startup/win32/process.h"
 #include "startup/win32/uninstaller.h"
 
@@ -43,9 +44,11 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
     case RunMode::Configure: {
       // Modal to the window that asked; a number that names no window leaves it unowned.
       const HWND host = AsWindow(decision.HostWindow);
-      const HWND owner = taskbarButton ? nullptr : IsWindow(host) ? host : application.Handle();
-      DialogPlaceholder dialog("saverkit: configuration", "The screen saver's settings.", owner, taskbarButton);
-      RunModal(dialog);
+      TForm_XSCR_Config dialog(host, taskbarButton ? nullptr : application.Handle());
+      if (!dialog.IsAlive()) break;
+      SetWindowTextA(application.Handle(), dialog.GetCaption().c_str());
+      TrimWorkingSet();
+      dialog.ShowModal();
       break;
     }
     case RunMode::Preview: {

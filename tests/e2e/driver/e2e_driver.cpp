@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialog_commands.h"
+#include "folder_chooser.h"
 
 namespace {
 
@@ -110,13 +111,14 @@ int Preview(const std::string& runtime) {
   return fills && code == 0 ? 0 : 1;
 }
 
-// owned-config RUNTIME: /c:<host> opens the configuration owned by the host and modal to it.
-int OwnedConfiguration(const std::string& runtime) {
+// owned-config RUNTIME TITLE: /c:<host> opens the configuration (a window titled TITLE) owned by
+// the host and modal to it.
+int OwnedConfiguration(const std::string& runtime, const std::string& title) {
   HWND host = CreateHost();
   PROCESS_INFORMATION process;
   if (!Start(runtime, "/c:" + std::to_string(reinterpret_cast<intptr_t>(host)), process)) return 1;
   HWND dialog = nullptr;
-  if (!WaitFor(15000, [&] { return (dialog = FindWindowA(nullptr, "saverkit: configuration")) != nullptr; })) {
+  if (!WaitFor(15000, [&] { return (dialog = FindWindowA(nullptr, title.c_str())) != nullptr; })) {
     std::printf("no configuration window\n");
     return 1;
   }
@@ -233,21 +235,23 @@ int OtherWindow(int ms) {
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "preview" && argc == 3) return Preview(argv[2]);
-  if (command == "owned-config" && argc == 3) return OwnedConfiguration(argv[2]);
+  if (command == "owned-config" && argc == 4) return OwnedConfiguration(argv[2], argv[3]);
   if (command == "inspect" && argc == 3) return Inspect(argv[2]);
   if (command == "close" && argc == 3) return Close(argv[2]);
   if (command == "cursor" && argc == 2) return Cursor();
   if (command == "layered" && argc == 3) return Layered(argv[2]);
   if (command == "activate" && argc == 3) return Activate(argv[2]);
   if (command == "end-session" && argc == 3) return EndSession(argv[2]);
+  if (command == "choose-folder" && argc >= 4)
+    return saverkit::e2e::ChooseFolder(argv[2], std::vector<std::string>(argv + 3, argv + argc));
   if (command == "other-window" && argc == 3) return OtherWindow(std::atoi(argv[2]));
   if (argc >= 3) {
     const int code = saverkit::e2e::RunDialogCommand(std::vector<std::string>(argv + 1, argv + argc));
     if (code != 2) return code;
   }
   std::fprintf(stderr,
-               "usage: e2e_driver preview RUNTIME | owned-config RUNTIME | inspect TITLE | close TITLE | cursor | "
-               "layered TITLE | activate TITLE | end-session TITLE | other-window MS | "
+               "usage: e2e_driver preview RUNTIME | owned-config RUNTIME TITLE | inspect TITLE | close TITLE | cursor | "
+               "layered TITLE | activate TITLE | end-session TITLE | choose-folder TITLE PART... | other-window MS | "
                "a dialog command (dialog_commands.h)\n");
   return 2;
 }

@@ -1,0 +1,196 @@
+#include "setup/win32/config_dialog.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+#include "forms/win32/bitmap_drawing.h"
+#include "forms/win32/message_form.h"
+#include "package/helpers/win32/new_movie_host.h"
+#include "package/helpers/win32/resources.h"
+#include "package/helpers/win32/shell.h"
+#include "package/reader_environment.h"
+#include "package/texts/win32/program_texts.h"
+#include "raster/stretch.h"
+#include "setup/config_layout.h"
+#include "setup/music_tool_images.h"
+#include "setup/win32/mci_media_window.h"
+#include "setup/win32/wallpaper.h"
+
+namespace saverkit {
+namespace {
+
+constexpr int kMusicRowTextLeft = 10;
+
+HICON ProgramIcon(const char* name) { return LoadIconA(GetModuleHandleA(nullptr), name); }
+
+void FillRow(const DRAWITEMSTRUCT& item) {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+}
+
+}  // namespace
+
+TForm_XSCR_Config::TForm_XSCR_Config(HWND hostWindow, HWND owner)
+    : TFormScrNeo(IsWindow(hostWindow) ? hostWindow : owner), hostWindow_(IsWindow(hostWindow) ? hostWindow : nullptr) {
+  if (!Handle()) return;
+  if (hostWindow_) {
+    hostParent_ = GetParent(hostWindow_);
+    EnableWindow(hostWindow_, FALSE);
+    if (hostParent_) EnableWindow(hostParent_, FALSE);
+  }
+  AddLayout(Components(), ConfigDialogLayout());
+  SetKeyPreview(true);
+  BindHandlers();
+  CreateControls();
+  FitToContent(Item("PanelMain"));
+  package_ = std::make_unique<PackageSlot>(std::make_unique<XSCR>(CurrentReaderEnvironment()));
+  XSCR& reader = package_->Reader();
+  TextLines dynamicTexts;
+  LoadFormTexts(Components(), dynamicTexts, &reader);
+  ConfigDialogHost& host = *this;
+  model_ = std::make_unique<ConfigDialogModel>(Components(), reader, settings_, host, std::move(dynamicTexts));
+  model_->PlaceTabCover();
+  SetDrawItem("ComboBoxPics", [this](const DRAWITEMSTRUCT& item) { ComboBoxPicsDrawItem(item); });
+  SetDrawItem("ComboBoxMusics", [this](const DRAWITEMSTRUCT& item) { ComboBoxMusicsDrawItem(item); });
+  SetImages("ToolBarMusic", MusicToolImages(RgbFromColorRef(GetSysColor(COLOR_BTNFACE))), kMusicToolImageSize,
+            kMusicToolImageSize);
+  ShowIcons();
+  model_->LoadFromPackage();
+  model_->PageControlScrChange();
+  SetCaption(model_->Caption());
+  XPMenu1_.SetActive(true);
+}
+
+TForm_XSCR_Config::~TForm_XSCR_Config() {
+  model_.reset();  // frees the movie preview and closes the music
+  flashPreview_.reset();
+  package_.reset();  // deletes every file the dialog extracted
+  if (hostWindow_ && IsWindow(hostWindow_)) EnableWindow(hostWindow_, TRUE);
+  if (hostParent_ && IsWindow(hostParent_)) EnableWindow(hostParent_, TRUE);
+  const HWND front = hostParent_ ? hostParent_ : hostWindow_;
+  if (front && IsWindow(front) && GetForegroundWindow() != front) SetForegroundWindow(front);
+}
+
+void TForm_XSCR_Config::BindHandlers() {
+  ComponentOwner& form = Components();
+  auto bind = [&form](const char* name, std::function<void(Component&)> ComponentEvents::*event,
+                      std::function<void(Component&)> handler) { Bind(form, name, event, std::move(handler)); };
+  auto click = [&](const char* name, void (ConfigDialogModel::*handler)()) {
+    bind(name, &ComponentEvents::onClick, [this, handler](Component&) { (model_.get()->*handler)(); });
+  };
+  for (const char* tab : {"BtnTab1", "BtnTab2", "BtnTab3", "BtnTab5", "BtnTab6"})
+    bind(tab, &ComponentEvents::onClick, [this](Component& sender) { model_->BtnTabsClick(sender); });
+  bind("PageControlScr", &ComponentEvents::onChange, [this](Component&) { model_->PageControlScrChange(); });
+  click("LabelEmail", &ConfigDialogModel::LabelEmailClick);
+  click("LabelHomePage", &ConfigDialogModel::LabelHomePageClick);
+  click("LabelQelWeb", &ConfigDialogModel::LabelQelWebClick);
+  bind("ComboBoxPics", &ComponentEvents::onChange, [this](Component&) { model_->ComboBoxPicsChange(); });
+  click("SBtnPSave", &ConfigDialogModel::SBtnPSaveClick);
+  click("SBtnPSaveAll", &ConfigDialogModel::SBtnPSaveAllClick);
+  click("BtnWallpaper", &ConfigDialogModel::BtnWallpaperClick);
+  bind("PMWallpaper", &ComponentEvents::onPopup, [this](Component&) { model_->PMWallpaperPopup(); });
+  for (const char* item : {"PMICenter", "PMITile", "PMIStretch"})
+    bind(item, &ComponentEvents::onClick, [this](Component& sender) { model_->PMIWallpaperClick(sender); });
+  click("PMIRemove", &ConfigDialogModel::PMIRemoveClick);
+  bind("ComboBoxMusics", &ComponentEvents::onChange, [this](Component&) { model_->ComboBoxMusicsChange(); });
+  click("TBtnEMusicPlay", &ConfigDialogModel::TBtnEMusicPlayClick);
+  click("TBtnEMusicPause", &ConfigDialogModel::TBtnEMusicPauseClick);
+  click("TBtnEMusicStop", &ConfigDialogModel::TBtnEMusicStopClick);
+  click("TBtnSaveM", &ConfigDialogModel::TBtnSaveMClick);
+  bind("TimerMusics", &ComponentEvents::onTimer, [this](Component&) { model_->TimerMusicsTimer(); });
+  click("BtnOK", &ConfigDialogModel::BtnOKClick);
+}
+
+void TForm_XSCR_Config::ShowIcons() {
+  SetIcon("ImagesScrIcon", ProgramIcon("MAINICON"));
+  SetIcon("ImageQelIcon", ProgramIcon("QELICON"));
+}
+
+void TForm_XSCR_Config::ComboBoxPicsDrawItem(const DRAWITEMSTRUCT& item) {
+  FillRow(item);
+  const Bitmap* thumbnail = model_ ? model_->Thumbnail(int32_t(item.itemID)) : nullptr;
+  if (!thumbnail || thumbnail->Empty()) return;
+  const int rowWidth = item.rcItem.right - item.rcItem.left, rowHeight = item.rcItem.bottom - item.rcItem.top;
+  DrawBitmap(item.hDC, *thumbnail, item.rcItem.left + (rowWidth - thumbnail->Width()) / 2,
+             item.rcItem.top + (rowHeight - thumbnail->Height()) / 2);
+}
+
+void TForm_XSCR_Config::ComboBoxMusicsDrawItem(const DRAWITEMSTRUCT& item) {
+  FillRow(item);
+  if (!model_ || int(item.itemID) < 0) return;
+  const std::string text = model_->MusicRowText(int32_t(item.itemID));
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SIZE extent = {0, 0};
+  GetTextExtentPoint32A(item.hDC, text.c_str(), int(text.size()), &extent);
+  const int rowHeight = item.rcItem.bottom - item.rcItem.top;
+  TextOutA(item.hDC, item.rcItem.left + kMusicRowTextLeft, item.rcItem.top + (rowHeight - extent.cy) / 2, text.c_str(),
+           int(text.size()));
+}
+
+std::unique_ptr<MediaWindow> TForm_XSCR_Config::CreateMusicWindow(uint32_t style) {
+  return MusicWndCreate(Handle(), style);
+}
+
+void TForm_XSCR_Config::ShowPreviewPicture(const Bitmap& picture) {
+  const ControlBounds& bounds = Item("ImageFore").bounds;
+  Bitmap shown = picture.Clone();
+  StretchBitmap(shown, bounds.width, bounds.height);  // half-tone, to the displayed size
+  SetPicture("ImageFore", std::move(shown));
+}
+
+bool TForm_XSCR_Config::StartMoviePreview(const std::string& moviePath) {
+  FreeFlashPreview();
+  const ControlBounds& screen = Item("PanelScreen").bounds;
+  flashPreview_ = NewMovieHost(ControlHandle("PanelScreen"), 1, 1, screen.width - 2, screen.height - 2);
+  if (!flashPreview_) return false;
+  flashPreview_->Host().SetLoop(true);
+  flashPreview_->Host().SetMovie(moviePath);
+  flashPreview_->SetVisible(true);
+  flashPreview_->Host().Play();
+  return true;
+}
+
+void TForm_XSCR_Config::FreeFlashPreview() { flashPreview_.reset(); }
+
+std::string TForm_XSCR_Config::AskSaveName(const SaveDialogRequest& request) {
+  SaveDialogOptions options;
+  options.title = request.title;
+  options.filter = request.filter;
+  options.defaultExtension = request.defaultExtension;
+  return RunSaveDialog(Handle(), options);
+}
+
+std::string TForm_XSCR_Config::ChooseDirectory() { return saverkit::ChooseDirectory(std::string()); }
+
+void TForm_XSCR_Config::ShowMessage(const std::string& text, const std::string& caption, int32_t style) {
+  MessageBoxForm(text, caption, uint32_t(style), &model_->DynamicTexts());
+}
+
+void TForm_XSCR_Config::PopupWallpaperMenu() {
+  POINT cursor = {0, 0};
+  GetCursorPos(&cursor);
+  Popup("PMWallpaper", cursor.x, cursor.y);
+}
+
+std::string TForm_XSCR_Config::SystemDirectory() {
+  char folder[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+void TForm_XSCR_Config::ApplyWallpaper(const std::string& bitmapPath, int32_t style) {
+  saverkit::ApplyWallpaper(bitmapPath, style);
+}
+
+void TForm_XSCR_Config::RemoveWallpaper() { saverkit::RemoveWallpaper(); }
+
+void TForm_XSCR_Config::OpenMail(const std::string& target) {
+  ShellExecuteA(Handle(), nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TForm_XSCR_Config::OpenAddress(const std::string& address) { ShellOpen(address); }
+
+}  // namespace saverkit

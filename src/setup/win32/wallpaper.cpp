@@ -1,0 +1,50 @@
+#include "setup/win32/wallpaper.h"
+
+#include <ole2.h>
+#include <wininet.h>  // before shlobj.h, which declares the Active Desktop only after it
+#include <shlobj.h>
+
+#include <vector>
+
+#include "forms/win32/scoped_com.h"
+#include "setup/config_rules.h"
+
+namespace saverkit {
+namespace {
+
+bool ApplyThroughActiveDesktop(const std::string& bitmapPath, int32_t style) {
+  ScopedComPtr<IActiveDesktop> desktop;
+  if (FAILED(CoCreateInstance(CLSID_ActiveDesktop, nullptr, CLSCTX_INPROC_SERVER, IID_IActiveDesktop,
+                              reinterpret_cast<void**>(desktop.Receive()))) ||
+      !desktop)
+    return false;
+  WALLPAPEROPT options = {};
+  options.dwSize = sizeof options;
+  switch (style) {
+    case kWallpaperCentre: options.dwStyle = WPSTYLE_CENTER; break;
+    case kWallpaperTile: options.dwStyle = WPSTYLE_TILE; break;
+    case kWallpaperStretch: options.dwStyle = WPSTYLE_STRETCH; break;
+    default:
+      if (FAILED(desktop->GetWallpaperOptions(&options, 0))) return false;
+      break;
+  }
+  const int length = MultiByteToWideChar(CP_ACP, 0, bitmapPath.c_str(), -1, nullptr, 0);
+  if (length <= 0) return false;
+  std::vector<wchar_t> widePath(size_t(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bitmapPath.c_str(), -1, widePath.data(), length);
+  return SUCCEEDED(desktop->SetWallpaperOptions(&options, 0)) &&
+         SUCCEEDED(desktop->SetWallpaper(widePath.data(), 0)) &&
+         SUCCEEDED(desktop->ApplyChanges(AD_APPLY_ALL | AD_APPLY_FORCE));
+}
+
+}  // namespace
+
+void ApplyWallpaper(const std::string& bitmapPath, int32_t style) {
+  if (ApplyThroughActiveDesktop(bitmapPath, style)) return;
+  // Stored in the user's profile as well, so the wallpaper is still there after the next logon.
+  std::vector<char> path(bitmapPath.begin(), bitmapPath.end());
+  path.push_back('\0');
+  SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+}
+
+}  // namespace saverkit
