@@ -231,8 +231,14 @@ LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM
       return 1;
     case WM_DESTROY:
       // Before the child windows go: the music window and the movie hosts are closed through
-      // their own messages while they still exist, then the reader deletes their files.
-      ReleaseShow();
+      // their own messages while they still exist, then the reader deletes their files. A step
+      // of the show whose message pump brought the close is still on the stack: its sequence
+      // lives on until the destructor, and only the music, which the step never touches, goes.
+      if (flags_.advancing) {
+        if (music_) music_->TearDown();
+      } else {
+        ReleaseShow();
+      }
       break;
     case WM_ENDSESSION:
       // Windows may end the process as soon as this returns: nothing may be left to a destructor.

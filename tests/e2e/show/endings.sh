@@ -1,7 +1,7 @@
 #!/bin/bash
-# Every way a show ends leaves the temporary folder as it found it, also when music
-# was playing or a movie was shown; and the hidden music window is never seen.
-#   endings.sh music-mouse|music-key|music-click|music-escape|music-session|music-window
+# Every way a show ends, also in the middle of a transition, leaves the temporary folder as it
+# found it when music was playing; and the hidden music window is never seen.
+#   endings.sh music-mouse|music-key|music-click|music-escape|music-session|music-window|escape-in-transition
 # shellcheck source=../lib/harness.sh
 source "$(dirname "$0")/../lib/harness.sh"
 # shellcheck source=show_lib.sh
@@ -53,6 +53,32 @@ case "${1:-}" in
     e2e_wait_exit 5
     e2e_expect_eq "the show ended ($way)" 0 "$e2e_exit_code"
     e2e_expect_eq "temporary files left behind ($way)" 0 "$(temp_files)"
+    ;;
+  escape-in-transition)
+    # Escape while a slow transition runs: the close arrives through the transition's own message
+    # pump, and the show must still end cleanly.
+    dir="$e2e_work/package"
+    mkdir -p "$dir"
+    convert -size 100x80 xc:'#C82828' "$dir/red.jpg"
+    convert -size 100x80 xc:'#28C828' "$dir/green.jpg"
+    cat >"$dir/manifest.json" <<JSON
+{ "name": "E2E Slow", "backgroundColor": "#102060", "cursorVisible": true,
+  "designWidth": 1024, "designHeight": 768,
+  "items": [
+    { "picture": "red.jpg", "seconds": 1, "effect": -2, "outEffect": 5, "outStep": 1, "outDelay": 60,
+      "fixedPosition": true, "x": 600, "y": 300, "width": 200, "height": 160 },
+    { "picture": "green.jpg", "seconds": 30, "effect": 5, "step": 1, "delay": 60,
+      "fixedPosition": true, "x": 200, "y": 500, "width": 200, "height": 160 } ] }
+JSON
+    "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$e2e_work/Slow.scr" --edition S >/dev/null
+    e2e_mouse_move 500 400
+    e2e_start "$e2e_work/Slow.scr" /s
+    e2e_wait_window "saverkit: show" || e2e_fail "no show window"
+    # The red picture leaves over six seconds, starting after one.
+    sleep 3
+    e2e_key Escape
+    e2e_wait_exit 5
+    e2e_expect_eq "Escape during a transition ends the show" 0 "$e2e_exit_code"
     ;;
   music-window)
     # The music window is the player's alone: nothing of it shows over the background.
