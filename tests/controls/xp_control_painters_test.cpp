@@ -306,8 +306,11 @@ TEST(XPPainters, GroupBoxFrameSkipsTheCaption) {
   EXPECT_EQ(lines[0].front(), (PlanPoint{52, 8}));  // after the caption: 8 + 40 + 4
   EXPECT_EQ(lines[0].back(), (PlanPoint{8, 8}));
   EXPECT_EQ(*withCaption.back().pen, c.Shade(look.parentColor, 60));
-  for (const PlanOp& op : withCaption)
-    if (op.brush) EXPECT_TRUE(op.rect.Intersect({8, 8, 52, 10}).IsEmpty()) << op.rect.left;  // the caption stays
+  for (const PlanOp& op : withCaption) {
+    if (op.brush) {
+      EXPECT_TRUE(op.rect.Intersect({8, 8, 52, 10}).IsEmpty()) << op.rect.left;  // the caption stays
+    }
+  }
 
   look.rightToLeft = true;
   EXPECT_EQ(Lines(PaintGroupBox(c, look, 40, 16))[0].front(), (PlanPoint{192, 8}));

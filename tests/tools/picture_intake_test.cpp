@@ -43,7 +43,9 @@ TEST(PictureIntakeTest, PhotosComeOutUprightWithTheOrientationCleared) {
     const ExifFacts after = ReadExifFacts(out.jpeg);
     EXPECT_EQ(after.orientation, 1) << orientation;
     EXPECT_EQ(after.dateTaken, "2023:07:14 18:32:05") << orientation;
-    if (orientation == 1) EXPECT_EQ(out.jpeg, file) << "an upright JPEG is kept byte for byte";
+    if (orientation == 1) {
+      EXPECT_EQ(out.jpeg, file) << "an upright JPEG is kept byte for byte";
+    }
   }
 }
 

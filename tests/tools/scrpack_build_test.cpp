@@ -404,7 +404,9 @@ TEST_F(ScrpackBuildTest, PhotosAreFittedUprightAndShrunkInThePackage) {
     ASSERT_TRUE(DecodeJpeg(back->items[0].data, 3, stored)) << c.name;
     EXPECT_EQ(stored.Width(), c.storedWidth / 8) << c.name;
     EXPECT_EQ(stored.Height(), c.storedHeight / 8) << c.name;
-    if (c.storedWidth == 4000) EXPECT_EQ(back->items[0].data, ReadWholeFile(Path("show/media/big.jpg"))) << c.name;
+    if (c.storedWidth == 4000) {
+      EXPECT_EQ(back->items[0].data, ReadWholeFile(Path("show/media/big.jpg"))) << c.name;
+    }
 
     Bitmap photo, drawing;
     ASSERT_TRUE(DecodeJpeg(back->items[1].data, 0, photo));
