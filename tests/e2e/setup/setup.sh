@@ -70,19 +70,19 @@ to_target_page() {
   press BtnNext
 }
 
-# Chooses "Chosen Place" on the desktop in the shell's folder browser: the keyboard goes from its
-# OK button back to the folder tree and types the folder's name.
+# Chooses "Chosen Place" on the desktop in the shell's folder browser and waits until it is gone.
 choose_folder() {
   mkdir -p "$chosen_folder"
   drive click "$wizard" name:ButtonSelectDir >/dev/null
   e2e_wait_window "Browse for Folder" || { e2e_fail "no folder browser"; return; }
-  sleep 0.5
-  xdotool key shift+Tab
-  sleep 0.3
-  xdotool type --delay 100 "Chosen"
-  sleep 0.5
-  xdotool key Return
-  sleep 0.5
+  # The tree's entries are picked by their texts, not by keys typed in time.
+  drive choose-folder "Browse for Folder" "$(basename "$chosen_folder")" >/dev/null ||
+    e2e_fail "no entry '$(basename "$chosen_folder")' in the folder browser"
+  for _ in $(seq 50); do
+    xdotool search --name "^Browse for Folder\$" >/dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  e2e_fail "the folder browser stayed open"
 }
 
 # Starts the installed copy with -U and answers its question with Yes or No.
@@ -173,9 +173,14 @@ case "${1:-}" in
     to_target_page
     choose_folder
     drive click "$wizard" name:BtnNext >/dev/null
-    sleep 1
+    question=""
+    for _ in $(seq 50); do
+      question=$(drive text "$wizard" name:LabelMsg)
+      [ -n "$question" ] && break
+      sleep 0.2
+    done
     e2e_screenshot "$e2e_work/5-replace-question.png"
-    e2e_expect_eq "question" "Replace the installed screen saver?" "$(drive text "$wizard" name:LabelMsg)"
+    e2e_expect_eq "question" "Replace the installed screen saver?" "$question"
     drive click "$wizard" "text:&No" >/dev/null || e2e_fail "no question with a No button"
     sleep 0.5
     e2e_expect_eq "wizard still on the target page after No" "Destination" "$(page_title)"
