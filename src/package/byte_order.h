@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace saverkit {
 
@@ -19,6 +20,12 @@ inline void WriteI32(uint8_t* p, int32_t value) {
   p[1] = uint8_t(v >> 8);
   p[2] = uint8_t(v >> 16);
   p[3] = uint8_t(v >> 24);
+}
+
+inline void AppendI32(std::vector<uint8_t>& out, int32_t value) {
+  uint8_t bytes[4];
+  WriteI32(bytes, value);
+  out.insert(out.end(), bytes, bytes + 4);
 }
 
 // A char[n] field: the text up to its first NUL, or all n bytes when it has none.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "package/byte_order.h"
+#include "package/record_fields.h"
 #include "raster/saturating.h"
 
 namespace saverkit {
@@ -31,21 +32,6 @@ class BlockCursor {
   size_t position_ = 0;
 };
 
-constexpr size_t kFontSizeOffset = 32;
-constexpr size_t kFontStyleOffset = 36;
-constexpr size_t kFontColorOffset = 40;
-constexpr size_t kTransparentOffset = 44;
-constexpr size_t kBackColorOffset = 48;
-constexpr size_t kCenterXOffset = 52;
-constexpr size_t kCenterYOffset = 56;
-constexpr size_t kTextLengthOffset = 60;
-
-void AppendI32(std::vector<uint8_t>& out, int32_t value) {
-  uint8_t b[4];
-  WriteI32(b, value);
-  out.insert(out.end(), b, b + 4);
-}
-
 }  // namespace
 
 void LabelRecord::SetText(const std::string& text) {
@@ -53,33 +39,22 @@ void LabelRecord::SetText(const std::string& text) {
   TextLength = int32_t(text_.size());
 }
 
-LabelRecord LabelRecord::Parse(const uint8_t* b) {
-  LabelRecord r;
-  r.FontName = ReadFixedText(b, kFontNameSize);
-  r.FontSize = ReadI32(b + kFontSizeOffset);
-  r.FontStyle = b[kFontStyleOffset];
-  r.FontColor = ReadI32(b + kFontColorOffset);
-  r.Transparent = b[kTransparentOffset];
-  r.BackColor = ReadI32(b + kBackColorOffset);
-  r.CenterX = ReadI32(b + kCenterXOffset);
-  r.CenterY = ReadI32(b + kCenterYOffset);
-  r.TextLength = ReadI32(b + kTextLengthOffset);
-  return r;
+// The face name keeps its terminator: at most 31 characters are stored.
+template <typename Record, typename Visitor>
+void LabelRecord::VisitFields(Record& r, const Visitor& f) {
+  f.TerminatedText(0, kFontNameSize, r.FontName);
+  f.I32(32, r.FontSize);
+  f.U8(36, r.FontStyle);
+  f.I32(40, r.FontColor);
+  f.U8(44, r.Transparent);
+  f.I32(48, r.BackColor);
+  f.I32(52, r.CenterX);
+  f.I32(56, r.CenterY);
+  f.I32(60, r.TextLength);
 }
 
-void LabelRecord::Serialize(uint8_t* b) const {
-  std::memset(b, 0, kSize);
-  // The face name keeps its terminator: at most 31 characters are stored.
-  WriteFixedText(b, kFontNameSize - 1, FontName);
-  WriteI32(b + kFontSizeOffset, FontSize);
-  b[kFontStyleOffset] = FontStyle;
-  WriteI32(b + kFontColorOffset, FontColor);
-  b[kTransparentOffset] = Transparent;
-  WriteI32(b + kBackColorOffset, BackColor);
-  WriteI32(b + kCenterXOffset, CenterX);
-  WriteI32(b + kCenterYOffset, CenterY);
-  WriteI32(b + kTextLengthOffset, TextLength);
-}
+LabelRecord LabelRecord::Parse(const uint8_t* b) { return ParseFields<LabelRecord>(b); }
+void LabelRecord::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
 
 const LabelRecord* LabelList::Get(int index) const {
   if (index < 0 || index >= Count()) return nullptr;

@@ -40,6 +40,9 @@ struct LabelRecord {
   // The 64-byte header; the text travels separately.
   static LabelRecord Parse(const uint8_t* bytes);
   void Serialize(uint8_t* bytes) const;
+  // The header's field table, walked by Parse and Serialize.
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 
  private:
   std::string text_;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "package/label_table.h"
 #include "package/records.h"
 
 namespace saverkit {
@@ -27,12 +28,16 @@ struct PackageTrailer {
   static PackageTrailer FromStored(const uint8_t* stored);
   // Into 400 stored (complemented) bytes.
   void ToStored(uint8_t* stored) const;
+  // The field table of the plain (complemented back) trailer.
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 };
 
 struct LabelTrailer {
   static constexpr size_t kSize = 24;
-  static constexpr char kMarker[] = "TAVIRLABELSTART";  // 15 characters and the NUL: 16 bytes
-  static constexpr size_t kMarkerSize = 16;
+  // The same marker that opens the label block.
+  static constexpr const char* kMarker = LabelTable::kMarker;
+  static constexpr size_t kMarkerSize = LabelTable::kMarkerSize;
 
   bool HasMarker = false;
   int32_t LabelOffset = 0;
@@ -40,6 +45,8 @@ struct LabelTrailer {
 
   static LabelTrailer Parse(const uint8_t* bytes);  // stored plain
   void Serialize(uint8_t* bytes) const;             // writes the marker too
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 };
 
 }  // namespace saverkit

@@ -3,14 +3,18 @@
 #include <cstring>
 
 #include "package/byte_order.h"
+#include "package/record_fields.h"
 
 namespace saverkit {
-namespace {
 
-constexpr size_t kDescriptionOffset = 122;
-constexpr size_t kDescriptionSize = 258;
+NameBlock NameBlock::Parse(const uint8_t* b) {
+  size_t begin = 0, end = kSize;
+  while (begin < end && b[begin] <= 32) ++begin;
+  while (end > begin && b[end - 1] <= 32) --end;
+  return NameBlock{std::string(reinterpret_cast<const char*>(b) + begin, end - begin)};
+}
 
-}  // namespace
+void NameBlock::Serialize(uint8_t* b) const { WriteFixedText(b, kSize, Name); }
 
 bool InfoRecord::HasValidSignature() const {
   return std::memcmp(Signature.data(), kPackageSignature, kSignatureSize) == 0;
@@ -18,136 +22,101 @@ bool InfoRecord::HasValidSignature() const {
 
 void InfoRecord::SetValidSignature() { std::memcpy(Signature.data(), kPackageSignature, kSignatureSize); }
 
-InfoRecord InfoRecord::Parse(const uint8_t* b) {
-  InfoRecord r;
-  std::memcpy(r.Signature.data(), b, kSignatureSize);
-  r.ItemCount = ReadI32(b + 36);
-  r.DefaultSeconds = ReadI32(b + 40);
-  r.DefaultStep = ReadI32(b + 44);
-  r.DefaultDelay = ReadI32(b + 48);
-  r.DefaultOutStep = ReadI32(b + 52);
-  r.DefaultOutDelay = ReadI32(b + 56);
-  r.BackgroundColor = ReadI32(b + 60);
-  r.RandomOrder = b[64];
-  r.HasAuthorInfo = b[65];
-  r.DesignWidth = ReadI32(b + 68);
-  r.MusicCount = ReadI32(b + 72);
-  r.NoSaving = b[76];
-  r.FormatVersion = ReadI32(b + 84);
-  r.MotionMode = b[105];
-  r.IgnoreMouseMove = b[106];
-  r.DefaultEffect = ReadI32(b + 108);
-  r.DefaultOutEffect = ReadI32(b + 112);
-  r.HideGeneratorPage = b[116];
-  r.Edition = b[kEditionOffset];
-  r.Description = ReadFixedText(b + kDescriptionOffset, kDescriptionSize);
-  return r;
+template <typename Record, typename Visitor>
+void InfoRecord::VisitFields(Record& r, const Visitor& f) {
+  f.Bytes(0, kSignatureSize, r.Signature.data());
+  f.I32(36, r.ItemCount);
+  f.I32(40, r.DefaultSeconds);
+  f.I32(44, r.DefaultStep);
+  f.I32(48, r.DefaultDelay);
+  f.I32(52, r.DefaultOutStep);
+  f.I32(56, r.DefaultOutDelay);
+  f.I32(60, r.BackgroundColor);
+  f.U8(64, r.RandomOrder);
+  f.U8(65, r.HasAuthorInfo);
+  f.I32(68, r.DesignWidth);
+  f.I32(72, r.MusicCount);
+  f.U8(76, r.NoSaving);
+  f.I32(84, r.FormatVersion);
+  f.U8(105, r.MotionMode);
+  f.U8(106, r.IgnoreMouseMove);
+  f.I32(108, r.DefaultEffect);
+  f.I32(112, r.DefaultOutEffect);
+  f.U8(116, r.HideGeneratorPage);
+  f.U8(kEditionOffset, r.Edition);
+  f.Text(kDescriptionOffset, kDescriptionSize, r.Description);
 }
 
-void InfoRecord::Serialize(uint8_t* b) const {
-  std::memset(b, 0, kSize);
-  std::memcpy(b, Signature.data(), kSignatureSize);
-  WriteI32(b + 36, ItemCount);
-  WriteI32(b + 40, DefaultSeconds);
-  WriteI32(b + 44, DefaultStep);
-  WriteI32(b + 48, DefaultDelay);
-  WriteI32(b + 52, DefaultOutStep);
-  WriteI32(b + 56, DefaultOutDelay);
-  WriteI32(b + 60, BackgroundColor);
-  b[64] = RandomOrder;
-  b[65] = HasAuthorInfo;
-  WriteI32(b + 68, DesignWidth);
-  WriteI32(b + 72, MusicCount);
-  b[76] = NoSaving;
-  WriteI32(b + 84, FormatVersion);
-  b[105] = MotionMode;
-  b[106] = IgnoreMouseMove;
-  WriteI32(b + 108, DefaultEffect);
-  WriteI32(b + 112, DefaultOutEffect);
-  b[116] = HideGeneratorPage;
-  b[kEditionOffset] = Edition;
-  WriteFixedText(b + kDescriptionOffset, kDescriptionSize, Description);
+InfoRecord InfoRecord::Parse(const uint8_t* b) { return ParseFields<InfoRecord>(b); }
+void InfoRecord::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
+
+template <typename Record, typename Visitor>
+void AuthorBlock::VisitFields(Record& r, const Visitor& f) {
+  f.Text(0, kAuthorSize, r.Author);
+  f.Text(kAuthorSize, kEmailSize, r.Email);
+  f.Text(kAuthorSize + kEmailSize, kHomePageSize, r.HomePage);
 }
 
-AuthorBlock AuthorBlock::Parse(const uint8_t* b) {
-  return AuthorBlock{ReadFixedText(b, 32), ReadFixedText(b + 32, 32), ReadFixedText(b + 64, 64)};
+AuthorBlock AuthorBlock::Parse(const uint8_t* b) { return ParseFields<AuthorBlock>(b); }
+void AuthorBlock::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
+
+template <typename Record, typename Visitor>
+void ExtensionBlock::VisitFields(Record& r, const Visitor& f) {
+  f.I32(0, r.DesignHeight);
+  f.I32(4, r.MusicNamesLength);
+  f.I32(8, r.Opacity);
+  f.U8(12, r.CursorVisible);
+  f.I32(16, r.BackgroundLength);
 }
 
-void AuthorBlock::Serialize(uint8_t* b) const {
-  WriteFixedText(b, 32, Author);
-  WriteFixedText(b + 32, 32, Email);
-  WriteFixedText(b + 64, 64, HomePage);
+ExtensionBlock ExtensionBlock::Parse(const uint8_t* b) { return ParseFields<ExtensionBlock>(b); }
+void ExtensionBlock::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
+
+template <typename Record, typename Visitor>
+void ItemLocator::VisitFields(Record& r, const Visitor& f) {
+  f.I32(0, r.Offset);
+  f.I32(4, r.Length);
 }
 
-ExtensionBlock ExtensionBlock::Parse(const uint8_t* b) {
-  ExtensionBlock r;
-  r.DesignHeight = ReadI32(b);
-  r.MusicNamesLength = ReadI32(b + 4);
-  r.Opacity = ReadI32(b + 8);
-  r.CursorVisible = b[12];
-  r.BackgroundLength = ReadI32(b + 16);
-  return r;
+ItemLocator ItemLocator::Parse(const uint8_t* b) { return ParseFields<ItemLocator>(b); }
+void ItemLocator::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
+
+template <typename Record, typename Visitor>
+void ItemRecord::VisitFields(Record& r, const Visitor& f) {
+  f.I32(0, r.Seconds);
+  f.I32(4, r.Effect);
+  f.I32(8, r.Step);
+  f.I32(12, r.Delay);
+  f.I32(16, r.OutEffect);
+  f.I32(20, r.OutStep);
+  f.I32(24, r.OutDelay);
+  f.U8(28, r.FixedPosition);
+  f.I32(32, r.X);
+  f.I32(36, r.Y);
+  f.I32(40, r.Width);
+  f.I32(44, r.Height);
+  f.I32(48, r.Kind);
+  f.I32(52, r.Overlay);
 }
 
-void ExtensionBlock::Serialize(uint8_t* b) const {
-  std::memset(b, 0, kSize);
-  WriteI32(b, DesignHeight);
-  WriteI32(b + 4, MusicNamesLength);
-  WriteI32(b + 8, Opacity);
-  b[12] = CursorVisible;
-  WriteI32(b + 16, BackgroundLength);
-}
-
-ItemRecord ItemRecord::Parse(const uint8_t* b) {
-  ItemRecord r;
-  r.Seconds = ReadI32(b);
-  r.Effect = ReadI32(b + 4);
-  r.Step = ReadI32(b + 8);
-  r.Delay = ReadI32(b + 12);
-  r.OutEffect = ReadI32(b + 16);
-  r.OutStep = ReadI32(b + 20);
-  r.OutDelay = ReadI32(b + 24);
-  r.FixedPosition = b[28];
-  r.X = ReadI32(b + 32);
-  r.Y = ReadI32(b + 36);
-  r.Width = ReadI32(b + 40);
-  r.Height = ReadI32(b + 44);
-  r.Kind = ReadI32(b + 48);
-  r.Overlay = ReadI32(b + 52);
-  return r;
-}
-
-void ItemRecord::Serialize(uint8_t* b) const {
-  std::memset(b, 0, kSize);
-  WriteI32(b, Seconds);
-  WriteI32(b + 4, Effect);
-  WriteI32(b + 8, Step);
-  WriteI32(b + 12, Delay);
-  WriteI32(b + 16, OutEffect);
-  WriteI32(b + 20, OutStep);
-  WriteI32(b + 24, OutDelay);
-  b[28] = FixedPosition;
-  WriteI32(b + 32, X);
-  WriteI32(b + 36, Y);
-  WriteI32(b + 40, Width);
-  WriteI32(b + 44, Height);
-  WriteI32(b + 48, Kind);
-  WriteI32(b + 52, Overlay);
-}
+ItemRecord ItemRecord::Parse(const uint8_t* b) { return ParseFields<ItemRecord>(b); }
+void ItemRecord::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
 
 bool ItemRecord::operator==(const ItemRecord& o) const {
-  return Seconds == o.Seconds && Effect == o.Effect && Step == o.Step && Delay == o.Delay &&
-         OutEffect == o.OutEffect && OutStep == o.OutStep && OutDelay == o.OutDelay &&
-         FixedPosition == o.FixedPosition && X == o.X && Y == o.Y && Width == o.Width &&
-         Height == o.Height && Kind == o.Kind && Overlay == o.Overlay;
+  uint8_t mine[kSize], theirs[kSize];
+  Serialize(mine);
+  o.Serialize(theirs);
+  return std::memcmp(mine, theirs, kSize) == 0;
 }
 
-MusicRecord MusicRecord::Parse(const uint8_t* b) { return MusicRecord{ReadFixedText(b, 8), ReadFixedText(b + 8, 8)}; }
-
-void MusicRecord::Serialize(uint8_t* b) const {
-  WriteFixedText(b, 8, FileSuffix);
-  WriteFixedText(b + 8, 8, ResourceName);
+template <typename Record, typename Visitor>
+void MusicRecord::VisitFields(Record& r, const Visitor& f) {
+  f.Text(0, kFileSuffixSize, r.FileSuffix);
+  f.Text(kFileSuffixSize, kResourceNameSize, r.ResourceName);
 }
+
+MusicRecord MusicRecord::Parse(const uint8_t* b) { return ParseFields<MusicRecord>(b); }
+void MusicRecord::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
 
 ItemRecord DefaultItemRecord(const InfoRecord& info) {
   ItemRecord r;

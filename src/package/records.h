@@ -1,6 +1,8 @@
-// The package's fixed-layout records: the information record, the author and extension blocks,
-// and the directory's item and music records. Fields keep the names the package format gives them;
-// bytes the format leaves uninterpreted are not kept (a writer stores zero there).
+// The package's fixed-layout records: the name block, the information record, the author and
+// extension blocks, and the directory's locators, item and music records. Fields keep the names the
+// package format gives them; bytes the format leaves uninterpreted are not kept (a writer stores
+// zero there). Each record's sizes are constants on its type, for the reader, the writer and the
+// writer's checks alike; its field offsets are in its one field table in records.cpp.
 #pragma once
 
 #include <array>
@@ -19,9 +21,27 @@ inline constexpr uint8_t kEditionInstalled = 'S';
 
 enum ItemKind : int32_t { kKindPicture = 0, kKindMovie = 1 };
 
+// The block at the package base: the screen-saver name, padded to 64 bytes.
+struct NameBlock {
+  static constexpr size_t kSize = 64;
+  std::string Name;
+
+  // Without the padding: spaces, control characters and NULs on either side are removed.
+  static NameBlock Parse(const uint8_t* bytes);
+  // NUL-padded; a name of kSize bytes fills the block.
+  void Serialize(uint8_t* bytes) const;
+};
+
+// The licence text of format version 5 and later: an i32 length, then the text. Only lengths from
+// 1 to kMaxLicenceLength carry a text.
+inline constexpr size_t kLicenceLengthSize = 4;
+inline constexpr int32_t kMaxLicenceLength = 65536;
+
 struct InfoRecord {
   static constexpr size_t kSize = 380;
   static constexpr size_t kEditionOffset = 117;
+  static constexpr size_t kDescriptionOffset = 122;
+  static constexpr size_t kDescriptionSize = 258;
 
   std::array<uint8_t, kSignatureSize> Signature{};
   int32_t ItemCount = 0;
@@ -50,16 +70,27 @@ struct InfoRecord {
 
   static InfoRecord Parse(const uint8_t* bytes);  // kSize bytes
   void Serialize(uint8_t* bytes) const;            // kSize bytes
+  // The field table, walked by Parse and Serialize (records.cpp); likewise on the records below.
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 };
 
 struct AuthorBlock {
   static constexpr size_t kSize = 128;
-  std::string Author;    // char[32]
-  std::string Email;     // char[32]
-  std::string HomePage;  // char[64]
+  static constexpr size_t kAuthorSize = 32;
+  static constexpr size_t kEmailSize = 32;
+  static constexpr size_t kHomePageSize = 64;
+  // The block follows the name block directly.
+  static constexpr size_t kOffset = NameBlock::kSize;
+
+  std::string Author;
+  std::string Email;
+  std::string HomePage;
 
   static AuthorBlock Parse(const uint8_t* bytes);
   void Serialize(uint8_t* bytes) const;
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 };
 
 struct ExtensionBlock {
@@ -72,6 +103,21 @@ struct ExtensionBlock {
 
   static ExtensionBlock Parse(const uint8_t* bytes);
   void Serialize(uint8_t* bytes) const;
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
+};
+
+// Where one item's or music's data lies, from the package base: the 8 bytes in front of its record
+// in the directory.
+struct ItemLocator {
+  static constexpr size_t kSize = 8;
+  int32_t Offset = 0;
+  int32_t Length = 0;
+
+  static ItemLocator Parse(const uint8_t* bytes);
+  void Serialize(uint8_t* bytes) const;
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 };
 
 struct ItemRecord {
@@ -93,17 +139,32 @@ struct ItemRecord {
 
   static ItemRecord Parse(const uint8_t* bytes);
   void Serialize(uint8_t* bytes) const;
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
   bool operator==(const ItemRecord& other) const;
 };
 
 struct MusicRecord {
   static constexpr size_t kSize = 16;
-  std::string FileSuffix;    // char[8]
-  std::string ResourceName;  // char[8]
+  static constexpr size_t kFileSuffixSize = 8;
+  static constexpr size_t kResourceNameSize = 8;
+  // The longest suffix or resource name a package carries: the resource form of a package ends
+  // both at their eighth byte, so a writer keeps that byte NUL.
+  static constexpr size_t kMaxNameLength = 7;
+
+  std::string FileSuffix;
+  std::string ResourceName;
 
   static MusicRecord Parse(const uint8_t* bytes);
   void Serialize(uint8_t* bytes) const;
+  template <typename Record, typename Visitor>
+  static void VisitFields(Record& record, const Visitor& visitor);
 };
+
+// The directory: ItemCount entries of a locator and an item record, then MusicCount entries of a
+// locator and a music record.
+inline constexpr size_t kItemEntrySize = ItemLocator::kSize + ItemRecord::kSize;
+inline constexpr size_t kMusicEntrySize = ItemLocator::kSize + MusicRecord::kSize;
 
 // The record handed out for an index out of range, built from the information record's defaults.
 ItemRecord DefaultItemRecord(const InfoRecord& info);

@@ -11,6 +11,7 @@
 #include "package/movie_picture.h"
 #include "package/package_file.h"
 #include "package/temp_files.h"
+#include "package/text_lines.h"
 #include "raster/jpeg_codec.h"
 #include "raster/saturating.h"
 #include "raster/stretch.h"
@@ -18,41 +19,29 @@
 namespace saverkit {
 namespace {
 
-constexpr int64_t kNameBlockSize = 64;
-constexpr int64_t kAuthorBlockOffset = 64;
-constexpr int64_t kLocatorSize = 8;
-constexpr int64_t kItemEntrySize = kLocatorSize + int64_t(ItemRecord::kSize);
-constexpr int64_t kMusicEntrySize = kLocatorSize + int64_t(MusicRecord::kSize);
+constexpr int64_t kItemEntryBytes = int64_t(kItemEntrySize);
+constexpr int64_t kMusicEntryBytes = int64_t(kMusicEntrySize);
 constexpr size_t kMaxResourceNameLength = 63;
 
 constexpr char kMoviePrefix[] = "~F_";
 constexpr char kMovieSuffix[] = ".swf";
 constexpr char kMusicPrefix[] = "~S_";
 
-// The name block is padded with spaces, control characters or NULs on either side.
-std::string TrimName(const std::vector<uint8_t>& block) {
-  size_t begin = 0, end = block.size();
-  while (begin < end && block[begin] <= 32) ++begin;
-  while (end > begin && block[end - 1] <= 32) --end;
-  return std::string(block.begin() + std::ptrdiff_t(begin), block.begin() + std::ptrdiff_t(end));
-}
-
-// One name per line; lines end with CR LF, LF or CR, and a break at the very end opens no
-// further line.
-std::vector<std::string> SplitLines(const std::vector<uint8_t>& text) {
-  std::vector<std::string> lines;
-  size_t start = 0, i = 0;
-  while (i < text.size()) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      lines.emplace_back(text.begin() + std::ptrdiff_t(start), text.begin() + std::ptrdiff_t(i));
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = ++i;
-    } else {
-      ++i;
-    }
+// The file extracted before while it still exists; otherwise the data `read` gives, written to a
+// fresh temporary file that `extracted` then remembers. On failure `path` is empty and `extracted`
+// stays as it was, so a later call tries again.
+template <typename ReadData>
+bool ExtractOnce(const ReadData& read, const std::string& tempDirectory, const std::string& prefix,
+                 const std::string& suffix, std::string& extracted, std::string& path) {
+  if (!extracted.empty() && FileExists(extracted)) {
+    path = extracted;
+    return true;
   }
-  if (start < text.size()) lines.emplace_back(text.begin() + std::ptrdiff_t(start), text.end());
-  return lines;
+  std::vector<uint8_t> data;
+  path = read(data) ? CreateFreshTempFile(tempDirectory, prefix, suffix, data) : std::string();
+  if (path.empty()) return false;
+  extracted = path;
+  return true;
 }
 
 bool CopyReplacing(const std::string& from, const std::string& to) {
@@ -87,9 +76,9 @@ bool XSCR::LoadFromFile() {
   ReadDirectory(*file);
 
   std::vector<uint8_t> block;
-  if (file->ReadComplementedBlock(0, kNameBlockSize, block)) name_ = TrimName(block);
+  if (file->ReadComplementedBlock(0, int64_t(NameBlock::kSize), block)) name_ = NameBlock::Parse(block.data()).Name;
   if (trailer_.Info.HasAuthorInfo &&
-      file->ReadComplementedBlock(kAuthorBlockOffset, int64_t(AuthorBlock::kSize), block))
+      file->ReadComplementedBlock(int64_t(AuthorBlock::kOffset), int64_t(AuthorBlock::kSize), block))
     author_ = AuthorBlock::Parse(block.data());
 
   const std::optional<LabelTrailer> labelTrailer = file->ValidLabelTrailer();
@@ -114,22 +103,22 @@ void XSCR::ReadDirectory(PackageFile& file) {
 
   // Only the entries that lie inside the file are read; music entries follow the items, so a
   // directory cut short among its items has no music.
-  int64_t itemsHeld = std::min(itemCount, available / kItemEntrySize);
+  int64_t itemsHeld = std::min(itemCount, available / kItemEntryBytes);
   int64_t musicHeld =
-      itemsHeld == itemCount ? std::min(musicCount, (available - itemsHeld * kItemEntrySize) / kMusicEntrySize) : 0;
+      itemsHeld == itemCount ? std::min(musicCount, (available - itemsHeld * kItemEntryBytes) / kMusicEntryBytes) : 0;
 
   std::vector<uint8_t> directory;
-  if (!file.ReadBlock(trailer_.DirectoryOffset, itemsHeld * kItemEntrySize + musicHeld * kMusicEntrySize, directory))
+  if (!file.ReadBlock(trailer_.DirectoryOffset, itemsHeld * kItemEntryBytes + musicHeld * kMusicEntryBytes, directory))
     itemsHeld = musicHeld = 0;
   const uint8_t* entry = directory.data();
   for (int64_t i = 0; i < itemsHeld; ++i, entry += kItemEntrySize) {
-    itemLocators_.push_back({ReadI32(entry), ReadI32(entry + 4)});
-    items_.push_back(ItemRecord::Parse(entry + kLocatorSize));
+    itemLocators_.push_back(ItemLocator::Parse(entry));
+    items_.push_back(ItemRecord::Parse(entry + ItemLocator::kSize));
     itemFiles_.emplace_back();
   }
   for (int64_t k = 0; k < musicHeld; ++k, entry += kMusicEntrySize) {
-    musicLocators_.push_back({ReadI32(entry), ReadI32(entry + 4)});
-    music_.push_back(MusicRecord::Parse(entry + kLocatorSize));
+    musicLocators_.push_back(ItemLocator::Parse(entry));
+    music_.push_back(MusicRecord::Parse(entry + ItemLocator::kSize));
     musicFiles_.emplace_back();
   }
   // The record's counts say what the reader holds, so no part indexes past the lists.
@@ -146,7 +135,7 @@ void XSCR::ReadTrailingBlocks(PackageFile& file, int64_t position) {
   // A block that does not lie in the file also hides every block behind it.
   if (extension_.MusicNamesLength > 0) {
     if (!file.ReadComplementedBlock(position, extension_.MusicNamesLength, block)) return;
-    musicNames_ = SplitLines(block);
+    musicNames_ = SplitTextLines(std::string(block.begin(), block.end()));
     position += extension_.MusicNamesLength;
   }
   if (extension_.BackgroundLength > 0) {
@@ -155,10 +144,10 @@ void XSCR::ReadTrailingBlocks(PackageFile& file, int64_t position) {
     if (DecodeJpeg(block, kFullScale, decoded)) background_ = std::move(decoded);
     position += extension_.BackgroundLength;
   }
-  if (trailer_.Info.FormatVersion >= 5 && file.ReadComplementedBlock(position, 4, block)) {
+  if (trailer_.Info.FormatVersion >= 5 && file.ReadComplementedBlock(position, int64_t(kLicenceLengthSize), block)) {
     const int32_t length = ReadI32(block.data());
     if (length >= 1 && length <= kMaxLicenceLength &&
-        file.ReadComplementedBlock(position + 4, length, block))
+        file.ReadComplementedBlock(position + int64_t(kLicenceLengthSize), length, block))
       licenceText_.assign(block.begin(), block.end());
   }
 }
@@ -232,10 +221,10 @@ std::string XSCR::MusicName(int32_t index) const {
   return musicNames_[size_t(index)];
 }
 
-bool XSCR::ReadMedia(const Locator& locator, std::vector<uint8_t>& data) const {
-  if (!packaged_ || locator.length <= 0) return false;
+bool XSCR::ReadMedia(const ItemLocator& locator, std::vector<uint8_t>& data) const {
+  if (!packaged_ || locator.Length <= 0) return false;
   std::optional<PackageFile> file = PackageFile::Open(environment_.executablePath);
-  if (!file || !file->ReadBlock(locator.offset, locator.length, data)) return false;
+  if (!file || !file->ReadBlock(locator.Offset, locator.Length, data)) return false;
   ComplementLeadingEighth(data);
   return true;
 }
@@ -290,35 +279,16 @@ bool XSCR::Thumbnail(int32_t index, int maxWidth, int maxHeight, Bitmap& thumbna
 
 bool XSCR::ExtractMovie(int32_t index, std::string& path) {
   if (index < 0 || index >= ItemCount()) return false;
-  std::string& extracted = itemFiles_[size_t(index)];
-  if (!extracted.empty() && FileExists(extracted)) {
-    path = extracted;
-    return true;
-  }
-  std::vector<uint8_t> data;
-  path = ReadItemData(index, data)
-             ? CreateFreshTempFile(environment_.tempDirectory, kMoviePrefix, kMovieSuffix, data)
-             : std::string();
-  if (path.empty()) return false;
-  extracted = path;
-  return true;
+  const auto read = [&](std::vector<uint8_t>& data) { return ReadItemData(index, data); };
+  return ExtractOnce(read, environment_.tempDirectory, kMoviePrefix, kMovieSuffix, itemFiles_[size_t(index)], path);
 }
 
 bool XSCR::ExtractMusic(int32_t index, std::string& path, MusicRecord& record) {
   record = GetMusic(index);
   if (index < 0 || index >= MusicCount()) return false;
-  std::string& extracted = musicFiles_[size_t(index)];
-  if (!extracted.empty() && FileExists(extracted)) {
-    path = extracted;
-    return true;
-  }
-  std::vector<uint8_t> data;
-  path = ReadMusicData(index, data)
-             ? CreateFreshTempFile(environment_.tempDirectory, kMusicPrefix, record.FileSuffix, data)
-             : std::string();
-  if (path.empty()) return false;
-  extracted = path;
-  return true;
+  const auto read = [&](std::vector<uint8_t>& data) { return ReadMusicData(index, data); };
+  return ExtractOnce(read, environment_.tempDirectory, kMusicPrefix, record.FileSuffix, musicFiles_[size_t(index)],
+                     path);
 }
 
 bool XSCR::ExportPicture(int32_t index, const std::string& path) const {

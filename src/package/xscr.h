@@ -30,7 +30,7 @@ class XSCR {
   static constexpr int kFullScale = 0;
   static constexpr int kThumbnailScale = 3;
   // Licence texts longer than this are not taken.
-  static constexpr int32_t kMaxLicenceLength = 65536;
+  static constexpr int32_t kMaxLicenceLength = saverkit::kMaxLicenceLength;
   // JPEG qualities of exported pictures.
   static constexpr int kExportQuality = 90;
   static constexpr int kBackgroundExportQuality = 80;
@@ -107,12 +107,7 @@ class XSCR {
   const ReaderEnvironment& Environment() const { return environment_; }
 
  private:
-  struct Locator {
-    int32_t offset = 0;
-    int32_t length = 0;
-  };
-
-  bool ReadMedia(const Locator& locator, std::vector<uint8_t>& data) const;
+  bool ReadMedia(const ItemLocator& locator, std::vector<uint8_t>& data) const;
   void ReadDirectory(PackageFile& file);
   void ReadTrailingBlocks(PackageFile& file, int64_t position);
   void NameMusicWithoutNames();
@@ -125,10 +120,10 @@ class XSCR {
   int64_t packageBase_ = 0;
   AuthorBlock author_;
   ExtensionBlock extension_;
-  std::vector<Locator> itemLocators_;
+  std::vector<ItemLocator> itemLocators_;
   std::vector<ItemRecord> items_;
   std::vector<std::string> itemFiles_;
-  std::vector<Locator> musicLocators_;
+  std::vector<ItemLocator> musicLocators_;
   std::vector<MusicRecord> music_;
   std::vector<std::string> musicFiles_;
   std::vector<std::string> musicNames_;

@@ -23,7 +23,7 @@ Component Control(const std::string& name, const std::string& className, int32_t
   return c;
 }
 
-TEST(SplitTextLines, BreaksAtEveryLineEndAndStopsAtNul) {
+TEST(InterfaceTextLines, BreaksAtEveryLineEndAndStopsAtNul) {
   struct Case {
     std::string text;
     TextLines lines;
@@ -36,7 +36,8 @@ TEST(SplitTextLines, BreaksAtEveryLineEndAndStopsAtNul) {
       {"one\n\ntwo", {"one", "", "two"}},
       {std::string("one\ntwo\0three", 13), {"one", "two"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(SplitTextLines(c.text), c.lines) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(InterfaceTextLines(Bytes(c.text)), c.lines) << c.text;
+  EXPECT_EQ(InterfaceTextLines(Bytes("Hello\\nWorld\r\nnext")), (TextLines{"Hello\nWorld", "next"}));
 }
 
 TEST(ExpandLineBreakEscape, ReplacesEveryBackslashSmallN) {

@@ -11,16 +11,27 @@ namespace {
 
 std::string AsText(const std::vector<uint8_t>& b) { return std::string(b.begin(), b.end()); }
 
+// One directory entry at `at`: its locator, its record, and the data the locator points at with
+// the leading eighth restored.
+template <typename Entry>
+bool ReadEntry(PackageFile& file, int64_t at, Entry& entry) {
+  using Record = decltype(entry.record);
+  std::vector<uint8_t> block;
+  if (!file.ReadBlock(at, int64_t(ItemLocator::kSize + Record::kSize), block)) return false;
+  const ItemLocator locator = ItemLocator::Parse(block.data());
+  entry.offset = locator.Offset;
+  entry.length = locator.Length;
+  entry.record = Record::Parse(block.data() + ItemLocator::kSize);
+  if (!file.ReadBlock(entry.offset, entry.length, entry.data)) return false;
+  ComplementLeadingEighth(entry.data);
+  return true;
+}
+
 }  // namespace
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 std::optional<ReadBackPackage> ReadBack(const std::string& path) {
@@ -32,34 +43,20 @@ std::optional<ReadBackPackage> ReadBack(const std::string& path) {
   const InfoRecord& info = p.trailer.Info;
   std::vector<uint8_t> block;
 
-  if (!file->ReadComplementedBlock(0, 64, block)) return std::nullopt;
+  if (!file->ReadComplementedBlock(0, NameBlock::kSize, block)) return std::nullopt;
   p.name = AsText(block);
   p.name.erase(p.name.find_last_not_of('\0') + 1);
   if (info.HasAuthorInfo) {
-    if (!file->ReadComplementedBlock(64, AuthorBlock::kSize, block)) return std::nullopt;
+    if (!file->ReadComplementedBlock(AuthorBlock::kOffset, AuthorBlock::kSize, block)) return std::nullopt;
     p.author = AuthorBlock::Parse(block.data());
   }
 
   int64_t at = p.trailer.DirectoryOffset;
-  for (int32_t i = 0; i < info.ItemCount; ++i, at += 8 + ItemRecord::kSize) {
-    if (!file->ReadBlock(at, 8 + ItemRecord::kSize, block)) return std::nullopt;
-    ReadBackItem item;
-    item.offset = ReadI32(block.data());
-    item.length = ReadI32(block.data() + 4);
-    item.record = ItemRecord::Parse(block.data() + 8);
-    if (!file->ReadBlock(item.offset, item.length, item.data)) return std::nullopt;
-    ComplementLeadingEighth(item.data);
-    p.items.push_back(item);
+  for (int32_t i = 0; i < info.ItemCount; ++i, at += kItemEntrySize) {
+    if (!ReadEntry(*file, at, p.items.emplace_back())) return std::nullopt;
   }
-  for (int32_t k = 0; k < info.MusicCount; ++k, at += 8 + MusicRecord::kSize) {
-    if (!file->ReadBlock(at, 8 + MusicRecord::kSize, block)) return std::nullopt;
-    ReadBackMusic music;
-    music.offset = ReadI32(block.data());
-    music.length = ReadI32(block.data() + 4);
-    music.record = MusicRecord::Parse(block.data() + 8);
-    if (!file->ReadBlock(music.offset, music.length, music.data)) return std::nullopt;
-    ComplementLeadingEighth(music.data);
-    p.music.push_back(music);
+  for (int32_t k = 0; k < info.MusicCount; ++k, at += kMusicEntrySize) {
+    if (!ReadEntry(*file, at, p.music.emplace_back())) return std::nullopt;
   }
 
   if (!file->ReadComplementedBlock(p.trailer.TextsOffset, p.trailer.DynamicTextsLength, block)) return std::nullopt;
@@ -87,10 +84,10 @@ std::optional<ReadBackPackage> ReadBack(const std::string& path) {
     at += p.background.size();
   }
   if (info.FormatVersion >= 5) {
-    if (!file->ReadComplementedBlock(at, 4, block)) return std::nullopt;
+    if (!file->ReadComplementedBlock(at, kLicenceLengthSize, block)) return std::nullopt;
     p.licenceLength = ReadI32(block.data());
-    at += 4;
-    if (*p.licenceLength >= 1 && *p.licenceLength <= 65536) {
+    at += kLicenceLengthSize;
+    if (*p.licenceLength >= 1 && *p.licenceLength <= kMaxLicenceLength) {
       if (!file->ReadComplementedBlock(at, *p.licenceLength, block)) return std::nullopt;
       p.licence = AsText(block);
       at += block.size();

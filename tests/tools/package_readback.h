@@ -9,6 +9,7 @@
 #include "package/label_table.h"
 #include "package/package_file.h"
 #include "package/records.h"
+#include "package/temp_files.h"
 
 namespace saverkit {
 
@@ -47,6 +48,6 @@ struct ReadBackPackage {
 std::optional<ReadBackPackage> ReadBack(const std::string& path);
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+// Files are written with the package code's own WriteWholeFile (package/temp_files.h).
 
 }  // namespace saverkit

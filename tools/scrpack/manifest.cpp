@@ -15,13 +15,7 @@ using nlohmann::json;
 constexpr int64_t kMaxCoordinate = 100000;
 constexpr int64_t kMaxSeconds = 86400;
 constexpr int64_t kMaxDelay = 65535;  // the transition engine keeps delays as 16-bit values
-constexpr size_t kMaxAuthorBytes = 32;
-constexpr size_t kMaxEmailBytes = 32;
-constexpr size_t kMaxHomePageBytes = 64;
-constexpr size_t kMaxNameBytes = 64;
-constexpr size_t kMaxDescriptionBytes = 258;
 constexpr size_t kMaxFontNameBytes = LabelRecord::kFontNameSize - 1;
-constexpr size_t kMaxSuffixBytes = 7;
 constexpr int64_t kMaxFileBytes = int64_t(1) << 30;  // a package must stay below 2 GiB in all
 
 // Everything a build keeps while it reads pictures: the command line's choices, the summary and the
@@ -263,10 +257,11 @@ PackageMusic ReadMusic(const json& node, const std::string& where, TextEncoding 
   if (path.empty()) f.Fail("path", "must be a file path");
   music.data = files.Read(f, "path", path);
   if (music.data.empty()) f.Fail("path", "'" + files.Resolve(path).string() + "' is empty");
-  music.record.FileSuffix = f.Text("suffix", kMaxSuffixBytes, fs::u8path(path).extension().u8string());
+  music.record.FileSuffix = f.Text("suffix", MusicRecord::kMaxNameLength, fs::u8path(path).extension().u8string());
   if (music.record.FileSuffix.empty()) f.Fail("suffix", "is needed for a music file without an extension, such as \".mp3\"");
-  if (music.record.FileSuffix.size() > kMaxSuffixBytes) f.Fail("suffix", "is longer than 7 bytes; give a shorter \"suffix\"");
-  music.record.ResourceName = f.Text("resourceName", kMaxSuffixBytes);
+  if (music.record.FileSuffix.size() > MusicRecord::kMaxNameLength)
+    f.Fail("suffix", "is longer than " + std::to_string(MusicRecord::kMaxNameLength) + " bytes; give a shorter \"suffix\"");
+  music.record.ResourceName = f.Text("resourceName", MusicRecord::kMaxNameLength);
   music.name = f.Text("name", 1024, fs::u8path(path).stem().u8string());
   if (music.name.find_first_of("\r\n") != std::string::npos) f.Fail("name", "holds a line break");
   f.RejectUnknown();
@@ -353,18 +348,18 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files, const
 
   PackageContents contents;
   InfoRecord& info = contents.info;
-  contents.name = f.Text("name", kMaxNameBytes);
+  contents.name = f.Text("name", NameBlock::kSize);
   const size_t first = contents.name.find_first_not_of(" \t");
   contents.name = first == std::string::npos ? std::string() : contents.name.substr(first, contents.name.find_last_not_of(" \t") - first + 1);
   if (contents.name.empty()) f.Fail("name", "is required: the screen saver's name");
-  info.Description = f.Text("description", kMaxDescriptionBytes);
+  info.Description = f.Text("description", InfoRecord::kDescriptionSize);
   info.FormatVersion = f.Int("formatVersion", 3, 5, 5);
 
   if (const json* author = f.Object("author")) {
     ManifestFields a(*author, "author", encoding);
-    contents.author.Author = a.Text("name", kMaxAuthorBytes);
-    contents.author.Email = a.Text("email", kMaxEmailBytes);
-    contents.author.HomePage = a.Text("homePage", kMaxHomePageBytes);
+    contents.author.Author = a.Text("name", AuthorBlock::kAuthorSize);
+    contents.author.Email = a.Text("email", AuthorBlock::kEmailSize);
+    contents.author.HomePage = a.Text("homePage", AuthorBlock::kHomePageSize);
     a.RejectUnknown();
     contents.writeAuthor = true;
   }
@@ -419,7 +414,8 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files, const
   const std::string licence = PathText(f, "licence");
   if (!licence.empty()) {
     contents.licence = AsText(files.Read(f, "licence", licence));
-    if (contents.licence.size() > kMaxLicenceLength) f.Fail("licence", "'" + files.Resolve(licence).string() + "' is longer than 65536 bytes");
+    if (contents.licence.size() > size_t(kMaxLicenceLength))
+      f.Fail("licence", "'" + files.Resolve(licence).string() + "' is longer than " + std::to_string(kMaxLicenceLength) + " bytes");
   }
   if (const json* texts = f.Object("texts")) ReadTexts(*texts, encoding, files, contents);
 

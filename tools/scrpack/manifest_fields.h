@@ -21,10 +21,6 @@ struct ManifestError : std::runtime_error {
 // How inline texts of the manifest (JSON, always UTF-8) become the package's 8-bit texts.
 enum class TextEncoding { kWindows1252, kUtf8 };
 
-// UTF-8 to Windows-1252; empty when a character has no place in that code page, unless a
-// `replacement` character is given to stand for it.
-std::optional<std::string> Utf8ToWindows1252(const std::string& utf8, char replacement = 0);
-
 class ManifestFields {
  public:
   // `where` is the object's path, empty for the manifest's top level.

@@ -2,43 +2,20 @@
 
 #include <cstdio>
 
-#include "package/byte_order.h"
 #include "package/package_file.h"
 #include "package/texts/interface_texts.h"
 #include "package/xscr.h"
 #include "tools/scrpack/intake/turbo_jpeg.h"
+#include "tools/scrpack/windows1252.h"
 
 namespace saverkit {
 namespace {
 
 using json = nlohmann::ordered_json;
 
-constexpr int64_t kNameBlockSize = 64;
-constexpr int64_t kAuthorBlockOffset = 64;
-constexpr int64_t kItemEntrySize = 64;
-constexpr int64_t kMusicEntrySize = 24;
-
-// Windows-1252 bytes 0x80..0x9F as the characters they stand for (0: unused byte, shown as U+FFFD).
-constexpr uint16_t kHighControls[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-std::string Utf8(const std::string& windows1252) {
-  std::string out;
-  for (const char c : windows1252) {
-    const uint8_t b = uint8_t(c);
-    uint32_t code = b < 0x80 || b >= 0xA0 ? b : kHighControls[b - 0x80] ? kHighControls[b - 0x80] : 0xFFFD;
-    if (code < 0x80) out += char(code);
-    else if (code < 0x800) out += char(0xC0 | code >> 6), out += char(0x80 | (code & 0x3F));
-    else out += char(0xE0 | code >> 12), out += char(0x80 | (code >> 6 & 0x3F)), out += char(0x80 | (code & 0x3F));
-  }
-  return out;
-}
-
 json Lines(const std::vector<uint8_t>& bytes) {
   json lines = json::array();
-  for (const std::string& line : SplitTextLines(std::string(bytes.begin(), bytes.end())))
-    lines.push_back(Utf8(ExpandLineBreakEscape(line)));
+  for (const std::string& line : InterfaceTextLines(bytes)) lines.push_back(Windows1252ToUtf8(line));
   return lines;
 }
 
@@ -58,7 +35,7 @@ json Label(const LabelRecord& label) {
   if (label.FontStyle & LabelRecord::kItalic) style.push_back("italic");
   if (label.FontStyle & LabelRecord::kUnderline) style.push_back("underline");
   if (label.FontStyle & LabelRecord::kStrikeOut) style.push_back("strikeout");
-  return {{"text", Utf8(label.Text())},       {"font", Utf8(label.FontName)},    {"size", label.FontSize},
+  return {{"text", Windows1252ToUtf8(label.Text())},       {"font", Windows1252ToUtf8(label.FontName)},    {"size", label.FontSize},
           {"style", style},                   {"color", Colour(label.FontColor)}, {"transparent", label.Transparent != 0},
           {"backColor", Colour(label.BackColor)}, {"x", label.CenterX},          {"y", label.CenterY}};
 }
@@ -92,9 +69,14 @@ json Item(const XSCR& reader, int32_t i, const json& locator) {
 std::vector<json> Locators(PackageFile& file, int64_t count, int64_t start, int64_t entrySize) {
   std::vector<json> locators;
   std::vector<uint8_t> entry;
-  for (int64_t i = 0; i < count; ++i)
-    locators.push_back(file.ReadBlock(start + i * entrySize, 8, entry) ? json{ReadI32(entry.data()), ReadI32(entry.data() + 4)}
-                                                                       : json{nullptr, nullptr});
+  for (int64_t i = 0; i < count; ++i) {
+    if (!file.ReadBlock(start + i * entrySize, ItemLocator::kSize, entry)) {
+      locators.push_back(json{nullptr, nullptr});
+      continue;
+    }
+    const ItemLocator locator = ItemLocator::Parse(entry.data());
+    locators.push_back(json{locator.Offset, locator.Length});
+  }
   return locators;
 }
 
@@ -102,10 +84,10 @@ std::vector<json> Locators(PackageFile& file, int64_t count, int64_t start, int6
 json Blocks(PackageFile& file, const XSCR& reader) {
   const PackageTrailer& trailer = file.Trailer();
   const InfoRecord& info = reader.Info();
-  json blocks = {{"name", Block(0, kNameBlockSize)},
-                 {"author", info.HasAuthorInfo ? Block(kAuthorBlockOffset, AuthorBlock::kSize) : json(nullptr)},
-                 {"directory", Block(trailer.DirectoryOffset, reader.ItemCount() * kItemEntrySize +
-                                                                 reader.MusicCount() * kMusicEntrySize)},
+  json blocks = {{"name", Block(0, NameBlock::kSize)},
+                 {"author", info.HasAuthorInfo ? Block(AuthorBlock::kOffset, AuthorBlock::kSize) : json(nullptr)},
+                 {"directory", Block(trailer.DirectoryOffset, reader.ItemCount() * int64_t(kItemEntrySize) +
+                                                                 reader.MusicCount() * int64_t(kMusicEntrySize))},
                  {"dynamicTexts", Block(trailer.TextsOffset, trailer.DynamicTextsLength)},
                  {"staticTexts", Block(int64_t(trailer.TextsOffset) + trailer.DynamicTextsLength, trailer.StaticTextsLength)},
                  {"labelTrailer", Block(file.Size() - file.Base() - int64_t(PackageTrailer::kSize + LabelTrailer::kSize),
@@ -122,7 +104,8 @@ json Blocks(PackageFile& file, const XSCR& reader) {
     at += std::max(extension.MusicNamesLength, 0);
     blocks["background"] = Block(at, std::max(extension.BackgroundLength, 0));
     at += std::max(extension.BackgroundLength, 0);
-    if (info.FormatVersion >= 5) blocks["licence"] = Block(at, 4 + int64_t(reader.LicenceText().size()));
+    if (info.FormatVersion >= 5)
+      blocks["licence"] = Block(at, int64_t(kLicenceLengthSize) + int64_t(reader.LicenceText().size()));
   }
   return blocks;
 }
@@ -141,8 +124,8 @@ std::optional<json> PackageReport(const std::string& path) {
   json report;
   report["file"] = {{"path", path}, {"size", file->Size()}, {"packageBase", file->Base()},
                     {"packageLength", file->Trailer().PackageLength}};
-  report["name"] = Utf8(reader.Name());
-  report["description"] = Utf8(info.Description);
+  report["name"] = Windows1252ToUtf8(reader.Name());
+  report["description"] = Windows1252ToUtf8(info.Description);
   report["formatVersion"] = info.FormatVersion;
   report["edition"] = info.Edition >= 32 && info.Edition < 127 ? std::string(1, char(info.Edition)) : std::to_string(info.Edition);
   report["defaults"] = {{"seconds", info.DefaultSeconds},   {"effect", info.DefaultEffect},   {"step", info.DefaultStep},
@@ -158,28 +141,29 @@ std::optional<json> PackageReport(const std::string& path) {
   report["hideGeneratorPage"] = info.HideGeneratorPage;
   report["opacity"] = extension.Opacity;
   report["cursorVisible"] = extension.CursorVisible;
-  report["author"] = info.HasAuthorInfo ? json{{"name", Utf8(reader.Author().Author)}, {"email", Utf8(reader.Author().Email)},
-                                               {"homePage", Utf8(reader.Author().HomePage)}}
+  report["author"] = info.HasAuthorInfo ? json{{"name", Windows1252ToUtf8(reader.Author().Author)}, {"email", Windows1252ToUtf8(reader.Author().Email)},
+                                               {"homePage", Windows1252ToUtf8(reader.Author().HomePage)}}
                                         : json(nullptr);
   const Bitmap* background = reader.Background();
   report["background"] = background ? json{{"width", background->Width()}, {"height", background->Height()}} : json(nullptr);
-  report["licence"] = Utf8(reader.LicenceText());
+  report["licence"] = Windows1252ToUtf8(reader.LicenceText());
   std::vector<uint8_t> dynamicTexts, staticTexts;
   reader.ReadTextBlocks(dynamicTexts, staticTexts);
   report["texts"] = {{"dynamic", Lines(dynamicTexts)}, {"static", Lines(staticTexts)}};
 
   const std::vector<json> itemLocators =
-      Locators(*file, reader.ItemCount(), file->Trailer().DirectoryOffset, kItemEntrySize);
+      Locators(*file, reader.ItemCount(), file->Trailer().DirectoryOffset, int64_t(kItemEntrySize));
   json items = json::array();
   for (int32_t i = 0; i < reader.ItemCount(); ++i) items.push_back(Item(reader, i, itemLocators[size_t(i)]));
   report["items"] = items;
   const std::vector<json> musicLocators = Locators(
-      *file, reader.MusicCount(), file->Trailer().DirectoryOffset + reader.ItemCount() * kItemEntrySize, kMusicEntrySize);
+      *file, reader.MusicCount(), file->Trailer().DirectoryOffset + reader.ItemCount() * int64_t(kItemEntrySize),
+      int64_t(kMusicEntrySize));
   json music = json::array();
   for (int32_t k = 0; k < reader.MusicCount(); ++k) {
     const MusicRecord record = reader.GetMusic(k);
-    music.push_back({{"name", Utf8(reader.MusicName(k))}, {"suffix", Utf8(record.FileSuffix)},
-                     {"resourceName", Utf8(record.ResourceName)}, {"offset", musicLocators[size_t(k)].at(0)},
+    music.push_back({{"name", Windows1252ToUtf8(reader.MusicName(k))}, {"suffix", Windows1252ToUtf8(record.FileSuffix)},
+                     {"resourceName", Windows1252ToUtf8(record.ResourceName)}, {"offset", musicLocators[size_t(k)].at(0)},
                      {"size", musicLocators[size_t(k)].at(1)}});
   }
   report["music"] = music;

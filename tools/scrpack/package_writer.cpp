@@ -11,8 +11,6 @@
 namespace saverkit {
 namespace {
 
-constexpr size_t kNameBlockSize = 64;
-constexpr size_t kDescriptionSize = 258;
 constexpr int32_t kNewestFormat = 5;
 // Room for the blocks other than media (names, directory, texts, labels, trailers) before the
 // package buffer grows again.
@@ -32,10 +30,10 @@ class PackageBuffer {
     Append(data);
   }
   void AppendComplemented(const std::string& text) { AppendComplemented(std::vector<uint8_t>(text.begin(), text.end())); }
-  void AppendI32(int32_t value) {
-    uint8_t b[4];
-    WriteI32(b, value);
-    bytes_.insert(bytes_.end(), b, b + 4);
+  template <typename Record>
+  void AppendRecord(const Record& record) {
+    bytes_.resize(bytes_.size() + Record::kSize);
+    record.Serialize(bytes_.data() + bytes_.size() - Record::kSize);
   }
   std::vector<uint8_t>& Bytes() { return bytes_; }
 
@@ -63,6 +61,11 @@ std::string MusicNamesText(const std::vector<PackageMusic>& music) {
 
 int32_t EffectiveFormat(int32_t requested) { return requested <= 0 ? kNewestFormat : requested; }
 
+// "the <what> is longer than <size> bytes" when `text` does not fit a field of `size` bytes.
+std::string TooLong(const std::string& text, size_t size, const std::string& what) {
+  return text.size() > size ? "the " + what + " is longer than " + std::to_string(size) + " bytes" : std::string();
+}
+
 int32_t CheckedI32(int64_t value, const char* what) {
   if (value > std::numeric_limits<int32_t>::max())
     throw std::length_error(std::string("the package is too large: ") + what + " passes 2 GiB");
@@ -72,23 +75,27 @@ int32_t CheckedI32(int64_t value, const char* what) {
 }  // namespace
 
 std::string CheckPackageContents(const PackageContents& contents) {
-  if (contents.name.size() > kNameBlockSize) return "the name is longer than 64 bytes";
-  if (contents.info.Description.size() > kDescriptionSize) return "the description is longer than 258 bytes";
-  if (contents.author.Author.size() > 32) return "the author is longer than 32 bytes";
-  if (contents.author.Email.size() > 32) return "the e-mail address is longer than 32 bytes";
-  if (contents.author.HomePage.size() > 64) return "the home page is longer than 64 bytes";
-  if (contents.licence.size() > kMaxLicenceLength) return "the licence text is longer than 65536 bytes";
+  for (const std::string& problem :
+       {TooLong(contents.name, NameBlock::kSize, "name"),
+        TooLong(contents.info.Description, InfoRecord::kDescriptionSize, "description"),
+        TooLong(contents.author.Author, AuthorBlock::kAuthorSize, "author"),
+        TooLong(contents.author.Email, AuthorBlock::kEmailSize, "e-mail address"),
+        TooLong(contents.author.HomePage, AuthorBlock::kHomePageSize, "home page"),
+        TooLong(contents.licence, size_t(kMaxLicenceLength), "licence text")})
+    if (!problem.empty()) return problem;
   for (size_t i = 0; i < contents.items.size(); ++i) {
     const LabelList& labels = contents.items[i].labels;
     for (int k = 0; k < labels.Count(); ++k)
       if (labels.Get(k)->FontName.size() >= LabelRecord::kFontNameSize)
-        return "item " + std::to_string(i + 1) + ": a label's font name is longer than 31 bytes";
+        return "item " + std::to_string(i + 1) + ": a label's font name is longer than " +
+               std::to_string(LabelRecord::kFontNameSize - 1) + " bytes";
   }
   for (size_t k = 0; k < contents.music.size(); ++k) {
     const PackageMusic& m = contents.music[k];
     const std::string which = "music " + std::to_string(k + 1);
-    if (m.record.FileSuffix.size() > 7) return which + ": the file suffix is longer than 7 bytes";
-    if (m.record.ResourceName.size() > 7) return which + ": the resource name is longer than 7 bytes";
+    for (const std::string& problem : {TooLong(m.record.FileSuffix, MusicRecord::kMaxNameLength, "file suffix"),
+                                       TooLong(m.record.ResourceName, MusicRecord::kMaxNameLength, "resource name")})
+      if (!problem.empty()) return which + ": " + problem;
     if (m.name.find_first_of("\r\n") != std::string::npos) return which + ": the display name holds a line break";
   }
   return {};
@@ -110,9 +117,7 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   PackageLayout& layout = out.layout;
   PackageBuffer package;
 
-  std::vector<uint8_t> name(kNameBlockSize, 0);
-  std::memcpy(name.data(), contents.name.data(), contents.name.size());
-  package.AppendComplemented(name);
+  package.AppendComplemented(SerializeRecord(NameBlock{contents.name}));
   if (contents.writeAuthor) package.AppendComplemented(SerializeRecord(contents.author));
 
   // Media data first, each with its leading eighth complemented; the directory points back at it.
@@ -131,17 +136,16 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   for (const PackageItem& item : contents.items) layout.itemOffsets.push_back(appendMedia(item.data));
   for (const PackageMusic& music : contents.music) layout.musicOffsets.push_back(appendMedia(music.data));
 
-  // A directory entry: the locator (offset, length), then the record.
-  auto appendEntry = [&package](int64_t offset, size_t length, const std::vector<uint8_t>& record, const char* what) {
-    package.AppendI32(CheckedI32(offset, what));
-    package.AppendI32(CheckedI32(int64_t(length), what));
-    package.Append(record);
+  // A directory entry: the locator, then the record.
+  auto appendEntry = [&package](int64_t offset, size_t length, const auto& record, const char* what) {
+    package.AppendRecord(ItemLocator{CheckedI32(offset, what), CheckedI32(int64_t(length), what)});
+    package.AppendRecord(record);
   };
   layout.directoryOffset = package.Size();
   for (size_t i = 0; i < contents.items.size(); ++i)
-    appendEntry(layout.itemOffsets[i], contents.items[i].data.size(), SerializeRecord(contents.items[i].record), "an item");
+    appendEntry(layout.itemOffsets[i], contents.items[i].data.size(), contents.items[i].record, "an item");
   for (size_t k = 0; k < contents.music.size(); ++k)
-    appendEntry(layout.musicOffsets[k], contents.music[k].data.size(), SerializeRecord(contents.music[k].record), "a music");
+    appendEntry(layout.musicOffsets[k], contents.music[k].data.size(), contents.music[k].record, "a music");
 
   layout.textsOffset = package.Size();
   package.AppendComplemented(contents.dynamicTexts);
@@ -168,8 +172,8 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   layout.licenceOffset = -1;
   if (HasLicence(format)) {
     layout.licenceOffset = package.Size();
-    std::vector<uint8_t> licence(4);
-    WriteI32(licence.data(), int32_t(contents.licence.size()));
+    std::vector<uint8_t> licence;
+    AppendI32(licence, int32_t(contents.licence.size()));
     licence.insert(licence.end(), contents.licence.begin(), contents.licence.end());
     package.AppendComplemented(licence);
   }
@@ -177,9 +181,7 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   LabelTrailer labelTrailer;
   labelTrailer.LabelOffset = CheckedI32(layout.labelOffset, "the label block's offset");
   labelTrailer.LabelLength = CheckedI32(layout.labelLength, "the label block");
-  std::vector<uint8_t> labelTrailerBytes(LabelTrailer::kSize);
-  labelTrailer.Serialize(labelTrailerBytes.data());
-  package.Append(labelTrailerBytes);
+  package.AppendRecord(labelTrailer);
 
   PackageTrailer trailer;
   trailer.PackageLength = CheckedI32(package.Size() + int64_t(PackageTrailer::kSize), "the package");

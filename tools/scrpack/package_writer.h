@@ -54,9 +54,6 @@ struct WrittenPackage {
   PackageLayout layout;
 };
 
-// The runtime takes a licence text of 1 to 65536 bytes and ignores any other length.
-inline constexpr size_t kMaxLicenceLength = 65536;
-
 // The first thing in `contents` that the package cannot carry as given (a text longer than its
 // field, a display name with a line break, ...), or the empty text when everything fits.
 std::string CheckPackageContents(const PackageContents& contents);

@@ -72,26 +72,12 @@ bool TakesStaticCaption(const std::string& className) {
   return false;
 }
 
-TextLines LinesFromText(const std::vector<uint8_t>& bytes) {
-  TextLines lines = SplitTextLines(std::string(bytes.begin(), bytes.end()));
-  for (std::string& line : lines) line = ExpandLineBreakEscape(line);
-  return lines;
-}
-
 }  // namespace
 
-TextLines SplitTextLines(const std::string& text) {
-  TextLines lines;
-  const size_t end = std::min(text.find('\0'), text.size());
-  size_t start = 0;
-  while (start < end) {
-    size_t stop = start;
-    while (stop < end && text[stop] != '\r' && text[stop] != '\n') ++stop;
-    lines.push_back(text.substr(start, stop - start));
-    if (stop < end && text[stop] == '\r') ++stop;
-    if (stop < end && text[stop] == '\n') ++stop;
-    start = stop;
-  }
+TextLines InterfaceTextLines(const std::vector<uint8_t>& part) {
+  const auto nul = std::find(part.begin(), part.end(), uint8_t(0));
+  TextLines lines = SplitTextLines(std::string(part.begin(), nul));
+  for (std::string& line : lines) line = ExpandLineBreakEscape(line);
   return lines;
 }
 
@@ -132,7 +118,7 @@ void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
     if (source.loadResource) bytes = source.loadResource(name);
     if (!bytes) return TextLines{};
     Complement(*bytes);
-    return LinesFromText(*bytes);
+    return InterfaceTextLines(*bytes);
   };
   TextLines staticLines;
   if (source.packaged) {
@@ -141,8 +127,8 @@ void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
     if (!source.readAppendedParts || !source.readAppendedParts(dynamicBytes, staticBytes)) return;
     // A package without one of the parts takes the program's own texts for it, so that its
     // messages and captions are not left blank.
-    dynamicTexts = dynamicBytes.empty() ? resource(kDynamicTextsResource) : LinesFromText(dynamicBytes);
-    staticLines = staticBytes.empty() ? resource(kStaticTextsResource) : LinesFromText(staticBytes);
+    dynamicTexts = dynamicBytes.empty() ? resource(kDynamicTextsResource) : InterfaceTextLines(dynamicBytes);
+    staticLines = staticBytes.empty() ? resource(kStaticTextsResource) : InterfaceTextLines(staticBytes);
   } else {
     dynamicTexts = resource(kDynamicTextsResource);
     staticLines = resource(kStaticTextsResource);

@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "forms/component.h"
+#include "package/text_lines.h"
 
 namespace saverkit {
 
-using TextLines = std::vector<std::string>;
-
-// Splits like a string list takes a text: at CR LF, LF or CR; a text ends at its first NUL byte,
-// and a final line break does not start another (empty) line.
-TextLines SplitTextLines(const std::string& text);
+// The lines of one interface-text part (complemented back): the part ends at its first NUL byte,
+// is split into lines (SplitTextLines) and each line has its line-break escapes expanded.
+TextLines InterfaceTextLines(const std::vector<uint8_t>& part);
 
 // Every backslash followed by a small letter n becomes one line feed (0x0A).
 std::string ExpandLineBreakEscape(const std::string& line);
