@@ -149,8 +149,9 @@ struct MusicRecord {
   static constexpr size_t kFileSuffixSize = 8;
   static constexpr size_t kResourceNameSize = 8;
   // The longest suffix or resource name a package carries: the resource form of a package ends
-  // both at their eighth byte, so a writer keeps that byte NUL.
-  static constexpr size_t kMaxNameLength = 7;
+  // both at their last byte, so a writer keeps that byte NUL.
+  static constexpr size_t kMaxNameLength = kFileSuffixSize - 1;
+  static_assert(kFileSuffixSize == kResourceNameSize, "both names share one limit");
 
   std::string FileSuffix;
   std::string ResourceName;

@@ -113,6 +113,20 @@ TEST(RecordLayoutTest, ExtensionBlock) {
   ExpectLayout(r, ExpectedBytes(20).I32(0, 0x01020304).I32(4, 0x05060708).I32(8, 0x090A0B0C).U8(12, 0x0D).I32(16, 0x0E0F1011));
 }
 
+TEST(RecordLayoutTest, ItemLocator) {
+  ExpectLayout(ItemLocator{0x01020304, -1}, ExpectedBytes(8).I32(0, 0x01020304).I32(4, 0xFFFFFFFF));
+  EXPECT_EQ(kItemEntrySize, 64u);
+  EXPECT_EQ(kMusicEntrySize, 24u);
+}
+
+TEST(RecordLayoutTest, NameBlockIsPaddedAndReadWithoutThePadding) {
+  ExpectLayout(NameBlock{"Harbour Lights"}, ExpectedBytes(64).Text(0, "Harbour Lights"));
+  ExpectLayout(NameBlock{std::string(64, 'n')}, ExpectedBytes(64).Text(0, std::string(64, 'n')));
+  std::vector<uint8_t> padded = ExpectedBytes(64).Text(0, " \t Harbour Lights  \r\n").Bytes();
+  EXPECT_EQ(NameBlock::Parse(padded.data()).Name, "Harbour Lights");
+  EXPECT_EQ(NameBlock::Parse(ExpectedBytes(64).Bytes().data()).Name, "");
+}
+
 TEST(RecordLayoutTest, ItemRecord) {
   ItemRecord r;
   r.Seconds = 0x01020304;
