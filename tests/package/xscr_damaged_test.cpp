@@ -30,8 +30,10 @@ struct DamageCase {
 };
 
 // Offsets inside the stored package (see FullContents: 4 items, 2 music, format 5).
-int64_t LocatorOf(const PackagedFile& f, int item) { return f.layout.directoryOffset + item * 64; }
-int64_t LabelTrailerAt(const PackagedFile& f) { return int64_t(f.bytes.size()) - f.base - 424; }
+int64_t LocatorOf(const PackagedFile& f, int item) { return f.layout.directoryOffset + item * int64_t(kItemEntrySize); }
+int64_t LabelTrailerAt(const PackagedFile& f) {
+  return int64_t(f.bytes.size()) - f.base - int64_t(PackageTrailer::kSize + LabelTrailer::kSize);
+}
 void Truncate(PackagedFile& f, size_t size) { f.bytes.resize(size); }
 
 const DamageCase kCases[] = {
@@ -136,11 +138,11 @@ TEST_P(DamagedPackageTest, KeepsWhatItCouldReadAndNeverCrashes) {
 
   EXPECT_EQ(reader.Packaged(), c.packaged);
   if (c.items == kAny)
-    EXPECT_LE(int64_t(reader.ItemCount()) * 64, int64_t(file.bytes.size()));
+    EXPECT_LE(int64_t(reader.ItemCount()) * int64_t(kItemEntrySize), int64_t(file.bytes.size()));
   else
     EXPECT_EQ(reader.ItemCount(), c.items);
   if (c.music == kAny)
-    EXPECT_LE(int64_t(reader.MusicCount()) * 24, int64_t(file.bytes.size()));
+    EXPECT_LE(int64_t(reader.MusicCount()) * int64_t(kMusicEntrySize), int64_t(file.bytes.size()));
   else
     EXPECT_EQ(reader.MusicCount(), c.music);
   EXPECT_EQ(reader.Info().ItemCount, reader.ItemCount());
