@@ -3,23 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "package/byte_order.h"
 #include "package/complement.h"
+#include "package/temp_files.h"
 
 namespace saverkit {
 namespace {
 
 std::string TempPath(const std::string& name) {
   return ::testing::TempDir() + "package_file_test_" + name;
-}
-
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 // `leading` bytes of filler, then a stored trailer with the given package length and signature.
@@ -55,7 +50,7 @@ TEST(IsPackagedTest, DecidesFromSizeLengthAndSignature) {
   };
   for (const Case& c : cases) {
     const std::string path = TempPath("detect");
-    WriteFile(path, c.file);
+    WriteWholeFile(path, c.file);
     EXPECT_EQ(IsPackaged(path), c.packaged) << c.name;
     std::remove(path.c_str());
   }
@@ -64,7 +59,7 @@ TEST(IsPackagedTest, DecidesFromSizeLengthAndSignature) {
 
 TEST(PackageFileTest, BaseAndTrailerComeFromTheEnd) {
   const std::string path = TempPath("base");
-  WriteFile(path, FileWithTrailer(1000, 700));
+  WriteWholeFile(path, FileWithTrailer(1000, 700));
   std::optional<PackageFile> file = PackageFile::Open(path);
   ASSERT_TRUE(file);
   EXPECT_EQ(file->Size(), 1400);
@@ -77,7 +72,7 @@ TEST(PackageFileTest, BlockReadsStayInsideTheFile) {
   std::vector<uint8_t> bytes = FileWithTrailer(600, 1000);  // S = 1000, B = 0
   for (int i = 0; i < 600; ++i) bytes[size_t(i)] = uint8_t(i);
   const std::string path = TempPath("blocks");
-  WriteFile(path, bytes);
+  WriteWholeFile(path, bytes);
   std::optional<PackageFile> file = PackageFile::Open(path);
   ASSERT_TRUE(file);
 
@@ -127,7 +122,7 @@ TEST(PackageFileTest, LabelTrailerMustPointInsideTheFile) {
   };
   for (const Case& c : cases) {
     const std::string path = TempPath("labels");
-    WriteFile(path, c.file);
+    WriteWholeFile(path, c.file);
     std::optional<PackageFile> file = PackageFile::Open(path);
     ASSERT_TRUE(file) << c.name;
     EXPECT_EQ(file->ValidLabelTrailer().has_value(), c.valid) << c.name;
@@ -137,7 +132,7 @@ TEST(PackageFileTest, LabelTrailerMustPointInsideTheFile) {
 
 TEST(PackageFileTest, FileShorterThanTheLabelTrailerHasNone) {
   const std::string path = TempPath("short");
-  WriteFile(path, FileWithTrailer(20, 400));  // 420 bytes: too short for a label trailer
+  WriteWholeFile(path, FileWithTrailer(20, 400));  // 420 bytes: too short for a label trailer
   std::optional<PackageFile> file = PackageFile::Open(path);
   ASSERT_TRUE(file);
   EXPECT_FALSE(file->ValidLabelTrailer());

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "package/byte_order.h"
+#include "package/temp_files.h"
 #include "raster/jpeg_codec.h"
 
 namespace saverkit::testing {
@@ -68,10 +69,7 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) { WriteWholeFile(path, bytes); }
 
 void PackagedFile::PutPlainI32(int64_t packageOffset, int32_t value) {
   WriteI32(bytes.data() + base + packageOffset, value);
