@@ -118,6 +118,10 @@ void MusicRecord::VisitFields(Record& r, const Visitor& f) {
 MusicRecord MusicRecord::Parse(const uint8_t* b) { return ParseFields<MusicRecord>(b); }
 void MusicRecord::Serialize(uint8_t* b) const { SerializeFields(*this, b); }
 
+std::string DefaultMusicName(size_t index, const MusicRecord& record) {
+  return "Music-" + std::to_string(index + 1) + record.FileSuffix;
+}
+
 ItemRecord DefaultItemRecord(const InfoRecord& info) {
   ItemRecord r;
   r.Seconds = info.DefaultSeconds;

@@ -162,6 +162,10 @@ struct MusicRecord {
   static void VisitFields(Record& record, const Visitor& visitor);
 };
 
+// The display name of music k (from 0) in a package whose music names do not match its music:
+// "Music-" + (k + 1) + its FileSuffix.
+std::string DefaultMusicName(size_t index, const MusicRecord& record);
+
 // The directory: ItemCount entries of a locator and an item record, then MusicCount entries of a
 // locator and a music record.
 inline constexpr size_t kItemEntrySize = ItemLocator::kSize + ItemRecord::kSize;

@@ -156,7 +156,7 @@ void XSCR::NameMusicWithoutNames() {
   if (musicNames_.size() == music_.size()) return;
   musicNames_.clear();
   for (size_t k = 0; k < music_.size(); ++k)
-    musicNames_.push_back("Music-" + std::to_string(k + 1) + music_[k].FileSuffix);
+    musicNames_.push_back(DefaultMusicName(k, music_[k]));
 }
 
 void XSCR::FitLayout() {

@@ -54,7 +54,7 @@ std::string MusicNamesText(const std::vector<PackageMusic>& music) {
   std::string text;
   for (size_t k = 0; k < music.size(); ++k) {
     if (k > 0) text += "\r\n";
-    text += music[k].name.empty() ? "Music-" + std::to_string(k + 1) + music[k].record.FileSuffix : music[k].name;
+    text += music[k].name.empty() ? DefaultMusicName(k, music[k].record) : music[k].name;
   }
   return text;
 }
