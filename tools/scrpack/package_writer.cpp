@@ -30,11 +30,6 @@ class PackageBuffer {
     Append(data);
   }
   void AppendComplemented(const std::string& text) { AppendComplemented(std::vector<uint8_t>(text.begin(), text.end())); }
-  template <typename Record>
-  void AppendRecord(const Record& record) {
-    bytes_.resize(bytes_.size() + Record::kSize);
-    record.Serialize(bytes_.data() + bytes_.size() - Record::kSize);
-  }
   std::vector<uint8_t>& Bytes() { return bytes_; }
 
  private:
@@ -138,8 +133,8 @@ WrittenPackage WritePackage(const PackageContents& contents) {
 
   // A directory entry: the locator, then the record.
   auto appendEntry = [&package](int64_t offset, size_t length, const auto& record, const char* what) {
-    package.AppendRecord(ItemLocator{CheckedI32(offset, what), CheckedI32(int64_t(length), what)});
-    package.AppendRecord(record);
+    package.Append(SerializeRecord(ItemLocator{CheckedI32(offset, what), CheckedI32(int64_t(length), what)}));
+    package.Append(SerializeRecord(record));
   };
   layout.directoryOffset = package.Size();
   for (size_t i = 0; i < contents.items.size(); ++i)
@@ -181,7 +176,7 @@ WrittenPackage WritePackage(const PackageContents& contents) {
   LabelTrailer labelTrailer;
   labelTrailer.LabelOffset = CheckedI32(layout.labelOffset, "the label block's offset");
   labelTrailer.LabelLength = CheckedI32(layout.labelLength, "the label block");
-  package.AppendRecord(labelTrailer);
+  package.Append(SerializeRecord(labelTrailer));
 
   PackageTrailer trailer;
   trailer.PackageLength = CheckedI32(package.Size() + int64_t(PackageTrailer::kSize), "the package");
