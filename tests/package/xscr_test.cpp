@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "package/complement.h"
 #include "package/package_fixture.h"
@@ -242,6 +243,39 @@ TEST_F(XscrTest, ExtractsMusicUnderItsSuffixAndHandsBackItsRecord) {
   EXPECT_EQ(testing::ReadFileBytes(path), contents.music[1].data);
   ASSERT_TRUE(reader.ExtractMusic(0, path, record));
   EXPECT_EQ(path, temp_.File("~S_0.mp3"));
+}
+
+// Movies and music share one extraction: a temporary folder that cannot be written to gives false
+// and an empty path, and nothing is remembered, so the next call writes the file once it can.
+TEST_F(XscrTest, AFailedExtractionIsTriedAgain) {
+  const PackageContents contents = FullContents();
+  Write(contents);
+  const std::string missing = temp_.File("not yet");
+  XSCR reader(TestEnvironment(Executable(), missing));
+  struct Case {
+    const char* what;
+    std::function<bool(std::string&)> extract;
+    std::vector<uint8_t> data;
+  };
+  const Case cases[] = {
+      {"movie", [&](std::string& path) { return reader.ExtractMovie(2, path); }, contents.items[2].data},
+      {"music", [&](std::string& path) {
+         MusicRecord record;
+         return reader.ExtractMusic(1, path, record);
+       }, contents.music[1].data},
+  };
+  for (const Case& c : cases) {
+    std::string path = "stale";
+    EXPECT_FALSE(c.extract(path)) << c.what;
+    EXPECT_EQ(path, "") << c.what;
+  }
+  ASSERT_TRUE(std::filesystem::create_directory(missing));
+  for (const Case& c : cases) {
+    std::string path;
+    ASSERT_TRUE(c.extract(path)) << c.what;
+    EXPECT_EQ(path.rfind(missing, 0), 0u) << c.what << ": " << path;
+    EXPECT_EQ(testing::ReadFileBytes(path), c.data) << c.what;
+  }
 }
 
 TEST_F(XscrTest, ClearAndTheDestructorDeleteEveryExtractedFile) {
