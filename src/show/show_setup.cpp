@@ -1,6 +1,6 @@
 #include "show/show_setup.h"
 
-#include "raster/bitmap.h"
+#include "package/helpers/tile_bitmap.h"
 #include "show/show_area.h"
 
 namespace saverkit {
@@ -40,6 +40,12 @@ ShowSetup DecideShowSetup(RunMode mode, const ShowScreen& screen, XSCR& reader) 
     if (opacity >= kLeastShowOpacity && opacity <= kMostShowOpacity) setup.opacityPercent = opacity;
   }
   return setup;
+}
+
+Bitmap ShowBackground(const XSCR& reader, int width, int height) {
+  Bitmap background(width, height, RgbFromColorRef(uint32_t(reader.BackgroundColor())));
+  if (const Bitmap* tile = reader.Background()) TileBitmap(background, Rect{0, 0, width, height}, *tile);
+  return background;
 }
 
 }  // namespace saverkit

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "package/xscr.h"
+#include "raster/bitmap.h"
 #include "raster/rect.h"
 #include "show/show_sequencer.h"
 #include "startup/run_mode.h"
@@ -46,5 +47,10 @@ struct ShowSetup {
 // The set-up of the show window in `mode` (Show or Preview) on `screen` for the package `reader`
 // holds. The reader settles its design width here when the package gave none.
 ShowSetup DecideShowSetup(RunMode mode, const ShowScreen& screen, XSCR& reader);
+
+// The image behind everything the show puts on its window of `width` x `height`: the package's
+// background colour, with its background picture, when it has one, tiled over it from the
+// top-left corner.
+Bitmap ShowBackground(const XSCR& reader, int width, int height);
 
 }  // namespace saverkit

@@ -127,5 +127,27 @@ TEST_F(ShowSetupTest, AProgramWithoutAPackageShowsNothingThatMoves) {
   EXPECT_EQ(setup.layout.backgroundColour, (Rgb{0, 0, 0}));
 }
 
+TEST_F(ShowSetupTest, BackgroundTilesThePackagePictureOverItsColour) {
+  XSCR& reader = Open(FullContents());
+  ASSERT_NE(reader.Background(), nullptr);
+  const Bitmap& tile = *reader.Background();
+  ASSERT_EQ(tile.Width(), 32);
+  ASSERT_EQ(tile.Height(), 24);
+  // Two whole columns and a cut third; one whole row and a cut second.
+  const Bitmap tiled = ShowBackground(reader, 70, 30);
+  ASSERT_EQ(tiled.Width(), 70);
+  ASSERT_EQ(tiled.Height(), 30);
+  for (int y = 0; y < tiled.Height(); ++y) {
+    for (int x = 0; x < tiled.Width(); ++x) {
+      ASSERT_EQ(tiled.Pixel(x, y), tile.Pixel(x % 32, y % 24)) << x << ", " << y;
+    }
+  }
+
+  PackageContents plain = FullContents();
+  plain.background.clear();
+  const Bitmap coloured = ShowBackground(Open(plain), 40, 20);
+  EXPECT_TRUE(coloured.SamePixels(Bitmap(40, 20, Rgb{0x33, 0x22, 0x11})));
+}
+
 }  // namespace
 }  // namespace saverkit

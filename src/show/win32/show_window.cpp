@@ -3,7 +3,6 @@
 #include "forms/win32/bitmap_drawing.h"
 #include "forms/win32/gdi.h"
 #include "package/helpers/registry_values.h"
-#include "package/helpers/tile_bitmap.h"
 #include "package/helpers/timer_ids.h"
 #include "package/helpers/win32/new_movie_host.h"
 #include "package/helpers/win32/shell.h"
@@ -87,7 +86,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND
 
   RECT client{0, 0, 0, 0};
   GetClientRect(Handle(), &client);
-  stage_->SetBackground(MakeBackground(client.right, client.bottom));
+  stage_->SetBackground(ShowBackground(reader, client.right, client.bottom));
   reader.SetBackground(nullptr);  // not needed again
 
   captionPainter_ = std::make_unique<GdiCaptionPainter>(Handle());
@@ -142,13 +141,6 @@ void TFormX_Scr_Saver_Main::StartShow() {
   UpdateWindow(Handle());
   // The full-screen show's activation has started it already; a preview is never activated.
   if (setup_.Preview() || GetActiveWindow() != Handle()) rules_->FormActivate();
-}
-
-Bitmap TFormX_Scr_Saver_Main::MakeBackground(int width, int height) {
-  XSCR& reader = package_->Reader();
-  Bitmap background(width, height, setup_.layout.backgroundColour);
-  if (const Bitmap* tile = reader.Background()) TileBitmap(background, Rect{0, 0, width, height}, *tile);
-  return background;
 }
 
 LRESULT TFormX_Scr_Saver_Main::Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam) {

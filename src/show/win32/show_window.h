@@ -51,7 +51,6 @@ class TFormX_Scr_Saver_Main : public Window,
   // the window then shows nothing more. Safe to call more than once.
   void ReleaseShow();
   LRESULT Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam);
-  Bitmap MakeBackground(int width, int height);
   void FlashMouseMove();
 
   // ShowWindowServices
