@@ -7,10 +7,10 @@
 
 #include "package/helpers/random_source.h"
 #include "package/helpers/timer_host.h"
+#include "package/helpers/timer_ids.h"
 
 namespace saverkit {
 
-constexpr uintptr_t kFlyTimerId = 303;
 constexpr uint32_t kFlyTimerPeriodMs = 100;
 
 // The control being moved, in its parent's coordinates.

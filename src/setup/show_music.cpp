@@ -11,7 +11,7 @@ ShowMusic::ShowMusic(MusicLibrary& library, MusicShowHost& host, RandomSource& r
 
 ShowMusic::~ShowMusic() { TearDown(); }
 
-void ShowMusic::SetUp(int runMode, SettingsStore& settings, const std::string& settingsKey) {
+void ShowMusic::SetUp(RunMode runMode, SettingsStore& settings, const std::string& settingsKey) {
   TearDown();
   randomOrder_ = false;
   repeatAll_ = true;
@@ -19,7 +19,7 @@ void ShowMusic::SetUp(int runMode, SettingsStore& settings, const std::string& s
   order_.clear();
   position_ = 0;
   const int32_t count = library_.MusicCount();
-  if (runMode != 0 || count <= 0) return;
+  if (runMode != RunMode::Show || count <= 0) return;
 
   const MusicOptions options = ReadMusicOptions(settings, settingsKey);
   randomOrder_ = options.randomOrder;

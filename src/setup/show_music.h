@@ -11,11 +11,12 @@
 #include "package/helpers/random_source.h"
 #include "package/helpers/settings_store.h"
 #include "package/helpers/timer_host.h"
+#include "package/helpers/timer_ids.h"
 #include "setup/media_window.h"
+#include "startup/run_mode.h"
 
 namespace saverkit {
 
-constexpr uintptr_t kMusicTimerId = 666;
 constexpr uint32_t kMusicTimerPeriodMs = 3000;
 
 // The package's music as the playlist needs it.
@@ -47,8 +48,8 @@ class ShowMusic {
   ShowMusic& operator=(const ShowMusic&) = delete;
 
   // Reads "MROP", "MRA" and "Mute" from `settingsKey` and, unless muted, outside the full-screen
-  // show (run mode 0) or without music, makes the window and starts the timer.
-  void SetUp(int runMode, SettingsStore& settings, const std::string& settingsKey);
+  // show or without music, makes the window and starts the timer.
+  void SetUp(RunMode runMode, SettingsStore& settings, const std::string& settingsKey);
   // The advance step, on every tick of timer 666.
   void OnTimer();
   // Closes the music when the show window closes.

@@ -1,9 +1,10 @@
 #include "show/item_placement.h"
 
+#include <cmath>
 #include <limits>
 
 #include "raster/saturating.h"
-#include "show/show_seams.h"
+#include "package/helpers/random_source.h"
 
 namespace saverkit {
 
@@ -13,7 +14,7 @@ Rect PlacedRect(int32_t x, int32_t y, int64_t width, int64_t height) {
   return Rect{x, y, ClampToI32(int64_t(x) + width), ClampToI32(int64_t(y) + height)};
 }
 
-int32_t RandomOffset(int64_t range, ShowRandom& random) {
+int32_t RandomOffset(int64_t range, RandomSource& random) {
   if (range < 1) return 0;
   return int32_t(random.Next() % uint64_t(range));
 }

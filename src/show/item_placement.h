@@ -7,7 +7,7 @@
 
 namespace saverkit {
 
-class ShowRandom;
+class RandomSource;
 
 struct ItemSize {
   int32_t width = 0;
@@ -22,7 +22,7 @@ Rect PlacedRect(int32_t x, int32_t y, int64_t width, int64_t height);
 int32_t ScaledPixels(double value, double scale);
 
 // random(n) for a range: 0 when the range holds no pixel to choose from.
-int32_t RandomOffset(int64_t range, ShowRandom& random);
+int32_t RandomOffset(int64_t range, RandomSource& random);
 
 // Shrinks a size larger than half the show area (on either axis) to fit into that half, keeping
 // its proportions; a size that fits stays as it is.

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "show/show_seams.h"
+#include "package/helpers/random_source.h"
 
 namespace saverkit {
 
-int ChooseEffect(int32_t effect, ShowRandom& random) {
+int ChooseEffect(int32_t effect, RandomSource& random) {
   if (effect >= 0 && effect < kEffectCount) return effect;
   return int(random.Next() % kEffectCount);
 }

@@ -7,14 +7,14 @@
 
 namespace saverkit {
 
-class ShowRandom;
+class RandomSource;
 
 inline constexpr int kEffectCount = 128;
 // Window timers cannot run longer than this (USER_TIMER_MAXIMUM).
 inline constexpr uint32_t kLongestItemTimerMs = 0x7FFFFFFF;
 
 // `effect` itself when it names one of the 128 effects, otherwise a random one.
-int ChooseEffect(int32_t effect, ShowRandom& random);
+int ChooseEffect(int32_t effect, RandomSource& random);
 
 // The item's display time: a movie with negative `Seconds` stays exactly -Seconds; otherwise
 // `Seconds`, else `defaultSeconds`, else one second. Kept within what a window timer can run.

@@ -1,5 +1,5 @@
 // The show's view of the world around it: the package, the picture control with the background
-// behind it, movie hosts, the mover, the window's timers and message pump, and the random source.
+// behind it, movie hosts, the mover, and the window's timers and message pump.
 // The Win32 show window implements these over real controls; tests use in-memory stand-ins.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/xfly.h"
 #include "package/records.h"
 #include "package/texts/caption_labels.h"
 #include "raster/bitmap.h"
@@ -70,6 +71,8 @@ class ShowMovie {
   virtual int32_t TotalFrames() = 0;
   virtual int32_t FrameNum() = 0;
   virtual bool Playing() = 0;
+  // What the mover moves while this movie shows.
+  virtual FlyTarget& MoverTarget() = 0;
 };
 
 // An overlay image: it lives on the window for the whole show and goes when released.
@@ -88,7 +91,8 @@ class ShowMover {
   virtual void Tick() = 0;
   virtual void SetPos(int x, int y) = 0;
   virtual void SetSize(int width, int height) = 0;
-  virtual void SetTarget(Target target) = 0;
+  // `movie` is the movie host that shows, for Target::kMovie.
+  virtual void SetTarget(Target target, ShowMovie* movie) = 0;
 };
 
 // The show window's services to the sequence.
@@ -104,15 +108,6 @@ class ShowWindowServices {
   // The caption labels changed: their old and new places need painting.
   virtual void CaptionsChanged() = 0;
   virtual void TrimWorkingSet() = 0;
-};
-
-class ShowRandom {
- public:
-  virtual ~ShowRandom() = default;
-  // The next non-negative 31-bit pseudo-random value.
-  virtual uint32_t Next() = 0;
-  // A fresh uniform permutation of the entries, in place.
-  virtual void Shuffle(std::vector<int32_t>& indexes) = 0;
 };
 
 // Flags the show window and its sequence share. Long steps process messages while they run, so

@@ -2,13 +2,14 @@
 
 #include "package/texts/caption_labels.h"
 #include "raster/saturating.h"
+#include "setup/shuffle_indexes.h"
 #include "show/item_placement.h"
 #include "show/item_timing.h"
 
 namespace saverkit {
 
 ShowSequencer::ShowSequencer(const ShowLayout& layout, ShowPackage& package, PictureStage& stage,
-                             ShowWindowServices& window, ShowRandom& random, ComponentOwner& windowComponents,
+                             ShowWindowServices& window, RandomSource& random, ComponentOwner& windowComponents,
                              TextMeasurer& measurer, ShowFlags& flags, std::unique_ptr<ShowMover> mover)
     : layout_(layout),
       package_(package),
@@ -34,7 +35,7 @@ void ShowSequencer::BuildShowOrder() {
   }
   showCount_ = int32_t(order_.size());
   if (showCount_ <= 0) return;
-  if (layout_.randomOrder) random_.Shuffle(order_);
+  if (layout_.randomOrder) ShuffleIndexes(order_.data(), showCount_, random_);
   currentItem_ = package_.GetItem(order_[0]);
 }
 
@@ -85,7 +86,7 @@ void ShowSequencer::MovePosition(bool forward) {
     showPosition_ = showPosition_ == 0 ? showCount_ - 1 : showPosition_ - 1;
   }
   if (showPosition_ >= showCount_) {
-    if (layout_.randomOrder) random_.Shuffle(order_);
+    if (layout_.randomOrder) ShuffleIndexes(order_.data(), showCount_, random_);
     showPosition_ = 0;
   }
 }
@@ -215,11 +216,11 @@ void ShowSequencer::ShowItem() {
 
   if (mover_) {
     if (item.Kind == kKindPicture) {
-      mover_->SetTarget(ShowMover::Target::kPicture);
+      mover_->SetTarget(ShowMover::Target::kPicture, nullptr);
     } else if (item.Kind == kKindMovie && movie_) {
-      mover_->SetTarget(ShowMover::Target::kMovie);
+      mover_->SetTarget(ShowMover::Target::kMovie, movie_.get());
     } else {
-      mover_->SetTarget(ShowMover::Target::kNone);
+      mover_->SetTarget(ShowMover::Target::kNone, nullptr);
     }
     mover_->SetSize(size.width, size.height);
   }

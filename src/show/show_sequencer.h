@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/component.h"
+#include "package/helpers/random_source.h"
 #include "package/records.h"
 #include "show/item_placement.h"
 #include "show/show_seams.h"
@@ -38,7 +39,7 @@ class ShowSequencer {
  public:
   // `mover` is given when the package asks for motion; the sequencer owns it.
   ShowSequencer(const ShowLayout& layout, ShowPackage& package, PictureStage& stage,
-                ShowWindowServices& window, ShowRandom& random, ComponentOwner& windowComponents,
+                ShowWindowServices& window, RandomSource& random, ComponentOwner& windowComponents,
                 TextMeasurer& measurer, ShowFlags& flags, std::unique_ptr<ShowMover> mover);
   ~ShowSequencer();
   ShowSequencer(const ShowSequencer&) = delete;
@@ -88,7 +89,7 @@ class ShowSequencer {
   ShowPackage& package_;
   PictureStage& stage_;
   ShowWindowServices& window_;
-  ShowRandom& random_;
+  RandomSource& random_;
   ComponentOwner& windowComponents_;
   TextMeasurer& measurer_;
   ShowFlags& flags_;

@@ -11,8 +11,13 @@ bool StepsForward(uint32_t key) { return key == kVkSpace || key == kVkNext || ke
 }  // namespace
 
 ShowWindowRules::ShowWindowRules(bool showMode, uint8_t ignoreMouseMove, ShowFlags& flags,
-                                 ShowSequencer& sequencer, ShowWindowInput& input)
-    : showMode_(showMode), ignoreMouseMove_(ignoreMouseMove), flags_(flags), sequencer_(sequencer), input_(input) {}
+                                 ShowSequencer& sequencer, ShowMusic& music, ShowWindowInput& input)
+    : showMode_(showMode),
+      ignoreMouseMove_(ignoreMouseMove),
+      flags_(flags),
+      sequencer_(sequencer),
+      music_(music),
+      input_(input) {}
 
 MessageOutcome ShowWindowRules::OnTimer(uintptr_t id) {
   if (flags_.ending) {
@@ -25,7 +30,7 @@ MessageOutcome ShowWindowRules::OnTimer(uintptr_t id) {
       sequencer_.Advance(true);
       break;
     case kMusicTimerId:
-      input_.StepMusic();
+      music_.OnTimer();
       break;
     case kFlyTimerId:
       sequencer_.MoverTick();

@@ -6,15 +6,13 @@
 #include <cstdint>
 #include <functional>
 
-#include "controls/xfly.h"
+#include "package/helpers/timer_ids.h"
 #include "setup/show_music.h"
 #include "show/show_seams.h"
 #include "show/show_sequencer.h"
 
 namespace saverkit {
 
-// Timer 666 belongs to the music (kMusicTimerId) and 303 to the mover (kFlyTimerId).
-inline constexpr uintptr_t kItemTimerId = 555;
 // A cursor that moves more than this on either axis from the reference ends the show.
 inline constexpr int32_t kMouseMoveThreshold = 5;
 inline constexpr uint32_t kScScreenSave = 0xF140;
@@ -51,8 +49,6 @@ class ShowWindowInput {
   virtual bool PasswordRequested() = 0;
   // Asks the user for the screen-saver password; true when it was right or cannot be asked.
   virtual bool AskPassword() = 0;
-  // The music player's step (timer 666).
-  virtual void StepMusic() = 0;
 };
 
 // What the window does after the rules saw a message: pass it on to the default handling, or
@@ -64,9 +60,10 @@ struct MessageOutcome {
 
 class ShowWindowRules {
  public:
-  // `showMode` is run mode 0 (full screen); otherwise this is the preview.
+  // `showMode` is the full-screen show; otherwise this is the preview. `music` is stepped by its
+  // timer.
   ShowWindowRules(bool showMode, uint8_t ignoreMouseMove, ShowFlags& flags, ShowSequencer& sequencer,
-                  ShowWindowInput& input);
+                  ShowMusic& music, ShowWindowInput& input);
 
   MessageOutcome OnTimer(uintptr_t id);
   MessageOutcome OnMouseMove();
@@ -98,6 +95,7 @@ class ShowWindowRules {
   uint8_t ignoreMouseMove_;
   ShowFlags& flags_;
   ShowSequencer& sequencer_;
+  ShowMusic& music_;
   ShowWindowInput& input_;
   CursorPoint reference_{-1, -1};
 };

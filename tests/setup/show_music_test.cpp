@@ -56,7 +56,7 @@ class FakeHost : public MusicShowHost, public TimerHost {
 };
 
 struct Show {
-  Show(int32_t count, std::map<std::string, int32_t> settings, int runMode = 0)
+  Show(int32_t count, std::map<std::string, int32_t> settings, RunMode runMode = RunMode::Show)
       : library(count), music(library, host, random) {
     for (const auto& [name, value] : settings) store.WriteInt(kKey, name, value);
     music.SetUp(runMode, store, kKey);
@@ -157,15 +157,15 @@ TEST(ShowMusic, NoMusicWindowWhenMutedPreviewingEmptyOrUncreatable) {
     const char* name;
     int32_t count;
     std::map<std::string, int32_t> settings;
-    int runMode;
+    RunMode runMode;
     bool failCreate;
     bool expectMute;
   } cases[] = {
-      {"muted", 3, {{"Mute", 1}, {"MROP", 1}, {"MRA", 0}}, 0, false, true},
-      {"preview", 3, {{"MROP", 1}, {"MRA", 0}}, 1, false, false},
-      {"configuration", 3, {}, 2, false, false},
-      {"no music", 0, {}, 0, false, false},
-      {"window not created", 3, {}, 0, true, false},
+      {"muted", 3, {{"Mute", 1}, {"MROP", 1}, {"MRA", 0}}, RunMode::Show, false, true},
+      {"preview", 3, {{"MROP", 1}, {"MRA", 0}}, RunMode::Preview, false, false},
+      {"configuration", 3, {}, RunMode::Configure, false, false},
+      {"no music", 0, {}, RunMode::Show, false, false},
+      {"window not created", 3, {}, RunMode::Show, true, false},
   };
   for (const Case& c : cases) {
     FakeLibrary library(c.count);
@@ -179,7 +179,7 @@ TEST(ShowMusic, NoMusicWindowWhenMutedPreviewingEmptyOrUncreatable) {
     EXPECT_EQ(music.Window(), nullptr) << c.name;
     EXPECT_TRUE(host.timers.empty()) << c.name;
     EXPECT_EQ(music.Mute(), c.expectMute) << c.name;
-    if (c.runMode != 0) {  // outside the show the settings are not consulted
+    if (c.runMode != RunMode::Show) {  // outside the show the settings are not consulted
       EXPECT_FALSE(music.RandomOrder()) << c.name;
       EXPECT_TRUE(music.RepeatAll()) << c.name;
     }

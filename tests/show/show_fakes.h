@@ -1,13 +1,13 @@
 // In-memory stand-ins for everything around the show, recording what the show asked of them.
 #pragma once
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "package/helpers/random_source.h"
 #include "show/show_seams.h"
 
 namespace saverkit::testing {
@@ -115,6 +115,14 @@ class FakeStage : public PictureStage {
   }
 };
 
+// Where the mover would move a fake movie.
+class FakeFlyTarget : public FlyTarget {
+ public:
+  int Width() const override { return 0; }
+  int Height() const override { return 0; }
+  void SetBounds(int, int, int, int) override {}
+};
+
 class FakeMovie : public ShowMovie {
  public:
   Rect bounds;
@@ -142,6 +150,10 @@ class FakeMovie : public ShowMovie {
   int32_t TotalFrames() override { return totalFrames; }
   int32_t FrameNum() override { return frame; }
   bool Playing() override { return playing; }
+  FlyTarget& MoverTarget() override { return flyTarget; }
+
+ private:
+  FakeFlyTarget flyTarget;
 };
 
 class FakeOverlay : public ShowOverlay {
@@ -189,20 +201,17 @@ class FakeWindow : public ShowWindowServices {
   uint32_t LastPeriod() const { return timerPeriods.empty() ? 0 : timerPeriods.back(); }
 };
 
-// Hands out scripted values (then zeros) and records the ranges the show asked for.
-class ScriptedRandom : public ShowRandom {
+// Hands out scripted values (then zeros) and counts the shuffles: every shuffle reseeds first.
+class ScriptedRandom : public RandomSource {
  public:
   std::deque<uint32_t> values;
   int shuffles = 0;
-  uint32_t Next() override {
+  void SeedFromClock() override { ++shuffles; }
+  int32_t Next() override {
     if (values.empty()) return 0;
     const uint32_t v = values.front();
     values.pop_front();
-    return v;
-  }
-  void Shuffle(std::vector<int32_t>& indexes) override {
-    ++shuffles;
-    std::reverse(indexes.begin(), indexes.end());
+    return int32_t(v);
   }
 };
 
@@ -211,6 +220,7 @@ class FakeMover : public ShowMover {
   bool running = false;
   int x = 0, y = 0, width = 0, height = 0, ticks = 0;
   Target target = Target::kNone;
+  ShowMovie* movie = nullptr;
   bool* destroyed = nullptr;
   ~FakeMover() override {
     if (destroyed) *destroyed = true;
@@ -226,7 +236,10 @@ class FakeMover : public ShowMover {
     width = w;
     height = h;
   }
-  void SetTarget(Target t) override { target = t; }
+  void SetTarget(Target t, ShowMovie* m) override {
+    target = t;
+    movie = m;
+  }
 };
 
 class FixedMeasurer : public TextMeasurer {

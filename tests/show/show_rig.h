@@ -3,6 +3,9 @@
 
 #include <memory>
 
+#include "helpers/memory_settings_store.h"
+#include "setup/scripted_media.h"
+#include "setup/show_music.h"
 #include "show/show_sequencer.h"
 #include "show/show_window_rules.h"
 #include "show_fakes.h"
@@ -17,7 +20,6 @@ class FakeInput : public ShowWindowInput {
   int passwordAsks = 0;
   int closesPosted = 0;
   int itemTimerMessages = 0;
-  int musicSteps = 0;
   std::function<void()> whileAsking;
   bool passwordCheckThrows = false;
 
@@ -34,7 +36,28 @@ class FakeInput : public ShowWindowInput {
     passwordAnswers.pop_front();
     return answer;
   }
-  void StepMusic() override { ++musicSteps; }
+};
+
+// One track of music, played through a scripted multimedia window; counts the tracks started.
+class FakeMusicHost : public MusicLibrary, public MusicShowHost, public TimerHost {
+ public:
+  int musicSteps = 0;
+  std::shared_ptr<MediaLog> media = std::make_shared<MediaLog>();
+
+  int32_t MusicCount() const override { return 1; }
+  bool ExtractMusic(int32_t, std::string& path) override {
+    ++musicSteps;  // a step with nothing playing starts the track
+    path = "~S_1.mp3";
+    return true;
+  }
+  std::unique_ptr<MediaWindow> CreateMusicWindow(uint32_t) override {
+    return std::make_unique<ScriptedMediaWindow>(media);
+  }
+  TimerHost& Timers() override { return *this; }
+  void NudgeCursor() override {}
+  void TrimWorkingSet() override {}
+  uintptr_t SetTimer(uintptr_t id, uint32_t) override { return id; }
+  void KillTimer(uintptr_t) override {}
 };
 
 struct ShowRig {
@@ -47,6 +70,8 @@ struct ShowRig {
   FixedMeasurer measurer;
   ShowFlags flags;
   FakeInput input;
+  FakeMusicHost musicHost;
+  ShowMusic music{musicHost, musicHost, random};
   FakeMover* mover = nullptr;
   std::unique_ptr<ShowSequencer> sequencer;
   std::unique_ptr<ShowWindowRules> rules;
@@ -72,13 +97,19 @@ struct ShowRig {
     sequencer = std::make_unique<ShowSequencer>(layout, package, stage, window, random, components, measurer, flags,
                                                 std::move(ownedMover));
     sequencer->BuildShowOrder();
-    rules = std::make_unique<ShowWindowRules>(!layout.preview, 0, flags, *sequencer, input);
+    rules = std::make_unique<ShowWindowRules>(!layout.preview, 0, flags, *sequencer, music, input);
+  }
+
+  // Starts the music as the full-screen show does.
+  void SetUpMusic() {
+    MemorySettingsStore settings;
+    music.SetUp(RunMode::Show, settings, "\\Software\\Test");
   }
 
   void StartWithIgnoreMouseMove(uint8_t ignore) {
     layout.ignoreMouseMove = ignore;
     Start();
-    rules = std::make_unique<ShowWindowRules>(!layout.preview, ignore, flags, *sequencer, input);
+    rules = std::make_unique<ShowWindowRules>(!layout.preview, ignore, flags, *sequencer, music, input);
   }
 
   // The item index each Advance put on screen, by the pictures decoded.

@@ -26,6 +26,7 @@ TEST(ShowOrder, LeavesOutOverlaysAndShufflesWhenAsked) {
   ShowRig shuffled;
   shuffled.layout.randomOrder = true;
   shuffled.AddPictures(3);
+  shuffled.random.values = {0, 1, 0};  // the draws that reverse three entries
   shuffled.Start();
   EXPECT_EQ(shuffled.random.shuffles, 1);
   EXPECT_EQ(shuffled.sequencer->ShowOrder(), (std::vector<int32_t>{2, 1, 0}));
@@ -404,6 +405,7 @@ TEST(Mover, ShrinksToHalfTheAreaAndFollowsTheItemOnScreen) {
   rig.sequencer->Advance(true);
   EXPECT_EQ(rig.window.lastMovie->bounds, (Rect{230, 120, 230 + 512, 120 + 384}));
   EXPECT_EQ(rig.mover->target, ShowMover::Target::kMovie);
+  EXPECT_EQ(rig.mover->movie, rig.window.lastMovie);  // told which host to move
 
   rig.window.lastMovie->bounds = Rect{240, 130, 240 + 512, 130 + 384};
   rig.sequencer->Advance(true);

@@ -281,10 +281,11 @@ TEST(Timers, EachIdentifierRunsItsOwnStep) {
   ShowRig rig;
   rig.AddPictures(1);
   rig.Start(true);
+  rig.SetUpMusic();
   rig.rules->OnTimer(kMusicTimerId);
   rig.rules->OnTimer(kFlyTimerId);
   rig.rules->OnTimer(4242);
-  EXPECT_EQ(rig.input.musicSteps, 1);
+  EXPECT_EQ(rig.musicHost.musicSteps, 1);
   EXPECT_EQ(rig.mover->ticks, 1);
   EXPECT_TRUE(rig.package.picturesLoaded.empty());
 }

@@ -1,19 +1,17 @@
 #include "show/win32/show_window.h"
 
-#include <ctime>
-
-#include "package/helpers/opacity.h"
-#include "package/helpers/picture_helpers.h"
+#include "forms/win32/bitmap_drawing.h"
+#include "forms/win32/gdi.h"
 #include "package/helpers/registry_values.h"
-#include "package/helpers/tile_bitmap.h"
+#include "package/helpers/timer_ids.h"
 #include "package/helpers/win32/new_movie_host.h"
+#include "package/helpers/win32/shell.h"
 #include "package/helpers/win32/working_set.h"
 #include "package/reader_environment.h"
 #include "setup/music_options.h"
-#include "setup/shuffle_indexes.h"
 #include "setup/win32/mci_media_window.h"
-#include "show/show_area.h"
-#include "forms/win32/gdi.h"
+#include "show/win32/flash_show_movie.h"
+#include "startup/win32/screen_saver_password.h"
 
 namespace saverkit {
 namespace {
@@ -23,58 +21,58 @@ constexpr char kTitle[] = "saverkit: show";
 constexpr char kPreviewTitle[] = "saverkit: preview";
 constexpr char kDesktopKey[] = "\\Control Panel\\Desktop";
 constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
-constexpr int kMotionModeFly = 3;
 // The preview's host belongs to another process, which may end without destroying its children;
-// the preview looks for it every half second and goes when it is gone.
-constexpr UINT_PTR kHostCheckTimerId = 777;
+// the preview looks for it every half second (kHostCheckTimerId) and goes when it is gone.
 constexpr UINT kHostCheckMs = 500;
-
-Rgb ColourOf(int32_t colorRef) { return RgbFromColorRef(uint32_t(colorRef)); }
 
 }  // namespace
 
-TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND owner)
-    : preview_(preview), hostWindow_(hostWindow) {
+TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND owner) : hostWindow_(hostWindow) {
   // Unpinned places, random effects and the music order differ from one show to the next.
   random_.SeedFromClock();
-  WindowPlacement placement;
-  if (preview_) {
+  const bool preview = mode == RunMode::Preview;
+  ShowScreen screen;
+  screen.primaryWidth = GetSystemMetrics(SM_CXSCREEN);
+  screen.primaryHeight = GetSystemMetrics(SM_CYSCREEN);
+  if (preview) {
     RECT client{0, 0, 0, 0};
     if (!IsWindow(hostWindow_) || !GetClientRect(hostWindow_, &client)) return;
+    screen.window = Rect{0, 0, client.right - client.left, client.bottom - client.top};
+  } else {
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    screen.window =
+        Rect{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  }
+  package_ = std::make_unique<PackageSlot>(std::make_unique<XSCR>(CurrentReaderEnvironment()));
+  XSCR& reader = package_->Reader();
+  setup_ = DecideShowSetup(mode, screen, reader);
+
+  WindowPlacement placement;
+  placement.x = setup_.window.left;
+  placement.y = setup_.window.top;
+  placement.width = setup_.window.Width();
+  placement.height = setup_.window.Height();
+  if (preview) {
     placement.style = WS_CHILD | WS_CLIPCHILDREN;
-    placement.x = 0;
-    placement.y = 0;
-    placement.width = client.right - client.left;
-    placement.height = client.bottom - client.top;
     placement.parent = hostWindow_;
-    areaWidth_ = placement.width;
-    areaHeight_ = placement.height;
   } else {
     placement.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
     placement.style = WS_POPUP | WS_CLIPCHILDREN;
-    placement.x = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    placement.y = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    placement.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    placement.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     placement.parent = owner;
-    areaWidth_ = GetSystemMetrics(SM_CXSCREEN);
-    areaHeight_ = GetSystemMetrics(SM_CYSCREEN);
-    const Rect desktop{placement.x, placement.y, placement.x + placement.width, placement.y + placement.height};
-    const Rect area = ShowAreaInWindow(desktop, areaWidth_, areaHeight_);
-    areaLeft_ = area.left;
-    areaTop_ = area.top;
   }
-  if (!Create(kClassName, preview_ ? kPreviewTitle : kTitle, placement)) return;
-  if (!preview_) {
+  if (!Create(kClassName, preview ? kPreviewTitle : kTitle, placement)) {
+    package_.reset();
+    return;
+  }
+  if (!preview) {
     SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, nullptr, 0);
     screenSaverRunningSet_ = true;
   }
 
-  package_ = std::make_unique<PackageSlot>(std::make_unique<XSCR>(CurrentReaderEnvironment()));
-  XSCR& reader = package_->Reader();
   showPackage_ = std::make_unique<XscrShowPackage>(reader);
-  const Rgb colour = ColourOf(reader.BackgroundColor());
-  const int32_t designWidth = reader.DesignWidth();
+  musicLibrary_ = std::make_unique<XscrMusicLibrary>(reader);
+  const Rgb colour = setup_.layout.backgroundColour;
 
   timers_ = std::make_unique<WindowTimers>(Handle());
   picTransHost_ = std::make_unique<Win32PicTransHost>(Handle());
@@ -88,61 +86,30 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND
 
   RECT client{0, 0, 0, 0};
   GetClientRect(Handle(), &client);
-  stage_->SetBackground(MakeBackground(client.right, client.bottom));
+  stage_->SetBackground(ShowBackground(reader, client.right, client.bottom));
   reader.SetBackground(nullptr);  // not needed again
-
-  ShowLayout layout;
-  layout.preview = preview_;
-  layout.areaLeft = areaLeft_;
-  layout.areaTop = areaTop_;
-  layout.areaWidth = areaWidth_;
-  layout.areaHeight = areaHeight_;
-  layout.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  layout.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  layout.scale = designWidth > 0 ? double(areaWidth_) / designWidth : 1.0;
-  layout.randomOrder = reader.RandomOrder();
-  layout.defaultSeconds = reader.DefaultSeconds();
-  layout.ignoreMouseMove = reader.Info().IgnoreMouseMove;
-  layout.backgroundColour = colour;
 
   captionPainter_ = std::make_unique<GdiCaptionPainter>(Handle());
   pictureFlyTarget_ = std::make_unique<PictureFlyTarget>(*picTrans_, *picTransHost_);
   std::unique_ptr<ShowMover> mover;
-  const bool hasShowItems = reader.ItemCount() - reader.OverlayCount() > 0;
-  if (hasShowItems && reader.Info().MotionMode == kMotionModeFly) {
-    mover = std::make_unique<FlyMover>(
-        *timers_, random_, *pictureFlyTarget_,
-        [this]() -> FlyTarget* { return dynamic_cast<FlashShowMovie*>(sequencer_ ? sequencer_->MovieHost() : nullptr); },
-        Rect{areaLeft_, areaTop_, areaLeft_ + areaWidth_, areaTop_ + areaHeight_});
-  }
+  if (setup_.mover) mover = std::make_unique<FlyMover>(*timers_, random_, *pictureFlyTarget_, setup_.moverArea);
   ShowWindowServices& services = *this;
-  ShowRandom& showRandom = *this;
   ShowWindowInput& input = *this;
-  MusicLibrary& musicLibrary = *this;
   MusicShowHost& musicHost = *this;
-  sequencer_ = std::make_unique<ShowSequencer>(layout, *showPackage_, *stage_, services, showRandom, components_,
+  sequencer_ = std::make_unique<ShowSequencer>(setup_.layout, *showPackage_, *stage_, services, random_, components_,
                                                *captionPainter_, flags_, std::move(mover));
   sequencer_->BuildShowOrder();
-  rules_ = std::make_unique<ShowWindowRules>(!preview_, layout.ignoreMouseMove, flags_, *sequencer_, input);
+  music_ = std::make_unique<ShowMusic>(*musicLibrary_, musicHost, random_);
+  music_->SetUp(setup_.mode, settings_, ScreenSaverSettingsKey(reader.Name()));
+  rules_ = std::make_unique<ShowWindowRules>(!preview, setup_.layout.ignoreMouseMove, flags_, *sequencer_, *music_,
+                                             input);
 
-  music_ = std::make_unique<ShowMusic>(musicLibrary, musicHost, random_);
-  if (!preview_ && reader.MusicCount() > 0) music_->SetUp(0, settings_, ScreenSaverSettingsKey(reader.Name()));
-
-  if (!preview_) {
-    if (reader.Extension().CursorVisible == 0) {
-      ShowCursor(FALSE);
-      cursorHidden_ = true;
-    }
-    const int32_t opacity = reader.Extension().Opacity;
-    if (opacity >= 20 && opacity <= 99) {
-      if (auto alpha = OpacityForPercent(opacity)) {
-        SetWindowLongPtrA(Handle(), GWL_EXSTYLE, GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
-        SetLayeredWindowAttributes(Handle(), 0, alpha->alpha, LWA_ALPHA);
-      }
-    }
-  } else {
-    SetTimer(Handle(), kHostCheckTimerId, kHostCheckMs, nullptr);
+  if (setup_.hideCursor) {
+    ShowCursor(FALSE);
+    cursorHidden_ = true;
   }
+  if (setup_.opacityPercent) SetFormOpacity(Handle(), *setup_.opacityPercent);
+  if (preview) SetTimer(Handle(), kHostCheckTimerId, kHostCheckMs, nullptr);
   saverkit::TrimWorkingSet();
 }
 
@@ -170,17 +137,10 @@ void TFormX_Scr_Saver_Main::ReleaseShow() {
 void TFormX_Scr_Saver_Main::StartShow() {
   if (!IsAlive()) return;
   ShowWindow(Handle(), SW_SHOW);
-  if (!preview_) SetForegroundWindow(Handle());
+  if (!setup_.Preview()) SetForegroundWindow(Handle());
   UpdateWindow(Handle());
   // The full-screen show's activation has started it already; a preview is never activated.
-  if (preview_ || GetActiveWindow() != Handle()) rules_->FormActivate();
-}
-
-Bitmap TFormX_Scr_Saver_Main::MakeBackground(int width, int height) {
-  XSCR& reader = package_->Reader();
-  Bitmap background(width, height, ColourOf(reader.BackgroundColor()));
-  if (const Bitmap* tile = reader.Background()) TileBitmap(background, Rect{0, 0, width, height}, *tile);
-  return background;
+  if (setup_.Preview() || GetActiveWindow() != Handle()) rules_->FormActivate();
 }
 
 LRESULT TFormX_Scr_Saver_Main::Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -268,7 +228,7 @@ void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
     DrawBitmap(memory.Dc(), overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top);
   }
   // Caption labels are laid out on the show area.
-  OffsetViewportOrgEx(memory.Dc(), areaLeft_, areaTop_, nullptr);
+  OffsetViewportOrgEx(memory.Dc(), setup_.layout.areaLeft, setup_.layout.areaTop, nullptr);
   captionPainter_->Paint(memory.Dc(), components_);
   SetViewportOrgEx(memory.Dc(), 0, 0, nullptr);
   BitBlt(dc, clip.left, clip.top, width, height, memory.Dc(), 0, 0, SRCCOPY);
@@ -324,23 +284,6 @@ bool TFormX_Scr_Saver_Main::PasswordRequested() {
 }
 
 bool TFormX_Scr_Saver_Main::AskPassword() { return AskScreenSaverPassword(Handle()); }
-
-void TFormX_Scr_Saver_Main::StepMusic() {
-  if (music_) music_->OnTimer();
-}
-
-uint32_t TFormX_Scr_Saver_Main::Next() { return uint32_t(random_.Next()) & 0x7FFFFFFF; }
-
-void TFormX_Scr_Saver_Main::Shuffle(std::vector<int32_t>& indexes) {
-  ShuffleIndexes(indexes.data(), int32_t(indexes.size()), random_);
-}
-
-int32_t TFormX_Scr_Saver_Main::MusicCount() const { return package_->Reader().MusicCount(); }
-
-bool TFormX_Scr_Saver_Main::ExtractMusic(int32_t index, std::string& path) {
-  MusicRecord record;
-  return package_->Reader().ExtractMusic(index, path, record);
-}
 
 std::unique_ptr<MediaWindow> TFormX_Scr_Saver_Main::CreateMusicWindow(uint32_t style) {
   return MusicWndCreate(Handle(), DWORD(style));

@@ -7,8 +7,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "forms/component.h"
 #include "forms/win32/window.h"
@@ -20,9 +18,12 @@
 #include "pictrans/win32/win32_pic_trans_host.h"
 #include "setup/show_music.h"
 #include "show/show_sequencer.h"
+#include "show/show_setup.h"
 #include "show/show_window_rules.h"
 #include "show/trans_stage.h"
-#include "show/win32/show_controls_win32.h"
+#include "show/win32/caption_painter.h"
+#include "show/win32/fly_mover.h"
+#include "show/xscr_music_library.h"
 #include "show/xscr_show_package.h"
 
 namespace saverkit {
@@ -30,12 +31,11 @@ namespace saverkit {
 class TFormX_Scr_Saver_Main : public Window,
                               private ShowWindowServices,
                               private ShowWindowInput,
-                              private ShowRandom,
-                              private MusicLibrary,
                               private MusicShowHost {
  public:
-  // `preview` with the host window of the display control panel; otherwise the full-screen show.
-  TFormX_Scr_Saver_Main(bool preview, HWND hostWindow, HWND owner);
+  // RunMode::Preview inside `hostWindow`, the display control panel's; otherwise the full-screen
+  // show, owned by `owner`.
+  TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND owner);
   ~TFormX_Scr_Saver_Main() override;
 
   // Shows the window and starts the sequence, as the form's activation does.
@@ -51,8 +51,6 @@ class TFormX_Scr_Saver_Main : public Window,
   // the window then shows nothing more. Safe to call more than once.
   void ReleaseShow();
   LRESULT Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam);
-  void PaintBackground(HDC dc, const Rect& area);
-  Bitmap MakeBackground(int width, int height);
   void FlashMouseMove();
 
   // ShowWindowServices
@@ -69,31 +67,21 @@ class TFormX_Scr_Saver_Main : public Window,
   void PostItemTimerMessage() override;
   bool PasswordRequested() override;
   bool AskPassword() override;
-  void StepMusic() override;
-  // ShowRandom
-  uint32_t Next() override;
-  void Shuffle(std::vector<int32_t>& indexes) override;
-  // MusicLibrary
-  int32_t MusicCount() const override;
-  bool ExtractMusic(int32_t index, std::string& path) override;
   // MusicShowHost
   std::unique_ptr<MediaWindow> CreateMusicWindow(uint32_t style) override;
   TimerHost& Timers() override { return *timers_; }
   void NudgeCursor() override;
 
-  bool preview_;
   HWND hostWindow_;
+  ShowSetup setup_;
   bool cursorHidden_ = false;
   bool screenSaverRunningSet_ = false;
-  int32_t areaLeft_ = 0;  // the show area (the primary monitor) within the window
-  int32_t areaTop_ = 0;
-  int32_t areaWidth_ = 0;
-  int32_t areaHeight_ = 0;
 
   std::unique_ptr<PackageSlot> package_;
   std::unique_ptr<XscrShowPackage> showPackage_;
+  std::unique_ptr<XscrMusicLibrary> musicLibrary_;
   RegistrySettingsStore settings_;
-  ClockSeededRandom random_;
+  SeededRandom random_;  // the show's, the mover's and the music's
   std::unique_ptr<WindowTimers> timers_;
   std::unique_ptr<Win32PicTransHost> picTransHost_;
   std::unique_ptr<TPic_Trans> picTrans_;  // XPicTrans1

@@ -52,13 +52,13 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
       break;
     }
     case RunMode::Preview: {
-      TFormX_Scr_Saver_Main preview(true, AsWindow(decision.HostWindow), nullptr);
+      TFormX_Scr_Saver_Main preview(RunMode::Preview, AsWindow(decision.HostWindow), nullptr);
       preview.StartShow();
       RunModal(preview);
       break;
     }
     default: {
-      TFormX_Scr_Saver_Main show(false, nullptr, application.Handle());
+      TFormX_Scr_Saver_Main show(RunMode::Show, nullptr, application.Handle());
       show.StartShow();
       RunModal(show);
       break;

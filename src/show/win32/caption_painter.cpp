@@ -1,5 +1,4 @@
-#include "show/win32/show_controls_win32.h"
-
+#include "show/win32/caption_painter.h"
 
 #include "forms/win32/gdi.h"
 
@@ -17,57 +16,6 @@ HFONT CreateCaptionFont(HDC dc, const ControlFont& font) {
 constexpr UINT kCaptionFormat = DT_NOPREFIX | DT_CENTER;
 
 }  // namespace
-
-FlashShowMovie::FlashShowMovie(std::unique_ptr<FlashHostPanel> panel, const Rect& bounds,
-                               std::function<void()> onMouseMove, std::function<void()> onClick)
-    : panel_(std::move(panel)), bounds_(bounds), onMouseMove_(std::move(onMouseMove)), onClick_(std::move(onClick)) {}
-
-FlashShowMovie::~FlashShowMovie() {
-  // The host may still deliver an event while it goes; it must not reach a handler of ours.
-  panel_->Host().Events() = FlashEvents{};
-}
-
-void FlashShowMovie::ConnectInput(bool mouseMoves) {
-  FlashEvents& events = panel_->Host().Events();
-  events.onClick = onClick_;
-  if (mouseMoves) {
-    events.onMouseMove = [move = onMouseMove_](ShiftState, int, int) { move(); };
-  } else {
-    events.onMouseMove = nullptr;
-  }
-}
-
-void FlashShowMovie::SetBounds(int x, int y, int width, int height) {
-  bounds_ = Rect{x, y, x + width, y + height};
-  panel_->SetMovieRect(bounds_);
-}
-
-void PictureFlyTarget::SetBounds(int x, int y, int width, int height) {
-  const Rect old = control_.BoundsRect();
-  control_.SetBounds(x, y, width, height);
-  host_.InvalidateParent(old);
-  host_.InvalidateParent(control_.BoundsRect());
-}
-
-FlyMover::FlyMover(TimerHost& timers, RandomSource& random, PictureFlyTarget& picture,
-                   std::function<FlyTarget*()> movie, const Rect& area)
-    : picture_(picture),
-      movie_(std::move(movie)),
-      fly_(timers, random, picture, area.left, area.top, area.right, area.bottom) {}
-
-void FlyMover::SetTarget(Target target) {
-  switch (target) {
-    case Target::kPicture:
-      fly_.SetTarget(&picture_);
-      break;
-    case Target::kMovie:
-      fly_.SetTarget(movie_());
-      break;
-    case Target::kNone:
-      fly_.SetTarget(nullptr);
-      break;
-  }
-}
 
 TextExtent GdiCaptionPainter::Measure(const ControlFont& font, const std::string& text) {
   ScopedWindowDc windowDc(window_);
@@ -102,17 +50,6 @@ void GdiCaptionPainter::Paint(HDC dc, const ComponentOwner& components) const {
     text.top += (label.bounds.height - textHeight) / 2;
     DrawTextA(dc, label.caption.c_str(), int(label.caption.size()), &text, kCaptionFormat);
   }
-}
-
-bool AskScreenSaverPassword(HWND window) {
-  using VerifyScreenSavePwd = BOOL(WINAPI*)(HWND);
-  HMODULE library = LoadLibraryA("PASSWORD.CPL");
-  if (!library) return true;
-  bool mayEnd = true;
-  auto verify = reinterpret_cast<VerifyScreenSavePwd>(reinterpret_cast<void*>(GetProcAddress(library, "VerifyScreenSavePwd")));
-  if (verify) mayEnd = verify(window) != FALSE;
-  FreeLibrary(library);
-  return mayEnd;
 }
 
 }  // namespace saverkit
