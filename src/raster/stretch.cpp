@@ -103,32 +103,57 @@ void DrawBitmap(const Bitmap& source, int x, int y, Bitmap& target) {
 namespace {
 
 // The weights of the source pixels under each target pixel of one axis, in units of 1/65536 of
-// a target pixel; each target pixel's weights add up to 65536.
-struct Contribution {
-  int sourceIndex;
-  uint32_t weight;
+// a target pixel; each target pixel's weights add up to 65536. Target pixel t takes `count[t]`
+// consecutive source pixels from `first[t]`, whose weights follow one another in `weight`.
+struct AxisWeights {
+  std::vector<int> first, count;
+  std::vector<uint32_t> weight;
+  int widest = 0;  // the most source pixels any target pixel takes
 };
 
-std::vector<std::vector<Contribution>> AreaWeights(int sourceSize, int targetSize) {
-  std::vector<std::vector<Contribution>> weights(static_cast<size_t>(targetSize));
+AxisWeights AreaWeights(int sourceSize, int targetSize) {
+  AxisWeights axis;
+  axis.first.resize(size_t(targetSize));
+  axis.count.resize(size_t(targetSize));
+  axis.weight.reserve(size_t(targetSize) + size_t(sourceSize) * 2);
   for (int t = 0; t < targetSize; ++t) {
     // The target pixel covers [t * s / T, (t + 1) * s / T) of the source, kept as fractions of T.
     const int64_t begin = int64_t(t) * sourceSize, end = int64_t(t + 1) * sourceSize;
+    const size_t own = axis.weight.size();
     uint32_t total = 0;
+    axis.first[size_t(t)] = int(begin / targetSize);
     for (int64_t s = begin / targetSize; s < sourceSize && s * targetSize < end; ++s) {
       const int64_t overlap = std::min(end, (s + 1) * targetSize) - std::max(begin, s * targetSize);
       const uint32_t w = uint32_t(overlap * 65536 / sourceSize);
-      weights[size_t(t)].push_back(Contribution{int(s), w});
+      axis.weight.push_back(w);
       total += w;
     }
+    const int count = int(axis.weight.size() - own);
+    axis.count[size_t(t)] = count;
+    axis.widest = std::max(axis.widest, count);
     // Rounding leaves a few units over; give them to the largest share so the sum is exact.
-    if (!weights[size_t(t)].empty()) {
-      auto largest = std::max_element(weights[size_t(t)].begin(), weights[size_t(t)].end(),
-                                      [](const Contribution& a, const Contribution& b) { return a.weight < b.weight; });
-      largest->weight += 65536 - total;
-    }
+    if (count > 0) *std::max_element(axis.weight.begin() + std::ptrdiff_t(own), axis.weight.end()) += 65536 - total;
   }
-  return weights;
+  return axis;
+}
+
+// One source row averaged across: each channel of each target column, with 8 fraction bits. The
+// sums stay below 256 << 8, so they fit in 16 bits.
+void AverageAcross(const uint8_t* in, const AxisWeights& columns, uint16_t* out) {
+  const uint32_t* w = columns.weight.data();
+  const size_t width = columns.first.size();
+  for (size_t x = 0; x < width; ++x) {
+    const uint8_t* p = in + size_t(columns.first[x]) * 3;
+    uint32_t b = 0, g = 0, r = 0;
+    for (int k = columns.count[x]; k > 0; --k, ++w, p += 3) {
+      b += p[0] * *w;
+      g += p[1] * *w;
+      r += p[2] * *w;
+    }
+    out[x * 3] = uint16_t((b + 128) >> 8);
+    out[x * 3 + 1] = uint16_t((g + 128) >> 8);
+    out[x * 3 + 2] = uint16_t((r + 128) >> 8);
+  }
 }
 
 }  // namespace
@@ -138,29 +163,31 @@ Bitmap HalftoneStretch(const Bitmap& source, int width, int height) {
   if (source.Empty() || width <= 0 || height <= 0) return result;
   result.Reset(width, height);
   if (result.Empty()) return result;
-  const auto columnWeights = AreaWeights(source.Width(), width);
-  const auto rowWeights = AreaWeights(source.Height(), height);
+  const AxisWeights columns = AreaWeights(source.Width(), width);
+  const AxisWeights rows = AreaWeights(source.Height(), height);
 
-  // Horizontal pass into 32-bit sums per channel for each source row, then the vertical pass.
-  std::vector<uint32_t> horizontal(size_t(source.Height()) * size_t(width) * 3);
-  for (int y = 0; y < source.Height(); ++y) {
-    const uint8_t* in = source.Row(y);
-    uint32_t* out = horizontal.data() + size_t(y) * size_t(width) * 3;
-    for (int x = 0; x < width; ++x) {
-      uint32_t sum[3] = {0, 0, 0};
-      for (const Contribution& c : columnWeights[size_t(x)])
-        for (int ch = 0; ch < 3; ++ch) sum[ch] += in[size_t(c.sourceIndex) * 3 + size_t(ch)] * c.weight;
-      for (int ch = 0; ch < 3; ++ch) out[size_t(x) * 3 + size_t(ch)] = (sum[ch] + 128) >> 8;  // 8 fraction bits
-    }
-  }
+  // Each source row is averaged across once, into a ring just deep enough for the rows one target
+  // row takes; the target rows then average those down. Sums of weights of 65536 over values
+  // below 256 << 8 stay below 2^32.
+  const size_t rowValues = size_t(width) * 3;
+  const int ringRows = std::max(rows.widest, 1);
+  std::vector<uint16_t> ring(size_t(ringRows) * rowValues);
+  std::vector<uint32_t> sum(rowValues);
+  const uint32_t* w = rows.weight.data();
+  int nextSourceRow = 0;
   for (int y = 0; y < height; ++y) {
-    uint8_t* out = result.Row(y);
-    for (int x = 0; x < width * 3; ++x) {
-      uint64_t sum = 0;
-      for (const Contribution& c : rowWeights[size_t(y)])
-        sum += uint64_t(horizontal[size_t(c.sourceIndex) * size_t(width) * 3 + size_t(x)]) * c.weight;
-      out[x] = uint8_t(std::min<uint64_t>(255, (sum + (uint64_t(1) << 23)) >> 24));
+    const int first = rows.first[size_t(y)], count = rows.count[size_t(y)];
+    nextSourceRow = std::max(nextSourceRow, first);
+    for (; nextSourceRow < first + count; ++nextSourceRow)
+      AverageAcross(source.Row(nextSourceRow), columns, &ring[size_t(nextSourceRow % ringRows) * rowValues]);
+    std::fill(sum.begin(), sum.end(), 1u << 23);
+    for (int k = 0; k < count; ++k, ++w) {
+      const uint16_t* across = &ring[size_t((first + k) % ringRows) * rowValues];
+      const uint32_t weight = *w;
+      for (size_t i = 0; i < rowValues; ++i) sum[i] += across[i] * weight;
     }
+    uint8_t* out = result.Row(y);
+    for (size_t i = 0; i < rowValues; ++i) out[i] = uint8_t(std::min<uint32_t>(255, sum[i] >> 24));
   }
   return result;
 }
