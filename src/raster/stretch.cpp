@@ -137,22 +137,62 @@ AxisWeights AreaWeights(int sourceSize, int targetSize) {
   return axis;
 }
 
+// The column weights laid out for the across pass: every target column takes exactly `taken`
+// source pixels, padded with weights of 0 (moved left where the row ends), so the inner loop has
+// a fixed length. Padding adds nothing to any sum.
+struct AcrossWeights {
+  int taken = 0;
+  std::vector<int> firstByte;     // of the first source pixel taken, per target column
+  std::vector<uint32_t> weight;   // `taken` per target column
+};
+
+AcrossWeights PadAcross(const AxisWeights& columns, int sourceWidth) {
+  AcrossWeights across;
+  across.taken = std::max(columns.widest, 1);
+  const size_t width = columns.first.size();
+  across.firstByte.resize(width);
+  across.weight.assign(width * size_t(across.taken), 0);
+  size_t next = 0;
+  for (size_t x = 0; x < width; ++x) {
+    const int first = std::max(0, std::min(columns.first[x], sourceWidth - across.taken));
+    across.firstByte[x] = first * 3;
+    for (int k = 0; k < columns.count[x]; ++k)
+      across.weight[x * size_t(across.taken) + size_t(columns.first[x] - first + k)] = columns.weight[next++];
+  }
+  return across;
+}
+
 // One source row averaged across: each channel of each target column, with 8 fraction bits. The
 // sums stay below 256 << 8, so they fit in 16 bits.
-void AverageAcross(const uint8_t* in, const AxisWeights& columns, uint16_t* out) {
-  const uint32_t* w = columns.weight.data();
-  const size_t width = columns.first.size();
-  for (size_t x = 0; x < width; ++x) {
-    const uint8_t* p = in + size_t(columns.first[x]) * 3;
+template <int kTaken>
+void AverageAcross(const uint8_t* in, const AcrossWeights& across, uint16_t* out) {
+  const int taken = kTaken > 0 ? kTaken : across.taken;
+  const uint32_t* w = across.weight.data();
+  const size_t width = across.firstByte.size();
+  for (size_t x = 0; x < width; ++x, w += taken) {
+    const uint8_t* p = in + across.firstByte[x];
     uint32_t b = 0, g = 0, r = 0;
-    for (int k = columns.count[x]; k > 0; --k, ++w, p += 3) {
-      b += p[0] * *w;
-      g += p[1] * *w;
-      r += p[2] * *w;
+    for (int k = 0; k < taken; ++k) {
+      b += p[k * 3] * w[k];
+      g += p[k * 3 + 1] * w[k];
+      r += p[k * 3 + 2] * w[k];
     }
     out[x * 3] = uint16_t((b + 128) >> 8);
     out[x * 3 + 1] = uint16_t((g + 128) >> 8);
     out[x * 3 + 2] = uint16_t((r + 128) >> 8);
+  }
+}
+
+using AcrossPass = void (*)(const uint8_t* in, const AcrossWeights& across, uint16_t* out);
+
+// Shrinking by less than half, or enlarging, takes at most three pixels a column.
+AcrossPass AcrossPassFor(int taken) {
+  switch (taken) {
+    case 1: return AverageAcross<1>;
+    case 2: return AverageAcross<2>;
+    case 3: return AverageAcross<3>;
+    case 4: return AverageAcross<4>;
+    default: return AverageAcross<0>;
   }
 }
 
@@ -163,7 +203,8 @@ Bitmap HalftoneStretch(const Bitmap& source, int width, int height) {
   if (source.Empty() || width <= 0 || height <= 0) return result;
   result.Reset(width, height);
   if (result.Empty()) return result;
-  const AxisWeights columns = AreaWeights(source.Width(), width);
+  const AcrossWeights columns = PadAcross(AreaWeights(source.Width(), width), source.Width());
+  const AcrossPass averageAcross = AcrossPassFor(columns.taken);
   const AxisWeights rows = AreaWeights(source.Height(), height);
 
   // Each source row is averaged across once, into a ring just deep enough for the rows one target
@@ -173,21 +214,31 @@ Bitmap HalftoneStretch(const Bitmap& source, int width, int height) {
   const int ringRows = std::max(rows.widest, 1);
   std::vector<uint16_t> ring(size_t(ringRows) * rowValues);
   std::vector<uint32_t> sum(rowValues);
-  const uint32_t* w = rows.weight.data();
+  const uint32_t* w = rows.weight.data();  // of the target row in hand
   int nextSourceRow = 0;
   for (int y = 0; y < height; ++y) {
     const int first = rows.first[size_t(y)], count = rows.count[size_t(y)];
     nextSourceRow = std::max(nextSourceRow, first);
     for (; nextSourceRow < first + count; ++nextSourceRow)
-      AverageAcross(source.Row(nextSourceRow), columns, &ring[size_t(nextSourceRow % ringRows) * rowValues]);
-    std::fill(sum.begin(), sum.end(), 1u << 23);
-    for (int k = 0; k < count; ++k, ++w) {
-      const uint16_t* across = &ring[size_t((first + k) % ringRows) * rowValues];
-      const uint32_t weight = *w;
-      for (size_t i = 0; i < rowValues; ++i) sum[i] += across[i] * weight;
-    }
+      averageAcross(source.Row(nextSourceRow), columns, &ring[size_t(nextSourceRow % ringRows) * rowValues]);
+    const auto across = [&](int k) { return &ring[size_t((first + k) % ringRows) * rowValues]; };
     uint8_t* out = result.Row(y);
-    for (size_t i = 0; i < rowValues; ++i) out[i] = uint8_t(std::min<uint32_t>(255, sum[i] >> 24));
+    if (count == 2) {
+      // Most target rows of a shrink by less than half: one pass, which the compiler vectorizes.
+      const uint16_t *a = across(0), *b = across(1);
+      const uint32_t wa = w[0], wb = w[1];
+      for (size_t i = 0; i < rowValues; ++i)
+        out[i] = uint8_t(std::min<uint32_t>(255, (a[i] * wa + b[i] * wb + (1u << 23)) >> 24));
+    } else {
+      std::fill(sum.begin(), sum.end(), 1u << 23);
+      for (int k = 0; k < count; ++k) {
+        const uint16_t* a = across(k);
+        const uint32_t weight = w[k];
+        for (size_t i = 0; i < rowValues; ++i) sum[i] += a[i] * weight;
+      }
+      for (size_t i = 0; i < rowValues; ++i) out[i] = uint8_t(std::min<uint32_t>(255, sum[i] >> 24));
+    }
+    w += count;
   }
   return result;
 }
