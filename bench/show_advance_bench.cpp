@@ -39,6 +39,7 @@
 #include "show/show_sequencer.h"
 #include "show/trans_stage.h"
 #include "show/xscr_show_package.h"
+#include "quiet_host.h"
 #include "show_fakes.h"
 #include "tools/scrpack/package_writer.h"
 #include "photo_like.h"
@@ -82,23 +83,11 @@ ChildRun RunDjpeg(const std::string& file) {
   return run;
 }
 
-class QuietHost : public PicTransHost {
- public:
-  void InvalidateParent(const Rect&) override {}
-  void Update() override {}
-  void ProcessMessages() override {}
-  uint32_t TickCount() override { return ++now_; }
-  void WakeMainThread() override {}
-
- private:
-  uint32_t now_ = 0;
-};
-
 // The show as the show window builds it, with the window's own services standing in.
 struct Show {
   XSCR reader;
   XscrShowPackage package{reader};
-  QuietHost host;
+  testing::QuietHost host;
   TPic_Trans control{host};
   TransStage stage{control, host, Rgb{0, 0, 0}};
   testing::FakeWindow window;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "quiet_host.h"
+
 namespace saverkit {
 namespace {
 
@@ -14,18 +16,6 @@ Rgb PixelAt(const Bitmap& bitmap, int x, int y) {
   const uint8_t* p = bitmap.Row(y) + size_t(x) * 3;
   return Rgb{p[2], p[1], p[0]};
 }
-
-class QuietHost : public PicTransHost {
- public:
-  void InvalidateParent(const Rect&) override {}
-  void Update() override {}
-  void ProcessMessages() override {}
-  uint32_t TickCount() override { return ++now_; }
-  void WakeMainThread() override {}
-
- private:
-  uint32_t now_ = 0;
-};
 
 // A stage of 100 x 80 with a picture shown at (10, 10)-(60, 50).
 class TransStageTest : public ::testing::Test {
@@ -45,7 +35,7 @@ class TransStageTest : public ::testing::Test {
     return PixelAt(control.Picture(), x, y);
   }
 
-  QuietHost host;
+  testing::QuietHost host;
   TPic_Trans control;
   TransStage stage;
 };
