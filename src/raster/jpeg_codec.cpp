@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
@@ -46,7 +47,7 @@ void InstallErrorManager(ErrorManager& manager, j_common_ptr info) {
 }
 
 // Picks the scale once the header has given the picture's full size.
-using ScaleChoice = int (*)(int width, int height, const void* request);
+using ScaleChoice = std::function<int(int width, int height)>;
 
 // Everything that must survive a longjmp lives outside the function that calls setjmp.
 bool ReadHeader(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size) {
@@ -56,10 +57,10 @@ bool ReadHeader(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_
 }
 
 bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
-                ScaleChoice chooseScale, const void* request, Bitmap& result) {
+                const ScaleChoice& chooseScale, Bitmap& result) {
   if (!ReadHeader(info, errors, data, size)) return false;
   if (setjmp(errors.escape)) return false;
-  const int scale = chooseScale(int(info.image_width), int(info.image_height), request);
+  const int scale = chooseScale(int(info.image_width), int(info.image_height));
   if (scale < 0 || scale > 3) return false;
   info.scale_num = 1;
   info.scale_denom = 1u << scale;
@@ -102,28 +103,23 @@ bool EncodeInto(jpeg_compress_struct& info, ErrorManager& errors, const Bitmap& 
   return true;
 }
 
-bool Decode(const uint8_t* data, size_t size, ScaleChoice chooseScale, const void* request, Bitmap& out) {
+bool Decode(const uint8_t* data, size_t size, const ScaleChoice& chooseScale, Bitmap& out) {
   if (data == nullptr || size == 0) return false;
   jpeg_decompress_struct info;
   ErrorManager errors;
   InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
   jpeg_create_decompress(&info);
   Bitmap result;
-  const bool ok = DecodeInto(info, errors, data, size, chooseScale, request, result);
+  const bool ok = DecodeInto(info, errors, data, size, chooseScale, result);
   jpeg_destroy_decompress(&info);
   if (ok) out = std::move(result);
   return ok;
 }
 
-struct ShownSize {
-  int width, height;
-};
-
 }  // namespace
 
 bool DecodeJpeg(const uint8_t* data, size_t size, int scale, Bitmap& out) {
-  return Decode(
-      data, size, [](int, int, const void* request) { return *static_cast<const int*>(request); }, &scale, out);
+  return Decode(data, size, [scale](int, int) { return scale; }, out);
 }
 
 int ScaleToCover(int width, int height, int shownWidth, int shownHeight) {
@@ -136,14 +132,8 @@ int ScaleToCover(int width, int height, int shownWidth, int shownHeight) {
 }
 
 bool DecodeJpegToCover(const uint8_t* data, size_t size, int shownWidth, int shownHeight, Bitmap& out) {
-  const ShownSize shown{shownWidth, shownHeight};
   return Decode(
-      data, size,
-      [](int width, int height, const void* request) {
-        const ShownSize& s = *static_cast<const ShownSize*>(request);
-        return ScaleToCover(width, height, s.width, s.height);
-      },
-      &shown, out);
+      data, size, [&](int width, int height) { return ScaleToCover(width, height, shownWidth, shownHeight); }, out);
 }
 
 bool ReadJpegSize(const uint8_t* data, size_t size, int& width, int& height) {
