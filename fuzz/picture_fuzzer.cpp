@@ -1,5 +1,7 @@
 // Decodes arbitrary bytes as the JPEG of a packaged picture through LoadPicture, at the scale the
-// input's first byte picks, and through Thumbnail, which shrinks what it decoded.
+// input's first byte picks; as the show does, reading the size from the header and decoding just
+// large enough to cover a shown size the first byte picks; and through Thumbnail, which shrinks
+// what it decoded.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   XSCR reader(environment);
   Bitmap picture;
   reader.LoadPicture(0, scale, picture);
+  int width = 0, height = 0;
+  reader.PictureSize(0, width, height);
+  reader.LoadPictureToCover(0, 1 + data[0] * 8, 1 + data[0] * 6, picture);
   reader.Thumbnail(0, 120, 90, picture);
   return 0;
 }

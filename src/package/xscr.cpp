@@ -260,6 +260,16 @@ bool XSCR::LoadPicture(int32_t index, int scale, Bitmap& picture, ItemRecord* re
   return ReadItemData(index, data) && DecodeJpeg(data, scale, picture);
 }
 
+bool XSCR::LoadPictureToCover(int32_t index, int shownWidth, int shownHeight, Bitmap& picture) const {
+  std::vector<uint8_t> data;
+  return ReadItemData(index, data) && DecodeJpegToCover(data.data(), data.size(), shownWidth, shownHeight, picture);
+}
+
+bool XSCR::PictureSize(int32_t index, int& width, int& height) const {
+  std::vector<uint8_t> data;
+  return ReadItemData(index, data) && ReadJpegSize(data.data(), data.size(), width, height);
+}
+
 bool XSCR::Thumbnail(int32_t index, int maxWidth, int maxHeight, Bitmap& thumbnail) const {
   const ItemRecord record = GetItem(index);
   if (record.Kind == kKindMovie) {

@@ -28,7 +28,10 @@ class XSCR {
  public:
   // Scales accepted by LoadPicture: full size, half, quarter, eighth.
   static constexpr int kFullScale = 0;
-  static constexpr int kThumbnailScale = 3;
+  static constexpr int kHalfScale = 1;
+  static constexpr int kQuarterScale = 2;
+  static constexpr int kEighthScale = 3;
+  static constexpr int kThumbnailScale = kEighthScale;
   // Licence texts longer than this are not taken.
   static constexpr int32_t kMaxLicenceLength = saverkit::kMaxLicenceLength;
   // JPEG qualities of exported pictures.
@@ -66,9 +69,15 @@ class XSCR {
   MusicRecord GetMusic(int32_t index) const;
   std::string MusicName(int32_t index) const;
 
-  // Decodes picture `index` at `scale` (0 full size, 1 half, 2 quarter, 3 eighth) into `picture`,
+  // Decodes picture `index` at `scale` (kFullScale .. kEighthScale) into `picture`,
   // which stays unchanged on failure. `record`, when given, receives GetItem(index) in any case.
   bool LoadPicture(int32_t index, int scale, Bitmap& picture, ItemRecord* record = nullptr) const;
+  // Decodes picture `index` at the smallest of those scales that still gives at least
+  // shownWidth x shownHeight pixels, ready to be stretched to that size; `picture` stays unchanged
+  // on failure.
+  bool LoadPictureToCover(int32_t index, int shownWidth, int shownHeight, Bitmap& picture) const;
+  // The full size of picture `index`, read from its header; false when it is not a readable JPEG.
+  bool PictureSize(int32_t index, int& width, int& height) const;
   // A picture decoded at one eighth and shrunk to fit maxWidth x maxHeight; for a movie the built-in
   // movie picture, and false. Other kinds leave `thumbnail` unchanged.
   bool Thumbnail(int32_t index, int maxWidth, int maxHeight, Bitmap& thumbnail) const;

@@ -24,7 +24,7 @@ TCustomPic_Trans::~TCustomPic_Trans() {
 // ---- Operations ----
 
 void TCustomPic_Trans::Execute() {
-  if (busy_ || picture_.Empty()) return;
+  if (busy_ || Empty()) return;
   busy_ = true;
   try {
     Prepare();
@@ -79,7 +79,7 @@ void TCustomPic_Trans::SetBgPicture(const Bitmap* picture) {
 void TCustomPic_Trans::SetCenter(bool value) {
   if (center_ == value) return;
   center_ = value;
-  if (!picture_.Empty()) {
+  if (!Empty()) {
     CalculatePicRect();
     if (!screen_.Empty() && !drawing_) Repaint();
   }
@@ -95,8 +95,15 @@ void TCustomPic_Trans::SetManual(bool value) {
   }
 }
 
-void TCustomPic_Trans::SetPicture(const Bitmap* picture) {
-  picture_ = picture ? picture->Clone() : Bitmap();
+const Bitmap& TCustomPic_Trans::Picture() const {
+  static const Bitmap kNoPicture;
+  return picture_ ? *picture_ : kNoPicture;
+}
+
+void TCustomPic_Trans::SetPicture(const Bitmap* picture) { SetPicture(picture ? picture->Clone() : Bitmap()); }
+
+void TCustomPic_Trans::SetPicture(Bitmap picture) {
+  picture_ = picture.Empty() ? nullptr : std::make_shared<const Bitmap>(std::move(picture));
   PictureChange();
 }
 
@@ -131,14 +138,14 @@ void TCustomPic_Trans::SetBounds(int left, int top, int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   if (!resized) return;
-  if (!picture_.Empty()) CalculatePicRect();
+  if (!Empty()) CalculatePicRect();
   if (!screen_.Empty() && !drawing_) Repaint();
 }
 
 // ---- The run ----
 
 void TCustomPic_Trans::Prepare() {
-  const int w = picture_.Width(), h = picture_.Height();
+  const int w = picture_->Width(), h = picture_->Height();
   // The last frame stays where the new size covers it, so a paint before the first step shows
   // what was on screen; only new area takes the control's colour.
   if (screen_.Width() != w || screen_.Height() != h) {
@@ -155,7 +162,7 @@ void TCustomPic_Trans::Prepare() {
   oldPic_ = std::make_unique<Bitmap>(w, h, color_);
   StretchCopy(offScreen_, from, *oldPic_, Rect{0, 0, w, h});
 
-  pic_ = std::make_unique<Bitmap>(picture_.Clone());
+  pic_ = picture_;
   SetProgress(reverse_ ? 100 : 0);
 }
 
@@ -281,7 +288,7 @@ void TCustomPic_Trans::Repaint() {
 
 void TCustomPic_Trans::PictureChange() {
   if (destroying_) return;
-  if (!picture_.Empty() && autoSize_) AdjustClientSize();
+  if (!Empty() && autoSize_) AdjustClientSize();
   if (OnChange) OnChange(*this);
 }
 
@@ -290,8 +297,8 @@ void TCustomPic_Trans::BgPictureChange() {
 }
 
 void TCustomPic_Trans::AdjustClientSize() {
-  if (picture_.Empty() || aligned_) return;
-  SetBounds(left_, top_, picture_.Width(), picture_.Height());
+  if (Empty() || aligned_) return;
+  SetBounds(left_, top_, picture_->Width(), picture_->Height());
 }
 
 void TCustomPic_Trans::MouseEnter() {

@@ -54,8 +54,10 @@ class TCustomPic_Trans {
   void SetDelay(uint16_t value) { delay_ = value; }
   bool Manual() const { return manual_; }
   void SetManual(bool value);
-  const Bitmap& Picture() const { return picture_; }
+  const Bitmap& Picture() const;
   void SetPicture(const Bitmap* picture);  // copies; nullptr clears
+  // Takes the picture over without copying it; an empty one clears.
+  void SetPicture(Bitmap picture);
   bool Reverse() const { return reverse_; }
   void SetReverse(bool value) { reverse_ = value; }
   uint16_t Step() const { return step_; }
@@ -74,7 +76,7 @@ class TCustomPic_Trans {
 
   TPercent Progress() const { return progress_; }
   void SetProgress(int value);
-  bool Empty() const { return picture_.Empty(); }
+  bool Empty() const { return Picture().Empty(); }
   bool Busy() const { return busy_; }
 
   // The framework's control geometry: the position in the parent and the client size.
@@ -136,7 +138,8 @@ class TCustomPic_Trans {
   bool center_ = false;
   std::atomic<uint16_t> delay_{40};
   std::atomic<bool> manual_{false};
-  Bitmap picture_;
+  // Shared with pic_ while a run shows it, so the run needs no copy; never changed in place.
+  std::shared_ptr<const Bitmap> picture_;
   bool reverse_ = false;
   uint16_t step_ = 4;
   bool stretch_ = false;
@@ -154,7 +157,7 @@ class TCustomPic_Trans {
   Rect picRect_;      // FPicRect
   Bitmap offScreen_;  // FOffScreen
   std::unique_ptr<Bitmap> oldPic_;  // FOldPic, only while busy
-  std::unique_ptr<Bitmap> pic_;     // FPic, only while busy
+  std::shared_ptr<const Bitmap> pic_;  // FPic, only while busy: the picture as it was at Execute
   std::unique_ptr<TAnimateThread> thread_;
   std::mutex screenLock_;  // the screen canvas: Clear never replaces it while it is drawn
 

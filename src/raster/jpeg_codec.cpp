@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
@@ -45,12 +46,22 @@ void InstallErrorManager(ErrorManager& manager, j_common_ptr info) {
   manager.base.emit_message = OnEmitMessage;
 }
 
+// Picks the scale once the header has given the picture's full size.
+using ScaleChoice = std::function<int(int width, int height)>;
+
 // Everything that must survive a longjmp lives outside the function that calls setjmp.
-bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
-                int scale, Bitmap& result) {
+bool ReadHeader(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size) {
   if (setjmp(errors.escape)) return false;
   jpeg_mem_src(&info, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
-  if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
+  return jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
+}
+
+bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, const uint8_t* data, size_t size,
+                const ScaleChoice& chooseScale, Bitmap& result) {
+  if (!ReadHeader(info, errors, data, size)) return false;
+  if (setjmp(errors.escape)) return false;
+  const int scale = chooseScale(int(info.image_width), int(info.image_height));
+  if (scale < 0 || scale > 3) return false;
   info.scale_num = 1;
   info.scale_denom = 1u << scale;
   info.out_color_space = JCS_EXT_BGR;  // the Bitmap's byte order, converted by libjpeg itself
@@ -92,18 +103,51 @@ bool EncodeInto(jpeg_compress_struct& info, ErrorManager& errors, const Bitmap& 
   return true;
 }
 
-}  // namespace
-
-bool DecodeJpeg(const uint8_t* data, size_t size, int scale, Bitmap& out) {
-  if (data == nullptr || size == 0 || scale < 0 || scale > 3) return false;
+bool Decode(const uint8_t* data, size_t size, const ScaleChoice& chooseScale, Bitmap& out) {
+  if (data == nullptr || size == 0) return false;
   jpeg_decompress_struct info;
   ErrorManager errors;
   InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
   jpeg_create_decompress(&info);
   Bitmap result;
-  const bool ok = DecodeInto(info, errors, data, size, scale, result);
+  const bool ok = DecodeInto(info, errors, data, size, chooseScale, result);
   jpeg_destroy_decompress(&info);
   if (ok) out = std::move(result);
+  return ok;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const uint8_t* data, size_t size, int scale, Bitmap& out) {
+  return Decode(data, size, [scale](int, int) { return scale; }, out);
+}
+
+int ScaleToCover(int width, int height, int shownWidth, int shownHeight) {
+  if (shownWidth <= 0 || shownHeight <= 0) return 0;
+  // libjpeg rounds a reduced side up: 4001 pixels at one half decode to 2001.
+  const auto reduced = [](int side, int scale) { return (int64_t(side) + (int64_t(1) << scale) - 1) >> scale; };
+  int scale = 0;
+  while (scale < 3 && reduced(width, scale + 1) >= shownWidth && reduced(height, scale + 1) >= shownHeight) ++scale;
+  return scale;
+}
+
+bool DecodeJpegToCover(const uint8_t* data, size_t size, int shownWidth, int shownHeight, Bitmap& out) {
+  return Decode(
+      data, size, [&](int width, int height) { return ScaleToCover(width, height, shownWidth, shownHeight); }, out);
+}
+
+bool ReadJpegSize(const uint8_t* data, size_t size, int& width, int& height) {
+  if (data == nullptr || size == 0) return false;
+  jpeg_decompress_struct info;
+  ErrorManager errors;
+  InstallErrorManager(errors, reinterpret_cast<j_common_ptr>(&info));
+  jpeg_create_decompress(&info);
+  const bool ok = ReadHeader(info, errors, data, size);
+  if (ok) {
+    width = int(info.image_width);
+    height = int(info.image_height);
+  }
+  jpeg_destroy_decompress(&info);
   return ok;
 }
 

@@ -22,6 +22,18 @@ inline bool DecodeJpeg(const std::vector<uint8_t>& data, int scale, Bitmap& out)
   return DecodeJpeg(data.data(), data.size(), scale, out);
 }
 
+// The largest reduction (scale 0..3 as above) at which a picture of `width` x `height` still
+// decodes to at least `shownWidth` x `shownHeight`, so that stretching it to the shown size loses
+// nothing; 0 when only the full size does, or for no shown size at all.
+int ScaleToCover(int width, int height, int shownWidth, int shownHeight);
+
+// Decodes at ScaleToCover of the picture's own size: decoding fewer pixels is the cheaper part
+// of showing a large photo on a smaller screen. On failure `out` is left unchanged.
+bool DecodeJpegToCover(const uint8_t* data, size_t size, int shownWidth, int shownHeight, Bitmap& out);
+
+// The picture's full size from its frame header, without decoding; false for damaged input.
+bool ReadJpegSize(const uint8_t* data, size_t size, int& width, int& height);
+
 // Encodes at `quality` 1..100; an empty result means failure (an empty bitmap included).
 std::vector<uint8_t> EncodeJpeg(const Bitmap& picture, int quality);
 

@@ -103,32 +103,97 @@ void DrawBitmap(const Bitmap& source, int x, int y, Bitmap& target) {
 namespace {
 
 // The weights of the source pixels under each target pixel of one axis, in units of 1/65536 of
-// a target pixel; each target pixel's weights add up to 65536.
-struct Contribution {
-  int sourceIndex;
-  uint32_t weight;
+// a target pixel; each target pixel's weights add up to 65536. Target pixel t takes `count[t]`
+// consecutive source pixels from `first[t]`, whose weights follow one another in `weight`.
+struct AxisWeights {
+  std::vector<int> first, count;
+  std::vector<uint32_t> weight;
+  int widest = 0;  // the most source pixels any target pixel takes
 };
 
-std::vector<std::vector<Contribution>> AreaWeights(int sourceSize, int targetSize) {
-  std::vector<std::vector<Contribution>> weights(static_cast<size_t>(targetSize));
+AxisWeights AreaWeights(int sourceSize, int targetSize) {
+  AxisWeights axis;
+  axis.first.resize(size_t(targetSize));
+  axis.count.resize(size_t(targetSize));
+  axis.weight.reserve(size_t(targetSize) + size_t(sourceSize) * 2);
   for (int t = 0; t < targetSize; ++t) {
     // The target pixel covers [t * s / T, (t + 1) * s / T) of the source, kept as fractions of T.
     const int64_t begin = int64_t(t) * sourceSize, end = int64_t(t + 1) * sourceSize;
+    const size_t own = axis.weight.size();
     uint32_t total = 0;
+    axis.first[size_t(t)] = int(begin / targetSize);
     for (int64_t s = begin / targetSize; s < sourceSize && s * targetSize < end; ++s) {
       const int64_t overlap = std::min(end, (s + 1) * targetSize) - std::max(begin, s * targetSize);
       const uint32_t w = uint32_t(overlap * 65536 / sourceSize);
-      weights[size_t(t)].push_back(Contribution{int(s), w});
+      axis.weight.push_back(w);
       total += w;
     }
+    const int count = int(axis.weight.size() - own);
+    axis.count[size_t(t)] = count;
+    axis.widest = std::max(axis.widest, count);
     // Rounding leaves a few units over; give them to the largest share so the sum is exact.
-    if (!weights[size_t(t)].empty()) {
-      auto largest = std::max_element(weights[size_t(t)].begin(), weights[size_t(t)].end(),
-                                      [](const Contribution& a, const Contribution& b) { return a.weight < b.weight; });
-      largest->weight += 65536 - total;
-    }
+    if (count > 0) *std::max_element(axis.weight.begin() + std::ptrdiff_t(own), axis.weight.end()) += 65536 - total;
   }
-  return weights;
+  return axis;
+}
+
+// The column weights laid out for the across pass: every target column takes exactly `taken`
+// source pixels, padded with weights of 0 (moved left where the row ends), so the inner loop has
+// a fixed length. Padding adds nothing to any sum.
+struct AcrossWeights {
+  int taken = 0;
+  std::vector<int> firstByte;     // of the first source pixel taken, per target column
+  std::vector<uint32_t> weight;   // `taken` per target column
+};
+
+AcrossWeights PadAcross(const AxisWeights& columns, int sourceWidth) {
+  AcrossWeights across;
+  across.taken = std::max(columns.widest, 1);
+  const size_t width = columns.first.size();
+  across.firstByte.resize(width);
+  across.weight.assign(width * size_t(across.taken), 0);
+  size_t next = 0;
+  for (size_t x = 0; x < width; ++x) {
+    const int first = std::max(0, std::min(columns.first[x], sourceWidth - across.taken));
+    across.firstByte[x] = first * 3;
+    for (int k = 0; k < columns.count[x]; ++k)
+      across.weight[x * size_t(across.taken) + size_t(columns.first[x] - first + k)] = columns.weight[next++];
+  }
+  return across;
+}
+
+// One source row averaged across: each channel of each target column, with 8 fraction bits. The
+// sums stay below 256 << 8, so they fit in 16 bits.
+template <int kTaken>
+void AverageAcross(const uint8_t* in, const AcrossWeights& across, uint16_t* out) {
+  const int taken = kTaken > 0 ? kTaken : across.taken;
+  const uint32_t* w = across.weight.data();
+  const size_t width = across.firstByte.size();
+  for (size_t x = 0; x < width; ++x, w += taken) {
+    const uint8_t* p = in + across.firstByte[x];
+    uint32_t b = 0, g = 0, r = 0;
+    for (int k = 0; k < taken; ++k) {
+      b += p[k * 3] * w[k];
+      g += p[k * 3 + 1] * w[k];
+      r += p[k * 3 + 2] * w[k];
+    }
+    out[x * 3] = uint16_t((b + 128) >> 8);
+    out[x * 3 + 1] = uint16_t((g + 128) >> 8);
+    out[x * 3 + 2] = uint16_t((r + 128) >> 8);
+  }
+}
+
+using AcrossPass = void (*)(const uint8_t* in, const AcrossWeights& across, uint16_t* out);
+
+// Shrinking by less than half, or enlarging, takes at most three pixels a column.
+AcrossPass AcrossPassFor(int taken) {
+  switch (taken) {
+    case 1: return AverageAcross<1>;
+    case 2: return AverageAcross<2>;
+    case 3: return AverageAcross<3>;
+    case 4: return AverageAcross<4>;
+    default: return AverageAcross<0>;
+  }
 }
 
 }  // namespace
@@ -138,29 +203,42 @@ Bitmap HalftoneStretch(const Bitmap& source, int width, int height) {
   if (source.Empty() || width <= 0 || height <= 0) return result;
   result.Reset(width, height);
   if (result.Empty()) return result;
-  const auto columnWeights = AreaWeights(source.Width(), width);
-  const auto rowWeights = AreaWeights(source.Height(), height);
+  const AcrossWeights columns = PadAcross(AreaWeights(source.Width(), width), source.Width());
+  const AcrossPass averageAcross = AcrossPassFor(columns.taken);
+  const AxisWeights rows = AreaWeights(source.Height(), height);
 
-  // Horizontal pass into 32-bit sums per channel for each source row, then the vertical pass.
-  std::vector<uint32_t> horizontal(size_t(source.Height()) * size_t(width) * 3);
-  for (int y = 0; y < source.Height(); ++y) {
-    const uint8_t* in = source.Row(y);
-    uint32_t* out = horizontal.data() + size_t(y) * size_t(width) * 3;
-    for (int x = 0; x < width; ++x) {
-      uint32_t sum[3] = {0, 0, 0};
-      for (const Contribution& c : columnWeights[size_t(x)])
-        for (int ch = 0; ch < 3; ++ch) sum[ch] += in[size_t(c.sourceIndex) * 3 + size_t(ch)] * c.weight;
-      for (int ch = 0; ch < 3; ++ch) out[size_t(x) * 3 + size_t(ch)] = (sum[ch] + 128) >> 8;  // 8 fraction bits
-    }
-  }
+  // Each source row is averaged across once, into a ring just deep enough for the rows one target
+  // row takes; the target rows then average those down. Sums of weights of 65536 over values
+  // below 256 << 8 stay below 2^32.
+  const size_t rowValues = size_t(width) * 3;
+  const int ringRows = std::max(rows.widest, 1);
+  std::vector<uint16_t> ring(size_t(ringRows) * rowValues);
+  std::vector<uint32_t> sum(rowValues);
+  const uint32_t* w = rows.weight.data();  // of the target row in hand
+  int nextSourceRow = 0;
   for (int y = 0; y < height; ++y) {
+    const int first = rows.first[size_t(y)], count = rows.count[size_t(y)];
+    nextSourceRow = std::max(nextSourceRow, first);
+    for (; nextSourceRow < first + count; ++nextSourceRow)
+      averageAcross(source.Row(nextSourceRow), columns, &ring[size_t(nextSourceRow % ringRows) * rowValues]);
+    const auto across = [&](int k) { return &ring[size_t((first + k) % ringRows) * rowValues]; };
     uint8_t* out = result.Row(y);
-    for (int x = 0; x < width * 3; ++x) {
-      uint64_t sum = 0;
-      for (const Contribution& c : rowWeights[size_t(y)])
-        sum += uint64_t(horizontal[size_t(c.sourceIndex) * size_t(width) * 3 + size_t(x)]) * c.weight;
-      out[x] = uint8_t(std::min<uint64_t>(255, (sum + (uint64_t(1) << 23)) >> 24));
+    if (count == 2) {
+      // Most target rows of a shrink by less than half: one pass, which the compiler vectorizes.
+      const uint16_t *a = across(0), *b = across(1);
+      const uint32_t wa = w[0], wb = w[1];
+      for (size_t i = 0; i < rowValues; ++i)
+        out[i] = uint8_t(std::min<uint32_t>(255, (a[i] * wa + b[i] * wb + (1u << 23)) >> 24));
+    } else {
+      std::fill(sum.begin(), sum.end(), 1u << 23);
+      for (int k = 0; k < count; ++k) {
+        const uint16_t* a = across(k);
+        const uint32_t weight = w[k];
+        for (size_t i = 0; i < rowValues; ++i) sum[i] += a[i] * weight;
+      }
+      for (size_t i = 0; i < rowValues; ++i) out[i] = uint8_t(std::min<uint32_t>(255, sum[i] >> 24));
     }
+    w += count;
   }
   return result;
 }

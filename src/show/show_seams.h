@@ -24,8 +24,13 @@ class ShowPackage {
   virtual int32_t OverlayCount() const = 0;
   // A copy of item `index`; the default record for an index out of range.
   virtual ItemRecord GetItem(int32_t index) const = 0;
-  // Decodes at a JPEG scale (0 full size .. 3 one eighth); `picture` is unchanged on failure.
+  // Decodes at one of the reader's JPEG scales (XSCR::kFullScale .. kEighthScale); `picture` is
+  // unchanged on failure.
   virtual bool LoadPicture(int32_t index, int scale, Bitmap& picture) = 0;
+  // Decodes at the smallest scale that still gives at least shownWidth x shownHeight pixels.
+  virtual bool LoadPictureToCover(int32_t index, int shownWidth, int shownHeight, Bitmap& picture) = 0;
+  // The picture's full size, from its header.
+  virtual bool PictureSize(int32_t index, int& width, int& height) = 0;
   // Writes a movie item to its temporary file.
   virtual bool ExtractMovie(int32_t index, std::string& path) = 0;
   virtual std::vector<CaptionLabel> Captions(int32_t index) const = 0;
@@ -40,11 +45,11 @@ class PictureStage {
   virtual void SetBounds(const Rect& bounds) = 0;
   virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
-  virtual void SetPicture(Bitmap picture) = 0;
+  // The picture, resized to width x height with half-tone stretching first (not for a size <= 0
+  // or the size it has), becomes the control's; the stage keeps no copy of it.
+  virtual void SetPicture(Bitmap picture, int width, int height) = 0;
   // The picture becomes the part `area` of the window's current image (background, controls).
   virtual void GrabArea(const Rect& area) = 0;
-  // Resizes the picture with half-tone stretching; nothing for a size <= 0 or the same size.
-  virtual void StretchPicture(int width, int height) = 0;
   // Shows the picture at once, without an effect.
   virtual void ShowAtOnce() = 0;
   // Runs effect `style` into the picture; window messages are processed while it runs.

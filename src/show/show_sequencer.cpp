@@ -1,6 +1,7 @@
 #include "show/show_sequencer.h"
 
 #include "package/texts/caption_labels.h"
+#include "package/xscr.h"
 #include "raster/saturating.h"
 #include "setup/shuffle_indexes.h"
 #include "show/item_placement.h"
@@ -134,17 +135,8 @@ void ShowSequencer::ShowItem() {
     y = RandomOffset(int64_t(layout_.areaHeight) - size.height, random_);
   }
 
-  // The position above was chosen for the record's size; a picture without one brings its own.
   Bitmap picture;
-  bool loaded = false;
-  if (item.Kind == kKindPicture) {
-    loaded = package_.LoadPicture(index, layout_.preview ? kPreviewJpegScale : 0, picture);
-    if (loaded && (item.Width < 1 || item.Height < 1)) {
-      const double factor = layout_.preview ? kPreviewSizeFactor * layout_.scale : layout_.scale;
-      size = {ScaledPixels(picture.Width(), factor), ScaledPixels(picture.Height(), factor)};
-    }
-    size = LimitItemPixels(size);
-  }
+  const bool loaded = item.Kind == kKindPicture && LoadItemPicture(index, item, size, picture);
   Rect area = InWindow(x, y, size);
 
   if (firstShow_) {
@@ -205,8 +197,7 @@ void ShowSequencer::ShowItem() {
     if (!stage_.Visible()) stage_.SetVisible(true);
     // A picture that cannot be decoded comes in as a blank of the item's size.
     if (!loaded) picture = Bitmap(size.width, size.height, layout_.backgroundColour);
-    stage_.SetPicture(std::move(picture));
-    stage_.StretchPicture(size.width, size.height);
+    stage_.SetPicture(std::move(picture), size.width, size.height);
     if (item.Effect < -1) {
       stage_.ShowAtOnce();
     } else {
@@ -225,6 +216,33 @@ void ShowSequencer::ShowItem() {
     mover_->SetSize(size.width, size.height);
   }
   window_.TrimWorkingSet();
+}
+
+bool ShowSequencer::LoadItemPicture(int32_t index, const ItemRecord& item, ItemSize& size, Bitmap& picture) {
+  // The position was chosen for the record's size; a picture without one brings its own.
+  const bool ownSize = item.Width < 1 || item.Height < 1;
+  bool loaded = false;
+  if (layout_.preview) {
+    // The preview window is small: the eighth is enough, and the size is reckoned from it.
+    loaded = package_.LoadPicture(index, XSCR::kEighthScale, picture);
+    if (loaded && ownSize) {
+      const double factor = kPreviewSizeFactor * layout_.scale;
+      size = {ScaledPixels(picture.Width(), factor), ScaledPixels(picture.Height(), factor)};
+    }
+  } else {
+    // The shown size comes from the record or the picture's full size, never from the scale it
+    // is decoded at; the decode only needs to cover it.
+    ItemSize shown = size;
+    int fullWidth = 0, fullHeight = 0;
+    if (ownSize && package_.PictureSize(index, fullWidth, fullHeight)) {
+      shown = {ScaledPixels(fullWidth, layout_.scale), ScaledPixels(fullHeight, layout_.scale)};
+    }
+    shown = LimitItemPixels(shown);
+    loaded = package_.LoadPictureToCover(index, shown.width, shown.height, picture);
+    if (loaded) size = shown;
+  }
+  size = LimitItemPixels(size);
+  return loaded;
 }
 
 void ShowSequencer::PutCaptions(int32_t index) {
@@ -246,7 +264,7 @@ void ShowSequencer::CreateOverlays() {
     const Rect bounds = InWindow(item.X, item.Y, ItemSize{item.Width, item.Height});
     if (item.Kind == kKindPicture) {
       Bitmap picture;
-      package_.LoadPicture(i, 0, picture);
+      package_.LoadPicture(i, XSCR::kFullScale, picture);
       overlays_->push_back({'I', window_.CreateOverlayImage(std::move(picture), bounds), nullptr});
     } else if (item.Kind == kKindMovie) {
       std::unique_ptr<ShowMovie> movie = window_.CreateMovieHost(bounds);

@@ -31,7 +31,6 @@ struct ShowLayout {
   Rgb backgroundColour;
 };
 
-inline constexpr int kPreviewJpegScale = 3;  // one eighth
 inline constexpr int kPreviewSizeFactor = 8;
 inline constexpr uint32_t kMovieRecheckMs = 1000;
 
@@ -81,6 +80,9 @@ class ShowSequencer {
   bool MayReplaceCurrentItem();
   void MovePosition(bool forward);
   void PresentPictureAt(const Rect& area);
+  // Decodes picture item `index` for the show and sets `size` to the size it is shown at; on
+  // failure `size` is the record's, limited like any picture's.
+  bool LoadItemPicture(int32_t index, const ItemRecord& item, ItemSize& size, Bitmap& picture);
   // The rectangle of `size` at (x, y) of the show area, in the window's coordinates.
   Rect InWindow(int32_t x, int32_t y, ItemSize size) const;
   void PutCaptions(int32_t index);

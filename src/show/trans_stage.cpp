@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "package/helpers/picture_helpers.h"
+#include "raster/stretch.h"
 #include "show/item_placement.h"
 
 namespace saverkit {
@@ -49,9 +50,10 @@ void TransStage::SetVisible(bool visible) {
   host_.InvalidateParent(control_.BoundsRect());
 }
 
-void TransStage::SetPicture(Bitmap picture) {
-  picture_ = std::move(picture);
-  control_.SetPicture(&picture_);
+void TransStage::SetPicture(Bitmap picture, int width, int height) {
+  // A size larger than any picture the show puts up leaves the picture as it is.
+  StretchBitmap(picture, width, height);
+  control_.SetPicture(std::move(picture));
 }
 
 void TransStage::GrabArea(const Rect& area) {
@@ -68,12 +70,7 @@ void TransStage::GrabArea(const Rect& area) {
     CopyPixels(picture, 0, 0, image, overlay->Bounds().left - area.left, overlay->Bounds().top - area.top,
                picture.Width(), picture.Height());
   }
-  SetPicture(std::move(image));
-}
-
-void TransStage::StretchPicture(int width, int height) {
-  if (width == picture_.Width() && height == picture_.Height()) return;
-  if (StretchBitmap(picture_, width, height)) control_.SetPicture(&picture_);
+  control_.SetPicture(std::move(image));
 }
 
 void TransStage::ShowAtOnce() { saverkit::ShowAtOnce(control_); }
@@ -99,7 +96,7 @@ void TransStage::TakeBackgroundUnderPicture() {
   const Rect bounds = control_.BoundsRect();
   Bitmap under(std::max(bounds.Width(), 0), std::max(bounds.Height(), 0), backgroundColour_);
   CopyPixels(background_, bounds.left, bounds.top, under, 0, 0, under.Width(), under.Height());
-  SetPicture(std::move(under));
+  control_.SetPicture(std::move(under));
 }
 
 }  // namespace saverkit

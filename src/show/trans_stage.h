@@ -28,9 +28,8 @@ class TransStage : public PictureStage {
   void SetBounds(const Rect& bounds) override;
   bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override;
-  void SetPicture(Bitmap picture) override;
+  void SetPicture(Bitmap picture, int width, int height) override;
   void GrabArea(const Rect& area) override;
-  void StretchPicture(int width, int height) override;
   void ShowAtOnce() override;
   void Execute(int style, int16_t step, int16_t delay) override;
   bool TransitionRunning() const override;
@@ -47,7 +46,6 @@ class TransStage : public PictureStage {
   PicTransHost& host_;
   Rgb backgroundColour_;
   Bitmap background_;
-  Bitmap picture_;
   bool visible_ = false;
   std::vector<const StageOverlay*> overlays_;
 };

@@ -16,6 +16,12 @@ class XscrShowPackage : public ShowPackage {
   bool LoadPicture(int32_t index, int scale, Bitmap& picture) override {
     return reader_.LoadPicture(index, scale, picture);
   }
+  bool LoadPictureToCover(int32_t index, int shownWidth, int shownHeight, Bitmap& picture) override {
+    return reader_.LoadPictureToCover(index, shownWidth, shownHeight, picture);
+  }
+  bool PictureSize(int32_t index, int& width, int& height) override {
+    return reader_.PictureSize(index, width, height);
+  }
   bool ExtractMovie(int32_t index, std::string& path) override { return reader_.ExtractMovie(index, path); }
   std::vector<CaptionLabel> Captions(int32_t index) const override;
 

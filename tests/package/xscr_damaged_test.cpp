@@ -150,7 +150,7 @@ TEST_P(DamagedPackageTest, KeepsWhatItCouldReadAndNeverCrashes) {
   EXPECT_EQ(reader.Background() != nullptr, c.background);
   EXPECT_EQ(!reader.LicenceText().empty(), c.licence);
   Bitmap picture;
-  EXPECT_EQ(reader.LoadPicture(0, 0, picture), c.firstPicture);
+  EXPECT_EQ(reader.LoadPicture(0, XSCR::kFullScale, picture), c.firstPicture);
   EXPECT_EQ(reader.ItemCount() > 0 ? reader.Labels().Get(0)->Count() : 0, c.firstLabels);
   for (int k = 0; k < reader.MusicCount(); ++k) EXPECT_FALSE(reader.MusicName(k).empty());
 

@@ -120,7 +120,7 @@ TEST_F(XscrTest, OutOfRangeIndexesGiveDefaultsAndFail) {
 
   Bitmap picture(3, 3);
   ItemRecord handedBack;
-  EXPECT_FALSE(reader.LoadPicture(4, 0, picture, &handedBack));
+  EXPECT_FALSE(reader.LoadPicture(4, XSCR::kFullScale, picture, &handedBack));
   EXPECT_TRUE(handedBack == fallback);
   EXPECT_EQ(picture.Width(), 3);
   std::string path = "untouched";
@@ -150,7 +150,32 @@ TEST_F(XscrTest, LoadPictureDecodesAtEachScaleAndHandsBackTheRecord) {
   }
   Bitmap picture;
   EXPECT_FALSE(reader.LoadPicture(0, 4, picture));
-  EXPECT_FALSE(reader.LoadPicture(2, 0, picture)) << "a movie is not a JPEG";
+  EXPECT_FALSE(reader.LoadPicture(2, XSCR::kFullScale, picture)) << "a movie is not a JPEG";
+}
+
+TEST_F(XscrTest, LoadsAPictureAtTheScaleThatCoversTheShownSize) {
+  Write(FullContents());
+  XSCR reader = Open();
+  int width = 0, height = 0;
+  ASSERT_TRUE(reader.PictureSize(0, width, height));
+  EXPECT_EQ(width, 64);
+  EXPECT_EQ(height, 48);
+  const struct {
+    int shownWidth, shownHeight, width, height;
+  } cases[] = {{64, 48, 64, 48}, {32, 24, 32, 24}, {33, 20, 64, 48}, {10, 6, 16, 12}, {4, 3, 8, 6}};
+  for (const auto& c : cases) {
+    Bitmap picture;
+    ASSERT_TRUE(reader.LoadPictureToCover(0, c.shownWidth, c.shownHeight, picture));
+    EXPECT_EQ(picture.Width(), c.width) << c.shownWidth << "x" << c.shownHeight;
+    EXPECT_EQ(picture.Height(), c.height) << c.shownWidth << "x" << c.shownHeight;
+  }
+  Bitmap kept(3, 3);
+  EXPECT_FALSE(reader.LoadPictureToCover(2, 10, 10, kept)) << "a movie is not a JPEG";
+  EXPECT_FALSE(reader.LoadPictureToCover(9, 10, 10, kept));
+  EXPECT_EQ(kept.Width(), 3);
+  EXPECT_FALSE(reader.PictureSize(2, width, height));
+  EXPECT_FALSE(reader.PictureSize(-1, width, height));
+  EXPECT_EQ(width, 64);
 }
 
 // Positions are converted from the design screen once, at load.
@@ -475,7 +500,7 @@ TEST_F(XscrTest, AProgramWithoutPackageHasOnlyItsNameFromTheResource) {
   EXPECT_EQ(reader.ItemCount(), 0);
   EXPECT_EQ(reader.MusicCount(), 0);
   Bitmap picture;
-  EXPECT_FALSE(reader.LoadPicture(0, 0, picture));
+  EXPECT_FALSE(reader.LoadPicture(0, XSCR::kFullScale, picture));
   std::vector<uint8_t> dynamicTexts, staticTexts;
   EXPECT_FALSE(reader.ReadTextBlocks(dynamicTexts, staticTexts));
 

@@ -117,6 +117,29 @@ TEST_F(PicTransTest, ManualRunShowsTheWrittenProgressAndEndsOnlyThroughStop) {
   EXPECT_TRUE(control.Screen().SamePixels(pic));  // the last frame stays
 }
 
+TEST_F(PicTransTest, ARunComposesFromThePictureHandedOverAndKeepsItWhenANewOneComes) {
+  ShowFirst(Bitmap(40, 20, kOldColour));
+  Bitmap pic = CoordinatePicture(40, 20);
+  const Bitmap expected = pic.Clone();
+  const uint8_t* pixels = pic.Data();
+  const uint8_t* composedFrom = nullptr;
+  control.OnAfterNewFrame = [&](TCustomPic_Trans&, const Bitmap& picture, Bitmap&) { composedFrom = picture.Data(); };
+  control.SetPicture(std::move(pic));
+  EXPECT_EQ(control.Picture().Data(), pixels) << "taken over, not copied";
+  control.SetStyle(5);
+  control.SetManual(true);
+  control.Execute();
+  control.SetProgress(50);
+  EXPECT_EQ(composedFrom, pixels) << "the run reads the control's picture, not a copy of it";
+
+  control.SetPicture(Bitmap(40, 20, kOldColour));
+  control.SetProgress(100);
+  EXPECT_EQ(composedFrom, pixels);
+  EXPECT_TRUE(control.Screen().SamePixels(expected)) << "the run ends on the picture it started with";
+  control.Stop();
+  EXPECT_EQ(control.Picture().Pixel(0, 0), kOldColour);
+}
+
 TEST_F(PicTransTest, ProgressWritesOutsideARunOrOfTheSameValueDoNothing) {
   const Bitmap pic = CoordinatePicture(40, 20);
   control.SetPicture(&pic);

@@ -39,6 +39,56 @@ TEST(JpegCodec, ScaledDecodingDividesTheSize) {
   }
 }
 
+TEST(JpegCodec, ScaleToCoverIsTheLargestReductionStillAtLeastTheShownSize) {
+  const struct {
+    int width, height, shownWidth, shownHeight, scale;
+  } cases[] = {
+      {4000, 3000, 1920, 1080, 1},  // 2000 x 1500
+      {4000, 3000, 2000, 1500, 1},
+      {4000, 3000, 2001, 1500, 0},
+      {4000, 3000, 1920, 1501, 0},
+      {4000, 3000, 1000, 750, 2},
+      {4000, 3000, 999, 751, 1},
+      {4000, 3000, 500, 375, 3},
+      {4000, 3000, 16, 16, 3},       // an eighth is the smallest there is
+      {4000, 3000, 8000, 6000, 0},   // enlarged: the whole picture
+      {4001, 3001, 2001, 1501, 1},   // libjpeg rounds reduced sides up
+      {4002, 3000, 2002, 1500, 0},
+      {4000, 3000, 0, 0, 0},         // no shown size: full size, as before
+      {4000, 3000, -5, 100, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ScaleToCover(c.width, c.height, c.shownWidth, c.shownHeight), c.scale)
+        << c.width << "x" << c.height << " shown at " << c.shownWidth << "x" << c.shownHeight;
+  }
+}
+
+TEST(JpegCodec, DecodesToCoverTheShownSizeAndReadsTheFullSizeFromTheHeader) {
+  const std::vector<uint8_t> encoded = EncodeJpeg(Quadrants(160, 96), 85);
+  const struct {
+    int shownWidth, shownHeight, width, height;
+  } cases[] = {{40, 24, 40, 24}, {41, 24, 80, 48}, {15, 10, 20, 12}, {160, 96, 160, 96}, {0, 0, 160, 96}};
+  for (const auto& c : cases) {
+    Bitmap decoded;
+    ASSERT_TRUE(DecodeJpegToCover(encoded.data(), encoded.size(), c.shownWidth, c.shownHeight, decoded));
+    EXPECT_EQ(decoded.Width(), c.width) << c.shownWidth << "x" << c.shownHeight;
+    EXPECT_EQ(decoded.Height(), c.height) << c.shownWidth << "x" << c.shownHeight;
+  }
+  int width = 0, height = 0;
+  ASSERT_TRUE(ReadJpegSize(encoded.data(), encoded.size(), width, height));
+  EXPECT_EQ(width, 160);
+  EXPECT_EQ(height, 96);
+
+  Bitmap kept(3, 3);
+  EXPECT_FALSE(DecodeJpegToCover(encoded.data(), 20, 40, 24, kept)) << "cut inside the header";
+  EXPECT_FALSE(DecodeJpegToCover(nullptr, 0, 40, 24, kept));
+  EXPECT_EQ(kept.Width(), 3);
+  width = height = -1;
+  EXPECT_FALSE(ReadJpegSize(encoded.data(), 20, width, height));
+  EXPECT_FALSE(ReadJpegSize(nullptr, 0, width, height));
+  EXPECT_EQ(width, -1);
+}
+
 TEST(JpegCodec, DamagedInputFailsWithoutTouchingTheResult) {
   std::vector<uint8_t> encoded = EncodeJpeg(Quadrants(32, 32), 80);
   Bitmap kept(3, 3, Rgb{1, 2, 3});

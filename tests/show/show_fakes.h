@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "package/helpers/random_source.h"
+#include "raster/jpeg_codec.h"
 #include "show/show_seams.h"
 
 namespace saverkit::testing {
@@ -60,6 +61,18 @@ class FakePackage : public ShowPackage {
     picture.Reset(item.pictureWidth >> scale, item.pictureHeight >> scale);
     return true;
   }
+  // Decodes like the reader: at the scale the codec picks for the picture's full size.
+  bool LoadPictureToCover(int32_t index, int shownWidth, int shownHeight, Bitmap& picture) override {
+    const FakeItem& item = items[size_t(index)];
+    return LoadPicture(index, ScaleToCover(item.pictureWidth, item.pictureHeight, shownWidth, shownHeight), picture);
+  }
+  bool PictureSize(int32_t index, int& width, int& height) override {
+    const FakeItem& item = items[size_t(index)];
+    if (item.pictureWidth <= 0) return false;
+    width = item.pictureWidth;
+    height = item.pictureHeight;
+    return true;
+  }
   bool ExtractMovie(int32_t index, std::string& path) override {
     if (!items[size_t(index)].movieExtracts) return false;
     path = "~F_" + std::to_string(index) + ".swf";
@@ -82,17 +95,15 @@ class FakeStage : public PictureStage {
   void SetBounds(const Rect& r) override { bounds = r; }
   bool Visible() const override { return visible; }
   void SetVisible(bool v) override { visible = v; }
-  void SetPicture(Bitmap picture) override {
+  void SetPicture(Bitmap picture, int w, int h) override {
     pictureWidth = picture.Width();
     pictureHeight = picture.Height();
-  }
-  void GrabArea(const Rect&) override { log.push_back("grab"); }
-  void StretchPicture(int w, int h) override {
     if (w <= 0 || h <= 0) return;
     pictureWidth = w;
     pictureHeight = h;
     log.push_back("stretch " + std::to_string(w) + "x" + std::to_string(h));
   }
+  void GrabArea(const Rect&) override { log.push_back("grab"); }
   void ShowAtOnce() override { log.push_back("atonce"); }
   void Execute(int style, int16_t, int16_t) override {
     log.push_back("execute " + std::to_string(style));

@@ -306,6 +306,39 @@ TEST(ShowItem, HostileRecordSizeIsBounded) {
   EXPECT_GT(rig.stage.pictureWidth, 0);
 }
 
+TEST(ShowItem, PicturesAreDecodedJustLargeEnoughAndShownAtTheSizeTheyWouldHaveWhole) {
+  const struct {
+    const char* what;
+    int32_t recordWidth, recordHeight;
+    double layoutScale;
+    int pictureWidth, pictureHeight;
+    int scale, shownWidth, shownHeight;
+  } cases[] = {
+      {"a photo for a smaller record", 1000, 750, 1.0, 4000, 3000, 2, 1000, 750},
+      {"a record a little smaller than the half", 300, 200, 1.0, 640, 480, 1, 300, 200},
+      {"a photo without a record size on a smaller screen", 0, 0, 0.25, 4000, 3000, 2, 1000, 750},
+      {"a picture without a record size at its own size", 0, 0, 1.0, 64, 48, 0, 64, 48},
+      {"an enlarged picture", 800, 600, 1.0, 64, 48, 0, 800, 600},
+  };
+  for (const auto& c : cases) {
+    ShowRig rig;
+    rig.layout.scale = c.layoutScale;
+    ItemRecord record = PictureRecord(1);
+    record.Width = c.recordWidth;
+    record.Height = c.recordHeight;
+    FakeItem item{record};
+    item.pictureWidth = c.pictureWidth;
+    item.pictureHeight = c.pictureHeight;
+    rig.package.items = {item};
+    rig.Start();
+    rig.sequencer->Advance(true);
+    EXPECT_EQ(rig.package.scalesUsed, std::vector<int>{c.scale}) << c.what;
+    EXPECT_EQ(rig.stage.pictureWidth, c.shownWidth) << c.what;
+    EXPECT_EQ(rig.stage.pictureHeight, c.shownHeight) << c.what;
+    EXPECT_EQ(rig.stage.bounds.Width(), c.shownWidth) << c.what;
+  }
+}
+
 TEST(ShowItem, PreviewDecodesAnEighthAndScalesSizesBack) {
   ShowRig rig;
   rig.layout.preview = true;
