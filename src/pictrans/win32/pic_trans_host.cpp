@@ -1,4 +1,4 @@
-#include "pictrans/win32/win32_pic_trans_host.h"
+#include "pictrans/win32/pic_trans_host.h"
 
 #include <windowsx.h>
 
