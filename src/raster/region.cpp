@@ -18,15 +18,16 @@ bool SameSpans(const Span* a, size_t na, const Span* b, size_t nb) {
 // and so does the output, because a span only starts or ends where the result changes.
 void CombineSpans(const Span* a, size_t na, const Span* b, size_t nb, Region::Op op, std::vector<Span>& out) {
   out.clear();
-  constexpr int kEnd = std::numeric_limits<int>::max();
+  // Past every int, so that a span ending at the largest int is still closed.
+  constexpr int64_t kEnd = int64_t(std::numeric_limits<int>::max()) + 1;
   size_t i = 0, j = 0;
   bool inA = false, inB = false, inResult = false;
   int start = 0;
   for (;;) {
-    const int nextA = i < na ? (inA ? a[i].right : a[i].left) : kEnd;
-    const int nextB = j < nb ? (inB ? b[j].right : b[j].left) : kEnd;
-    const int x = std::min(nextA, nextB);
-    if (x == kEnd) break;
+    const int64_t nextA = i < na ? (inA ? a[i].right : a[i].left) : kEnd;
+    const int64_t nextB = j < nb ? (inB ? b[j].right : b[j].left) : kEnd;
+    if (std::min(nextA, nextB) == kEnd) break;
+    const int x = int(std::min(nextA, nextB));
     if (nextA == x) {
       if (inA) ++i;
       inA = !inA;
@@ -361,7 +362,8 @@ uint64_t Region::PixelCount() const {
   uint64_t count = 0;
   for (const Band& band : bands_)
     for (uint32_t k = 0; k < band.spanCount; ++k)
-      count += uint64_t(SpansOf(band)[k].right - SpansOf(band)[k].left) * uint64_t(band.bottom - band.top);
+      count += uint64_t(int64_t(SpansOf(band)[k].right) - SpansOf(band)[k].left) *
+               uint64_t(int64_t(band.bottom) - band.top);
   return count;
 }
 

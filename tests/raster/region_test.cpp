@@ -278,6 +278,11 @@ TEST(Region, OffsetPastTheRangeOfAnIntCutsOffInsteadOfWrapping) {
                                                 << r.Bounds().top << " " << r.Bounds().right << ","
                                                 << r.Bounds().bottom;
   }
+  // A region that reaches the largest int still combines: its last span is closed, not lost.
+  const Region edge = Region::FromRect({kMax - 4, 0, kMax, 2});
+  EXPECT_EQ(Region::Combine(edge, Region::FromRect({0, 0, 1, 2}), Region::Op::kUnion).PixelCount(), 10u);
+  EXPECT_EQ(Region::Combine(edge, edge, Region::Op::kIntersect), edge);
+  EXPECT_EQ(Region::FromRect({kMin, 0, kMax, 1}).PixelCount(), uint64_t(UINT32_MAX));
   // Bands that differed only in the part cut off become one band.
   Region steps = Region::FromRects({{0, 0, 10, 2}, {0, 2, 20, 4}});
   steps.Offset(kMax - 10, 0);
