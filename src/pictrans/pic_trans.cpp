@@ -8,6 +8,7 @@
 #include "pictrans/transition_drawing.h"
 #include "raster/muldiv.h"
 #include "raster/stretch.h"
+#include "raster/tile_bitmap.h"
 
 namespace saverkit {
 
@@ -250,7 +251,7 @@ const Bitmap& TCustomPic_Trans::PaintControl() {
 
   if (!bgPicture_.Empty()) {
     switch (bgMode_) {
-      case bmTiled: DrawTiledImage(offScreen_, ClientRect(), bgPicture_); break;
+      case bmTiled: TileBitmap(bgPicture_, ClientRect(), offScreen_); break;
       case bmStretched: StretchCopy(bgPicture_, Rect{0, 0, bgPicture_.Width(), bgPicture_.Height()}, offScreen_, ClientRect()); break;
       case bmCentered:
         DrawBitmap(bgPicture_, (width_ - bgPicture_.Width()) / 2, (height_ - bgPicture_.Height()) / 2, offScreen_);

@@ -5,7 +5,7 @@
 #include "package/helpers/opacity.h"
 #include "package/helpers/picture_helpers.h"
 #include "package/helpers/registry_values.h"
-#include "package/helpers/tile_bitmap.h"
+#include "raster/tile_bitmap.h"
 #include "package/helpers/win32/new_movie_host.h"
 #include "package/helpers/win32/working_set.h"
 #include "package/reader_environment.h"
@@ -179,7 +179,7 @@ void TFormX_Scr_Saver_Main::StartShow() {
 Bitmap TFormX_Scr_Saver_Main::MakeBackground(int width, int height) {
   XSCR& reader = package_->Reader();
   Bitmap background(width, height, ColourOf(reader.BackgroundColor()));
-  if (const Bitmap* tile = reader.Background()) TileBitmap(background, Rect{0, 0, width, height}, *tile);
+  if (const Bitmap* tile = reader.Background()) TileBitmap(*tile, Rect{0, 0, width, height}, background);
   return background;
 }
 
