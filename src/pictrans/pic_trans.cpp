@@ -291,7 +291,7 @@ void TCustomPic_Trans::BgPictureChange() {
 }
 
 void TCustomPic_Trans::AdjustClientSize() {
-  if (picture_.Empty() || aligned_) return;
+  if (picture_.Empty()) return;
   SetBounds(left_, top_, picture_.Width(), picture_.Height());
 }
 

@@ -58,7 +58,6 @@ class Region {
   static Region Combine(const Region& a, const Region& b, Op op);
   Region& Unite(const Region& other) { return *this = Combine(*this, other, Op::kUnion); }
   Region& Intersect(const Region& other) { return *this = Combine(*this, other, Op::kIntersect); }
-  Region& Xor(const Region& other) { return *this = Combine(*this, other, Op::kXor); }
 
   // Moves every pixel by (dx, dy). Pixels that would leave the range of an int are cut off
   // instead of wrapping round to the far side.
