@@ -30,7 +30,7 @@ Rect ScaleImageToRect(const Rect& r, const Rect& target) {
   return Rect{left, top, left + width, top + height};
 }
 
-void MirrorCopyRect(Bitmap& target, const Rect& dst, const Bitmap& source, const Rect& src, bool horizontal,
+void MirrorCopyRect(const Bitmap& source, const Rect& src, Bitmap& target, const Rect& dst, bool horizontal,
                     bool vertical) {
   const Rect clipped = src.Intersect(Rect{0, 0, source.Width(), source.Height()});
   if (clipped.IsEmpty() || dst.IsEmpty()) return;
