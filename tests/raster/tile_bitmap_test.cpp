@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "pictrans/frame_pictures.h"
+
 namespace saverkit {
 namespace {
 
-// A tile whose every pixel tells where in the tile it is.
-Bitmap NumberedTile(int width, int height) {
-  Bitmap tile(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) tile.SetPixel(x, y, Rgb{uint8_t(x), uint8_t(y), 99});
-  return tile;
-}
-
+// Tiles are coordinate pictures, whose every pixel tells where in the tile it is.
 // Each canvas pixel holds the tile pixel counted from the area's corner inside the area, and
 // keeps `outside` beyond it.
 void ExpectTiled(const Bitmap& canvas, const Bitmap& tile, const Rect& area, Rgb outside) {
@@ -26,7 +21,7 @@ void ExpectTiled(const Bitmap& canvas, const Bitmap& tile, const Rect& area, Rgb
 
 TEST(TileBitmap, PlacesCopiesRowByRowWithCutLastColumnAndRow) {
   // 200 x 100 with 64 x 64 tiles: three whole columns and one of 8 pixels, a whole row and one of 36.
-  const Bitmap tile = NumberedTile(64, 64);
+  const Bitmap tile = CoordinatePicture(64, 64);
   Bitmap canvas(210, 110, Rgb{1, 1, 1});
   TileBitmap(tile, {0, 0, 200, 100}, canvas);
   ExpectTiled(canvas, tile, {0, 0, 200, 100}, Rgb{1, 1, 1});
@@ -41,14 +36,14 @@ TEST(TileBitmap, PlacesNothingForEmptyTileOrArea) {
       {{0, 0, 200, 100}, 0, 64}, {{0, 0, 200, 100}, 64, -1}, {{50, 0, 50, 100}, 8, 8}, {{0, 90, 10, 10}, 8, 8}};
   for (const auto& c : cases) {
     Bitmap canvas(200, 100, Rgb{1, 1, 1});
-    TileBitmap(NumberedTile(c.tileWidth, c.tileHeight), c.area, canvas);
+    TileBitmap(CoordinatePicture(c.tileWidth, c.tileHeight), c.area, canvas);
     EXPECT_TRUE(canvas.SamePixels(Bitmap(200, 100, Rgb{1, 1, 1})))
         << c.tileWidth << " x " << c.tileHeight << " over " << c.area.Width() << " x " << c.area.Height();
   }
 }
 
 TEST(TileBitmap, CopiesPixelsFromTheTileOriginAndClipsToTheCanvas) {
-  const Bitmap tile = NumberedTile(3, 2);
+  const Bitmap tile = CoordinatePicture(3, 2);
   Bitmap canvas(10, 6, Rgb{1, 1, 1});
   TileBitmap(tile, {-2, 1, 40, 5}, canvas);  // starts left of the canvas, ends right of it
   ExpectTiled(canvas, tile, {-2, 1, 40, 5}, Rgb{1, 1, 1});
