@@ -101,9 +101,10 @@ class Bitmap {
   friend class JpegDecoding;
   // Resizes like Reset, but the bytes are left unwritten: the caller writes every one of them.
   void ResetUninitialised(int width, int height);
-  // Sets the size and returns the bytes it needs; a size that is not positive, passes a side
-  // limit or does not fit in memory leaves the defined empty bitmap (0 x 0, no byte).
-  size_t SetSize(int width, int height);
+  // Resizes, the bytes zeroed when `zeroed`, else left for the caller to write. A size that is
+  // not positive, passes a side limit or does not fit in memory leaves the defined empty bitmap
+  // (0 x 0, no byte), and so does an allocation that fails.
+  void SetSize(int width, int height, bool zeroed);
 
   int width_ = 0;
   int height_ = 0;
