@@ -11,6 +11,15 @@ endif()
 
 option(SAVERKIT_FUZZ "Build the libFuzzer harnesses (needs clang)" OFF)
 option(SAVERKIT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+# The raster layer's self-checks (each region operation asserts its result's invariants) stay
+# live in the native trees even where the build type defines NDEBUG, so that the unit tests and
+# the fuzzers run them; the shipped Windows programs leave them out, and so does the bench preset,
+# so that the benchmarks measure the product.
+if(WIN32)
+  option(SAVERKIT_SELF_CHECKS "Keep the raster layer's debug self-checks in optimised builds" OFF)
+else()
+  option(SAVERKIT_SELF_CHECKS "Keep the raster layer's debug self-checks in optimised builds" ON)
+endif()
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 if(SAVERKIT_SANITIZE)

@@ -184,14 +184,24 @@ PaintPlan DrawCheckMark(const XPMetrics& m, int x, int y, ColorRef pen) {
   return plan;
 }
 
+namespace {
+
+// The colours of a check box's square or a radio button's circle: the window colour in a
+// shadow frame, the selection colour inside when `selected`, its border around when `framed`.
+struct ChoiceBoxColors {
+  ColorRef fill, frame;
+};
+
+ChoiceBoxColors ChoiceBox(const XPPaintContext& c, bool selected, bool framed) {
+  return ChoiceBoxColors{selected ? c.colors.selection : c.Sys(kSysWindow),
+                         framed ? c.colors.selectionBorder : c.Sys(kSysBtnShadow)};
+}
+
+}  // namespace
+
 PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckState state, bool captionLeft) {
   const XPWorkingColors& w = c.colors;
-  ColorRef fill = c.Sys(kSysWindow);
-  ColorRef frame = c.Sys(kSysBtnShadow);
-  if (look.HotOrFocused()) {
-    fill = w.selection;
-    frame = w.selectionBorder;
-  }
+  auto [fill, frame] = ChoiceBox(c, look.HotOrFocused(), look.HotOrFocused());
   const bool pressed = look.spacePressed || look.leftPressed;
   if (pressed) fill = w.checkedAreaSelected;
   if (state == CheckState::Grayed) fill = kSilver;
@@ -217,14 +227,8 @@ PaintPlan PaintCheckBox(const XPPaintContext& c, const ControlLook& look, CheckS
 
 PaintPlan PaintRadio(const XPPaintContext& c, const ControlLook& look, bool checked, bool captionLeft) {
   const XPWorkingColors& w = c.colors;
-  ColorRef fill = c.Sys(kSysWindow);
-  ColorRef frame = c.Sys(kSysBtnShadow);
-  if (look.Hot()) {
-    fill = w.selection;
-    frame = w.selectionBorder;
-  } else if (look.focused) {
-    fill = w.selection;
-  }
+  // Unlike the check box, the focus alone colours the inside but not the frame.
+  const auto [fill, frame] = ChoiceBox(c, look.HotOrFocused(), look.Hot());
   PaintPlan plan;
   const Rect box = ButtonBox(look, c.metrics.thumbSize - 1, 4, captionLeft);
   AddFill(plan, box, look.color);

@@ -26,7 +26,7 @@ void EffectFrame::CopyPiece(const Rect& d, const Rect& s) {
 }
 
 void EffectFrame::MirrorPiece(const Rect& d, const Rect& s, bool horizontal, bool vertical) {
-  MirrorCopyRect(screen, d, pic, s, horizontal, vertical);
+  MirrorCopyRect(pic, s, screen, d, horizontal, vertical);
   invalidate(d);
 }
 

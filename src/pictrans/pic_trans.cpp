@@ -8,6 +8,7 @@
 #include "pictrans/transition_drawing.h"
 #include "raster/muldiv.h"
 #include "raster/stretch.h"
+#include "raster/tile_bitmap.h"
 
 namespace saverkit {
 
@@ -257,7 +258,7 @@ const Bitmap& TCustomPic_Trans::PaintControl() {
 
   if (!bgPicture_.Empty()) {
     switch (bgMode_) {
-      case bmTiled: DrawTiledImage(offScreen_, ClientRect(), bgPicture_); break;
+      case bmTiled: TileBitmap(bgPicture_, ClientRect(), offScreen_); break;
       case bmStretched: StretchCopy(bgPicture_, Rect{0, 0, bgPicture_.Width(), bgPicture_.Height()}, offScreen_, ClientRect()); break;
       case bmCentered:
         DrawBitmap(bgPicture_, (width_ - bgPicture_.Width()) / 2, (height_ - bgPicture_.Height()) / 2, offScreen_);
@@ -297,7 +298,7 @@ void TCustomPic_Trans::BgPictureChange() {
 }
 
 void TCustomPic_Trans::AdjustClientSize() {
-  if (Empty() || aligned_) return;
+  if (Empty()) return;
   SetBounds(left_, top_, picture_->Width(), picture_->Height());
 }
 

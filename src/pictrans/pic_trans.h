@@ -82,7 +82,6 @@ class TCustomPic_Trans {
   // The framework's control geometry: the position in the parent and the client size.
   Rect BoundsRect() const { return Rect{left_, top_, left_ + width_, top_ + height_}; }
   void SetBounds(int left, int top, int width, int height);
-  void SetAligned(bool value) { aligned_ = value; }
   Rgb Color() const { return color_; }
   void SetColor(Rgb value) { color_ = value; }
 
@@ -150,7 +149,6 @@ class TCustomPic_Trans {
   TPercent progress_ = 0;
 
   int left_ = 0, top_ = 0, width_ = 100, height_ = 100;
-  bool aligned_ = false;
   Rgb color_{255, 255, 255};
 
   Bitmap screen_;     // FScreen

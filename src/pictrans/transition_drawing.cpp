@@ -30,16 +30,7 @@ Rect ScaleImageToRect(const Rect& r, const Rect& target) {
   return Rect{left, top, left + width, top + height};
 }
 
-void DrawTiledImage(Bitmap& target, const Rect& r, const Bitmap& graphic) {
-  if (graphic.Empty()) return;
-  const int rows = r.Height() / graphic.Height();
-  const int columns = r.Width() / graphic.Width();
-  for (int i = 0; i <= rows; ++i)
-    for (int j = 0; j <= columns; ++j)
-      DrawBitmap(graphic, r.left + graphic.Width() * j, r.top + graphic.Height() * i, target);
-}
-
-void MirrorCopyRect(Bitmap& target, const Rect& dst, const Bitmap& source, const Rect& src, bool horizontal,
+void MirrorCopyRect(const Bitmap& source, const Rect& src, Bitmap& target, const Rect& dst, bool horizontal,
                     bool vertical) {
   const Rect clipped = src.Intersect(Rect{0, 0, source.Width(), source.Height()});
   if (clipped.IsEmpty() || dst.IsEmpty()) return;

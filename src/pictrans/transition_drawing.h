@@ -11,13 +11,10 @@ namespace saverkit {
 // without area has no aspect ratio: the result is then empty, at target's corner.
 Rect ScaleImageToRect(const Rect& r, const Rect& target);
 
-// Tiles `graphic` from r's top-left corner; the last row and column overhang r (the target
-// bitmap still clips them). Nothing for an empty graphic.
-void DrawTiledImage(Bitmap& target, const Rect& r, const Bitmap& graphic);
-
-// Copies `src` of `source` into `dst` of `target`, stretching, flipped left to right when
-// `horizontal` and top to bottom when `vertical`. `src` is clipped to the source first.
-void MirrorCopyRect(Bitmap& target, const Rect& dst, const Bitmap& source, const Rect& src, bool horizontal,
+// Copies `src` of `source` into `dst` of `target` (the order of StretchCopy), stretching, flipped
+// left to right when `horizontal` and top to bottom when `vertical`. `src` is clipped to the
+// source first.
+void MirrorCopyRect(const Bitmap& source, const Rect& src, Bitmap& target, const Rect& dst, bool horizontal,
                     bool vertical);
 
 // Blends `src` over `dst` by `alpha` percent (0..100): each channel becomes

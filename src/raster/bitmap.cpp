@@ -1,5 +1,6 @@
 #include "raster/bitmap.h"
 
+#include <cassert>
 #include <cstring>
 
 namespace saverkit {
@@ -15,22 +16,38 @@ Bitmap Bitmap::Clone() const {
   return copy;
 }
 
-void Bitmap::SetSize(int width, int height) {
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) width = height = 0;
+std::optional<size_t> Bitmap::PixelBytes(int width, int height, size_t addressable) {
+  if (width <= 0 || height <= 0) return std::nullopt;
+  // The stride is width * 3 rounded up to a multiple of 4, then stride * height: each step is
+  // checked, so that no intermediate wraps round to a small, plausible size.
+  size_t padded = 0, bytes = 0;
+  if (__builtin_mul_overflow(size_t(width), size_t(3), &padded) || __builtin_add_overflow(padded, size_t(3), &padded))
+    return std::nullopt;
+  if (__builtin_mul_overflow(padded & ~size_t(3), size_t(height), &bytes) || bytes > addressable) return std::nullopt;
+  return bytes;
+}
+
+void Bitmap::SetSize(int width, int height, bool zeroed) {
+  std::optional<size_t> bytes;
+  if (width <= kMaxSide && height <= kMaxSide) bytes = PixelBytes(width, height);
+  // Empty until the bytes are there: a failed allocation leaves the defined empty bitmap, never a
+  // size without the pixels behind it. Clearing keeps the capacity for a picture of the same size.
+  width_ = height_ = 0;
+  stride_ = 0;
+  pixels_.clear();
+  if (!bytes) return;
+  if (zeroed) pixels_.assign(*bytes, 0);
+  else pixels_.resize(*bytes);
   width_ = width;
   height_ = height;
   stride_ = RowStride(width);
+  assert(stride_ * size_t(height_) == pixels_.size());
 }
 
-void Bitmap::ResetUninitialised(int width, int height) {
-  SetSize(width, height);
-  pixels_.clear();
-  pixels_.resize(stride_ * size_t(height_));
-}
+void Bitmap::ResetUninitialised(int width, int height) { SetSize(width, height, false); }
 
 void Bitmap::Reset(int width, int height, Rgb fill) {
-  SetSize(width, height);
-  pixels_.assign(stride_ * size_t(height_), 0);
+  SetSize(width, height, true);
   // assign already made every pixel black; a second pass over a 12-megapixel picture is measurable.
   if (fill != Rgb{}) Fill(fill);
 }

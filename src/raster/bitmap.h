@@ -5,8 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,6 +31,14 @@ class Bitmap {
  public:
   // The largest side accepted; bigger requests give an empty bitmap instead of a huge allocation.
   static constexpr int kMaxSide = 32768;
+  // The most bytes one block of memory can span in this build: no object, and so no vector, may
+  // be larger than the difference of two pointers can tell (2 GB on 32-bit Windows).
+  static constexpr size_t kAddressableBytes = size_t(std::numeric_limits<std::ptrdiff_t>::max());
+
+  // The bytes of a width x height picture, rows padded, as one overflow-checked product, or
+  // nothing when it is not a positive size of at most `addressable` bytes. A request that passes
+  // the side limit can still be too much for a 32-bit build (32768 x 32768 is 3 GB).
+  static std::optional<size_t> PixelBytes(int width, int height, size_t addressable = kAddressableBytes);
 
   Bitmap() = default;
   Bitmap(int width, int height, Rgb fill = {});
@@ -91,7 +101,10 @@ class Bitmap {
   friend class JpegDecoding;
   // Resizes like Reset, but the bytes are left unwritten: the caller writes every one of them.
   void ResetUninitialised(int width, int height);
-  void SetSize(int width, int height);
+  // Resizes, the bytes zeroed when `zeroed`, else left for the caller to write. A size that is
+  // not positive, passes a side limit or does not fit in memory leaves the defined empty bitmap
+  // (0 x 0, no byte), and so does an allocation that fails.
+  void SetSize(int width, int height, bool zeroed);
 
   int width_ = 0;
   int height_ = 0;

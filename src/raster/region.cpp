@@ -1,6 +1,7 @@
 #include "raster/region.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <limits>
 
@@ -17,15 +18,16 @@ bool SameSpans(const Span* a, size_t na, const Span* b, size_t nb) {
 // and so does the output, because a span only starts or ends where the result changes.
 void CombineSpans(const Span* a, size_t na, const Span* b, size_t nb, Region::Op op, std::vector<Span>& out) {
   out.clear();
-  constexpr int kEnd = std::numeric_limits<int>::max();
+  // Past every int, so that a span ending at the largest int is still closed.
+  constexpr int64_t kEnd = int64_t(std::numeric_limits<int>::max()) + 1;
   size_t i = 0, j = 0;
   bool inA = false, inB = false, inResult = false;
   int start = 0;
   for (;;) {
-    const int nextA = i < na ? (inA ? a[i].right : a[i].left) : kEnd;
-    const int nextB = j < nb ? (inB ? b[j].right : b[j].left) : kEnd;
-    const int x = std::min(nextA, nextB);
-    if (x == kEnd) break;
+    const int64_t nextA = i < na ? (inA ? a[i].right : a[i].left) : kEnd;
+    const int64_t nextB = j < nb ? (inB ? b[j].right : b[j].left) : kEnd;
+    if (std::min(nextA, nextB) == kEnd) break;
+    const int x = int(std::min(nextA, nextB));
     if (nextA == x) {
       if (inA) ++i;
       inA = !inA;
@@ -88,6 +90,19 @@ void CopyRun(uint8_t* to, const uint8_t* from, size_t n) {
 // ceil(n / d) for d > 0.
 int64_t CeilDiv(int64_t n, int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }
 
+// A coordinate moved by `delta`, held to the range an int can carry.
+int ClampedOffset(int value, int delta) {
+  const int64_t moved = int64_t(value) + delta;
+  return int(std::clamp<int64_t>(moved, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// Every operation hands its result through here: debug builds check the invariants of region.h
+// on each result, so a fault shows at the operation that made it, not where it is drawn.
+Region Checked(Region region) {
+  assert(region.CheckInvariants());
+  return region;
+}
+
 }  // namespace
 
 void RegionBuilder::AddBand(int top, int bottom, const Span* spans, size_t count) {
@@ -111,7 +126,7 @@ Region Region::FromRect(const Rect& r) {
   RegionBuilder builder;
   const Span span{ordered.left, ordered.right};
   if (!ordered.IsEmpty()) builder.AddBand(ordered.top, ordered.bottom, &span, 1);
-  return builder.Finish();
+  return Checked(builder.Finish());
 }
 
 Region Region::FromRoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
@@ -170,7 +185,7 @@ Region Region::FromRoundRect(int left, int top, int right, int bottom, int ellip
     const int rowTop = bottom - ellipseHeight + i;
     add(rowTop, rowTop + 1, rows[size_t(i)]);
   }
-  return builder.Finish();
+  return Checked(builder.Finish());
 }
 
 Region Region::FromPolygon(const std::vector<Point>& points) {
@@ -226,7 +241,7 @@ Region Region::FromPolygon(const std::vector<Point>& points) {
     NormalizeSpans(spans);
     builder.AddBand(y, y + 1, spans.data(), spans.size());
   }
-  return builder.Finish();
+  return Checked(builder.Finish());
 }
 
 Region Region::FromRects(const std::vector<Rect>& rects) {
@@ -263,7 +278,7 @@ Region Region::FromRects(const std::vector<Rect>& rects) {
     NormalizeSpans(spans);
     builder.AddBand(y0, y1, spans.data(), spans.size());
   }
-  return builder.Finish();
+  return Checked(builder.Finish());
 }
 
 Region Region::Combine(const Region& a, const Region& b, Op op) {
@@ -288,18 +303,40 @@ Region Region::Combine(const Region& a, const Region& b, Op op) {
                  hasB ? b.SpansOf(b.bands_[ib]) : nullptr, hasB ? b.bands_[ib].spanCount : 0, op, spans);
     builder.AddBand(y0, y1, spans.data(), spans.size());
   }
-  return builder.Finish();
+  return Checked(builder.Finish());
 }
 
 void Region::Offset(int dx, int dy) {
-  for (Band& band : bands_) {
-    band.top += dy;
-    band.bottom += dy;
+  if (bands_.empty()) return;
+  const Rect bounds = Bounds();
+  const int64_t kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  const bool fits = int64_t(bounds.left) + dx >= kMin && int64_t(bounds.right) + dx <= kMax &&
+                    int64_t(bounds.top) + dy >= kMin && int64_t(bounds.bottom) + dy <= kMax;
+  if (fits) {
+    for (Band& band : bands_) {
+      band.top += dy;
+      band.bottom += dy;
+    }
+    for (Span& span : spans_) {
+      span.left += dx;
+      span.right += dx;
+    }
+  } else {
+    // Pixels moved past the range of an int cannot be named: they are cut off, and what stays
+    // is rebuilt, since cutting can empty spans and bands or make touching bands equal.
+    RegionBuilder builder;
+    std::vector<Span> moved;
+    for (const Band& band : bands_) {
+      moved.clear();
+      for (uint32_t k = 0; k < band.spanCount; ++k) {
+        const Span span{ClampedOffset(SpansOf(band)[k].left, dx), ClampedOffset(SpansOf(band)[k].right, dx)};
+        if (span.left < span.right) moved.push_back(span);
+      }
+      builder.AddBand(ClampedOffset(band.top, dy), ClampedOffset(band.bottom, dy), moved.data(), moved.size());
+    }
+    *this = builder.Finish();
   }
-  for (Span& span : spans_) {
-    span.left += dx;
-    span.right += dx;
-  }
+  assert(CheckInvariants());
 }
 
 bool Region::Contains(int x, int y) const {
@@ -325,7 +362,8 @@ uint64_t Region::PixelCount() const {
   uint64_t count = 0;
   for (const Band& band : bands_)
     for (uint32_t k = 0; k < band.spanCount; ++k)
-      count += uint64_t(SpansOf(band)[k].right - SpansOf(band)[k].left) * uint64_t(band.bottom - band.top);
+      count += uint64_t(int64_t(SpansOf(band)[k].right) - SpansOf(band)[k].left) *
+               uint64_t(int64_t(band.bottom) - band.top);
   return count;
 }
 

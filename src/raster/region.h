@@ -58,8 +58,9 @@ class Region {
   static Region Combine(const Region& a, const Region& b, Op op);
   Region& Unite(const Region& other) { return *this = Combine(*this, other, Op::kUnion); }
   Region& Intersect(const Region& other) { return *this = Combine(*this, other, Op::kIntersect); }
-  Region& Xor(const Region& other) { return *this = Combine(*this, other, Op::kXor); }
 
+  // Moves every pixel by (dx, dy). Pixels that would leave the range of an int are cut off
+  // instead of wrapping round to the far side.
   void Offset(int dx, int dy);
 
   bool IsEmpty() const { return bands_.empty(); }
@@ -75,6 +76,8 @@ class Region {
   bool operator==(const Region& o) const;
   bool operator!=(const Region& o) const { return !(*this == o); }
 
+  // True when the representation keeps the invariants above. Debug builds (and the unit-test
+  // and fuzz builds, see SAVERKIT_SELF_CHECKS) assert it on the result of every operation.
   bool CheckInvariants() const;
 
  private:
@@ -84,7 +87,8 @@ class Region {
 };
 
 // Appends rows from the top down and keeps the invariants: touching bands with equal spans
-// merge. Spans given to AddBand must already be sorted, disjoint and non-adjacent.
+// merge. Bands must come in order and the spans given to AddBand must already be sorted,
+// disjoint and non-adjacent; the region's operations check their results, the builder does not.
 class RegionBuilder {
  public:
   void AddBand(int top, int bottom, const Region::Span* spans, size_t count);

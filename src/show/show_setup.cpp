@@ -1,6 +1,6 @@
 #include "show/show_setup.h"
 
-#include "package/helpers/tile_bitmap.h"
+#include "raster/tile_bitmap.h"
 #include "show/show_area.h"
 
 namespace saverkit {
@@ -44,7 +44,7 @@ ShowSetup DecideShowSetup(RunMode mode, const ShowScreen& screen, XSCR& reader) 
 
 Bitmap ShowBackground(const XSCR& reader, int width, int height) {
   Bitmap background(width, height, RgbFromColorRef(uint32_t(reader.BackgroundColor())));
-  if (const Bitmap* tile = reader.Background()) TileBitmap(background, Rect{0, 0, width, height}, *tile);
+  if (const Bitmap* tile = reader.Background()) TileBitmap(*tile, Rect{0, 0, width, height}, background);
   return background;
 }
 

@@ -4,7 +4,6 @@
 
 #include "package/helpers/fit_rect.h"
 #include "package/helpers/opacity.h"
-#include "package/helpers/tile_bitmap.h"
 
 namespace saverkit {
 namespace {
@@ -38,39 +37,6 @@ TEST(FitRect, CentresOrScalesKeepingProportions) {
     EXPECT_EQ(r, c.expected) << "inner " << c.inner.Width() << "x" << c.inner.Height() << " force " << c.force
                              << " gave " << r.left << "," << r.top << " " << r.Width() << "x" << r.Height();
   }
-}
-
-TEST(TileBitmap, PlacesCopiesRowByRowWithCutLastColumnAndRow) {
-  std::vector<Rect> placed;
-  ForEachTile({0, 0, 200, 100}, 64, 64, [&](const Rect& r) { placed.push_back(r); });
-  const std::vector<Rect> expected = {
-      RectAt(0, 0, 64, 64),  RectAt(64, 0, 64, 64),  RectAt(128, 0, 64, 64),  RectAt(192, 0, 8, 64),
-      RectAt(0, 64, 64, 36), RectAt(64, 64, 64, 36), RectAt(128, 64, 64, 36), RectAt(192, 64, 8, 36),
-  };
-  EXPECT_EQ(placed, expected);
-}
-
-TEST(TileBitmap, PlacesNothingForEmptyTileOrArea) {
-  struct Case { Rect area; int w, h; } cases[] = {
-      {{0, 0, 200, 100}, 0, 64}, {{0, 0, 200, 100}, 64, -1}, {{50, 0, 50, 100}, 8, 8}, {{0, 90, 10, 10}, 8, 8}};
-  for (const Case& c : cases) {
-    int count = 0;
-    ForEachTile(c.area, c.w, c.h, [&](const Rect&) { ++count; });
-    EXPECT_EQ(count, 0);
-  }
-}
-
-TEST(TileBitmap, CopiesPixelsFromTheTileOriginAndClipsToTheCanvas) {
-  Bitmap tile(3, 2);
-  for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x) tile.SetPixel(x, y, Rgb{uint8_t(x * 10), uint8_t(y * 10), 99});
-  Bitmap canvas(10, 6, Rgb{1, 1, 1});
-  TileBitmap(canvas, {-2, 1, 40, 5}, tile);  // starts left of the canvas, ends right of it
-  for (int y = 0; y < 6; ++y)
-    for (int x = 0; x < 10; ++x) {
-      const Rgb expected = (y < 1 || y >= 5) ? Rgb{1, 1, 1} : tile.Pixel((x + 2) % 3, (y - 1) % 2);
-      ASSERT_EQ(canvas.Pixel(x, y), expected) << x << "," << y;
-    }
 }
 
 TEST(SetFormOpacity, MapsPercentToAlpha) {

@@ -24,7 +24,7 @@ TEST(TransitionDrawing, ScaleImageToRectFitsAndCentres) {
 TEST(TransitionDrawing, MirrorCopyRectFlipsIntoExactlyTheDestination) {
   const Bitmap source = CoordinatePicture(20, 10);
   Bitmap target(20, 10, kOldColour);
-  MirrorCopyRect(target, Rect{5, 2, 9, 6}, source, Rect{10, 0, 14, 4}, true, true);
+  MirrorCopyRect(source, Rect{10, 0, 14, 4}, target, Rect{5, 2, 9, 6}, true, true);
   EXPECT_EQ(target.Pixel(5, 2), (Rgb{13, 3, 200}));
   EXPECT_EQ(target.Pixel(8, 5), (Rgb{10, 0, 200}));
   EXPECT_EQ(target.Pixel(4, 2), kOldColour);
@@ -32,7 +32,7 @@ TEST(TransitionDrawing, MirrorCopyRectFlipsIntoExactlyTheDestination) {
   EXPECT_EQ(target.Pixel(5, 6), kOldColour);
   // A source reaching outside the bitmap is clipped to it first.
   Bitmap clipped(20, 10, kOldColour);
-  MirrorCopyRect(clipped, Rect{0, 0, 4, 1}, source, Rect{18, 0, 26, 1}, true, false);
+  MirrorCopyRect(source, Rect{18, 0, 26, 1}, clipped, Rect{0, 0, 4, 1}, true, false);
   EXPECT_EQ(clipped.Pixel(0, 0), (Rgb{19, 0, 200}));
   EXPECT_EQ(clipped.Pixel(3, 0), (Rgb{18, 0, 200}));
 }

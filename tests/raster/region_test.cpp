@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <set>
 #include <utility>
@@ -199,6 +200,94 @@ TEST(Region, OffsetMovesEveryPixel) {
   PixelSet moved;
   for (const auto& p : before) moved.insert({p.first - 3, p.second + 10});
   EXPECT_EQ(PixelsOf(r), moved);
+}
+
+
+// Regions made through the builder against its stated preconditions: the only way to a broken
+// representation, and each must be caught.
+Region Broken(const std::vector<std::pair<Rect, std::vector<Region::Span>>>& bands) {
+  RegionBuilder builder;
+  for (const auto& band : bands) builder.AddBand(band.first.top, band.first.bottom, band.second.data(), band.second.size());
+  return builder.Finish();
+}
+
+TEST(Region, CheckInvariantsCatchesEachBrokenRule) {
+  const struct {
+    const char* broken;
+    Region region;
+  } cases[] = {
+      {"spans out of order", Broken({{{0, 0, 0, 2}, {{5, 8}, {0, 2}}}})},
+      {"overlapping spans", Broken({{{0, 0, 0, 2}, {{0, 5}, {3, 8}}}})},
+      {"adjacent spans", Broken({{{0, 0, 0, 2}, {{0, 5}, {5, 8}}}})},
+      {"empty span", Broken({{{0, 0, 0, 2}, {{4, 4}}}})},
+      {"bands out of order", Broken({{{0, 5, 0, 8}, {{0, 3}}}, {{0, 0, 0, 3}, {{0, 3}}}})},
+      {"overlapping bands", Broken({{{0, 0, 0, 4}, {{0, 3}}}, {{0, 2, 0, 6}, {{5, 9}}}})},
+  };
+  for (const auto& c : cases) EXPECT_FALSE(c.region.CheckInvariants()) << c.broken;
+  // The same builder, used as meant, passes.
+  EXPECT_TRUE(Broken({{{0, 0, 0, 2}, {{0, 2}, {5, 8}}}, {{0, 2, 0, 4}, {{0, 8}}}}).CheckInvariants());
+}
+
+TEST(Region, EveryOperationKeepsTheInvariants) {
+  const Region rect = Region::FromRect({-4, 2, 30, 9});
+  const Region round = Region::FromRoundRect(0, 0, 40, 30, 16, 12);
+  const Region star = Region::FromPolygon({{10, 0}, {16, 30}, {0, 10}, {20, 10}, {4, 30}});
+  const Region many = Region::FromRects({{0, 0, 5, 5}, {3, 3, 9, 9}, {20, -5, 22, 40}, {5, 0, 9, 3}});
+  Region moved = Region::Combine(star, round, Region::Op::kXor);
+  moved.Offset(7, -13);
+  const Region results[] = {rect, round, star, many, moved,
+                            Region::Combine(rect, round, Region::Op::kUnion),
+                            Region::Combine(round, many, Region::Op::kIntersect),
+                            Region::Combine(round, star, Region::Op::kXor),
+                            Region::Combine(many, rect, Region::Op::kDiff)};
+  for (size_t i = 0; i < std::size(results); ++i) {
+    EXPECT_TRUE(results[i].CheckInvariants()) << i;
+    EXPECT_FALSE(results[i].IsEmpty()) << i;
+  }
+}
+
+#if defined(SAVERKIT_SELF_CHECKS)
+// The unit-test build keeps the raster layer's asserts: an operation that leaves a broken region
+// stops there.
+TEST(RegionDeathTest, OperationsAssertTheirResultInThisBuild) {
+  Region broken = Broken({{{0, 0, 0, 2}, {{5, 8}, {0, 2}}}});
+  EXPECT_DEATH(broken.Offset(1, 1), "CheckInvariants");
+}
+#endif
+
+TEST(Region, OffsetPastTheRangeOfAnIntCutsOffInsteadOfWrapping) {
+  constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+  const struct {
+    Rect start;
+    int dx, dy;
+    Rect expected;  // empty when nothing is left
+  } cases[] = {
+      {{0, 0, 10, 4}, kMax - 5, 0, {kMax - 5, 0, kMax, 4}},
+      {{0, 0, 10, 4}, 0, kMax - 1, {0, kMax - 1, 10, kMax}},
+      {{-10, -4, 0, 0}, kMin + 3, kMin + 2, {kMin, kMin, kMin + 3, kMin + 2}},
+      {{5, 5, 10, 10}, kMax, 0, {}},
+      {{-10, -3, -5, 0}, 0, kMin, {}},
+      {{kMin, kMin, kMax, kMax}, kMax, kMax, {-1, -1, kMax, kMax}},
+      {{kMin, 0, kMax, 1}, -1, 0, {kMin, 0, kMax - 1, 1}},
+  };
+  for (const auto& c : cases) {
+    Region r = Region::FromRect(c.start);
+    r.Offset(c.dx, c.dy);
+    ASSERT_TRUE(r.CheckInvariants());
+    EXPECT_EQ(r, Region::FromRect(c.expected)) << c.dx << "," << c.dy << " gave " << r.Bounds().left << ","
+                                                << r.Bounds().top << " " << r.Bounds().right << ","
+                                                << r.Bounds().bottom;
+  }
+  // A region that reaches the largest int still combines: its last span is closed, not lost.
+  const Region edge = Region::FromRect({kMax - 4, 0, kMax, 2});
+  EXPECT_EQ(Region::Combine(edge, Region::FromRect({0, 0, 1, 2}), Region::Op::kUnion).PixelCount(), 10u);
+  EXPECT_EQ(Region::Combine(edge, edge, Region::Op::kIntersect), edge);
+  EXPECT_EQ(Region::FromRect({kMin, 0, kMax, 1}).PixelCount(), uint64_t(UINT32_MAX));
+  // Bands that differed only in the part cut off become one band.
+  Region steps = Region::FromRects({{0, 0, 10, 2}, {0, 2, 20, 4}});
+  steps.Offset(kMax - 10, 0);
+  EXPECT_EQ(steps.Bands().size(), 1u);
+  EXPECT_EQ(steps, Region::FromRect({kMax - 10, 0, kMax, 4}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "controls/win32/x_image_ex.h"
 
+#include "forms/win32/bitmap_drawing.h"
+
 namespace saverkit {
 
 bool XImageEx::Create(HWND parent, int x, int y, int width, int height) {
@@ -59,16 +61,7 @@ LRESULT XImageEx::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void XImageEx::PaintContent(HDC dc, const RECT& clientArea) {
   FillRect(dc, &clientArea, GetSysColorBrush(COLOR_BTNFACE));
-  if (picture_.Empty()) return;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture_.Width();
-  info.bmiHeader.biHeight = -picture_.Height();  // top-down rows, as the Bitmap keeps them
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  SetDIBitsToDevice(dc, 0, 0, picture_.Width(), picture_.Height(), 0, 0, 0, picture_.Height(), picture_.Data(),
-                    &info, DIB_RGB_COLORS);
+  DrawBitmap(picture_, 0, 0, dc);
 }
 
 }  // namespace saverkit

@@ -59,12 +59,6 @@ void TXPMenu::SetActive(bool active) {
   if (form_.Handle()) DrawMenuBar(form_.Handle());
 }
 
-std::vector<HWND> TXPMenu::SubclassedWindows() const {
-  std::vector<HWND> windows;
-  for (const auto& s : subclasses_) windows.push_back(s->Handle());
-  return windows;
-}
-
 void TXPMenu::Forget(TControlSubClass* subclass) {
   auto it = std::find_if(subclasses_.begin(), subclasses_.end(), [subclass](const auto& s) { return s.get() == subclass; });
   if (it != subclasses_.end()) subclasses_.erase(it);

@@ -31,8 +31,6 @@ class TXPMenu {
   void SetActive(bool active);
   bool Active() const { return active_; }
   const XPMenuSettings& Settings() const { return settings_; }
-  // The windows that carry the painter's procedure now, in the form's component order.
-  std::vector<HWND> SubclassedWindows() const;
 
   // Called by a subclass whose control is being destroyed: frees it.
   void Forget(TControlSubClass* subclass);

@@ -5,15 +5,13 @@
 
 #include "raster/bitmap.h"
 #include "raster/rect.h"
-#include "raster/region.h"
 
 namespace saverkit {
 
-void DrawBitmap(HDC dc, const Bitmap& bitmap, int x, int y);
-// Half-tone stretch onto `target`.
-void StretchDrawBitmap(HDC dc, const Bitmap& bitmap, const Rect& target);
-
-// The Windows region of the same pixels; null when Windows cannot make it. The caller owns it.
-HRGN RegionToHrgn(const Region& region);
+// The one place a bitmap reaches a device context: as a top-down DIB, its rows as they are.
+// Draws the whole bitmap with its top-left corner at (x, y) of `dc`.
+void DrawBitmap(const Bitmap& bitmap, int x, int y, HDC dc);
+// Half-tone stretch onto `target` of `dc`.
+void StretchDrawBitmap(const Bitmap& bitmap, HDC dc, const Rect& target);
 
 }  // namespace saverkit

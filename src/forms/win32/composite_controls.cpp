@@ -151,7 +151,7 @@ void ToolBar::SetImages(const std::vector<Bitmap>& images, int width, int height
   for (const Bitmap& image : images) {
     MemoryDc memory(screen.Dc(), width, height);
     if (!memory) continue;
-    DrawBitmap(memory.Dc(), image, 0, 0);
+    DrawBitmap(image, 0, 0, memory.Dc());
     // The image list copies the bitmap; it must not stay selected into a device context.
     ScopedBitmap copy(CreateCompatibleBitmap(screen.Dc(), width, height));
     {

@@ -415,14 +415,14 @@ void GraphicControl::PaintImage(HDC dc, const RECT& box) {
   }
   if (picture_.Empty()) return;
   if (component_.stretch) {
-    StretchDrawBitmap(dc, picture_, Rect{box.left, box.top, box.right, box.bottom});
+    StretchDrawBitmap(picture_, dc, Rect{box.left, box.top, box.right, box.bottom});
     return;
   }
   const int x = component_.centred ? box.left + (width - picture_.Width()) / 2 : box.left;
   const int y = component_.centred ? box.top + (height - picture_.Height()) / 2 : box.top;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-  DrawBitmap(dc, picture_, x, y);
+  DrawBitmap(picture_, x, y, dc);
   RestoreDC(dc, saved);
 }
 

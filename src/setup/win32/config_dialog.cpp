@@ -112,8 +112,8 @@ void TForm_XSCR_Config::ComboBoxPicsDrawItem(const DRAWITEMSTRUCT& item) {
   const Bitmap* thumbnail = model_ ? model_->Thumbnail(int32_t(item.itemID)) : nullptr;
   if (!thumbnail || thumbnail->Empty()) return;
   const int rowWidth = item.rcItem.right - item.rcItem.left, rowHeight = item.rcItem.bottom - item.rcItem.top;
-  DrawBitmap(item.hDC, *thumbnail, item.rcItem.left + (rowWidth - thumbnail->Width()) / 2,
-             item.rcItem.top + (rowHeight - thumbnail->Height()) / 2);
+  DrawBitmap(*thumbnail, item.rcItem.left + (rowWidth - thumbnail->Width()) / 2,
+             item.rcItem.top + (rowHeight - thumbnail->Height()) / 2, item.hDC);
 }
 
 void TForm_XSCR_Config::ComboBoxMusicsDrawItem(const DRAWITEMSTRUCT& item) {

@@ -12,7 +12,7 @@
 #include "setup/installer_layout.h"
 #include "setup/run_install.h"
 #include "setup/target_directory.h"
-#include "setup/win32/win32_install_system.h"
+#include "setup/win32/install_system.h"
 #include "startup/install_names.h"
 
 namespace saverkit {

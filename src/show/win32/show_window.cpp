@@ -222,10 +222,10 @@ void TFormX_Scr_Saver_Main::PaintContent(HDC dc, const RECT&) {
   if (!memory) return;
   SetViewportOrgEx(memory.Dc(), -clip.left, -clip.top, nullptr);
   // Bottom to top, as the controls lie: background, picture, overlays, captions.
-  DrawBitmap(memory.Dc(), stage_->Background(), 0, 0);
+  DrawBitmap(stage_->Background(), 0, 0, memory.Dc());
   if (stage_->Visible()) Win32PicTransHost::Present(*picTrans_, memory.Dc());
   for (const StageOverlay* overlay : stage_->Overlays()) {
-    DrawBitmap(memory.Dc(), overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top);
+    DrawBitmap(overlay->Picture(), overlay->Bounds().left, overlay->Bounds().top, memory.Dc());
   }
   // Caption labels are laid out on the show area.
   OffsetViewportOrgEx(memory.Dc(), setup_.layout.areaLeft, setup_.layout.areaTop, nullptr);

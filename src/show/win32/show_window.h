@@ -15,7 +15,7 @@
 #include "package/helpers/win32/window_timers.h"
 #include "package/package_slot.h"
 #include "pictrans/pic_trans.h"
-#include "pictrans/win32/win32_pic_trans_host.h"
+#include "pictrans/win32/pic_trans_host.h"
 #include "setup/show_music.h"
 #include "show/show_sequencer.h"
 #include "show/show_setup.h"

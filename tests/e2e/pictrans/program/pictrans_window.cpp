@@ -13,7 +13,7 @@
 #include "forms/win32/gdi.h"
 #include "forms/win32/window.h"
 #include "pictrans/pic_trans.h"
-#include "pictrans/win32/win32_pic_trans_host.h"
+#include "pictrans/win32/pic_trans_host.h"
 
 namespace saverkit {
 namespace {

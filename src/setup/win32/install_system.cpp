@@ -1,4 +1,4 @@
-#include "setup/win32/win32_install_system.h"
+#include "setup/win32/install_system.h"
 
 #include <windows.h>
 #include <shellapi.h>

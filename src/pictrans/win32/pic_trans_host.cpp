@@ -1,6 +1,8 @@
-#include "pictrans/win32/win32_pic_trans_host.h"
+#include "pictrans/win32/pic_trans_host.h"
 
 #include <windowsx.h>
+
+#include "forms/win32/bitmap_drawing.h"
 
 namespace saverkit {
 
@@ -27,19 +29,8 @@ bool Win32PicTransHost::HandleMessage(TCustomPic_Trans& control, UINT message, L
 }
 
 void Win32PicTransHost::Present(TCustomPic_Trans& control, HDC dc) {
-  const Bitmap& area = control.PaintControl();
-  if (area.Empty()) return;
-  // The bitmap is laid out as a top-down DIB: a negative height says so.
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = area.Width();
-  info.bmiHeader.biHeight = -area.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   const Rect bounds = control.BoundsRect();
-  SetDIBitsToDevice(dc, bounds.left, bounds.top, DWORD(area.Width()), DWORD(area.Height()), 0, 0, 0,
-                    UINT(area.Height()), area.Data(), &info, DIB_RGB_COLORS);
+  DrawBitmap(control.PaintControl(), bounds.left, bounds.top, dc);
 }
 
 void Win32PicTransHost::InvalidateParent(const Rect& r) {

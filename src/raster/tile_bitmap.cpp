@@ -1,20 +1,11 @@
-#include "package/helpers/tile_bitmap.h"
+#include "raster/tile_bitmap.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace saverkit {
 
-void ForEachTile(const Rect& area, int tileWidth, int tileHeight, const std::function<void(const Rect&)>& place) {
-  if (tileWidth < 1 || tileHeight < 1 || area.Width() < 1 || area.Height() < 1) return;
-  for (int top = area.top; top < area.bottom; top += std::min(tileHeight, area.bottom - top)) {
-    const int height = std::min(tileHeight, area.bottom - top);
-    for (int left = area.left; left < area.right; left += std::min(tileWidth, area.right - left))
-      place(Rect{left, top, left + std::min(tileWidth, area.right - left), top + height});
-  }
-}
-
-void TileBitmap(Bitmap& canvas, const Rect& area, const Bitmap& tile) {
+void TileBitmap(const Bitmap& tile, const Rect& area, Bitmap& canvas) {
   // Only the part of the area on the canvas is visited, so a huge area costs no more than the canvas.
   const Rect visible{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, canvas.Width()),
                      std::min(area.bottom, canvas.Height())};
