@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
+#include "package/temp_files.h"
 #include "raster/jpeg_codec.h"
 
 namespace saverkit {
@@ -30,16 +30,6 @@ void Put16(std::vector<uint8_t>& out, size_t at, uint16_t v) {
 
 void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
   for (int i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
-}
-
-bool WriteWholeFile(const std::string& fileName, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(fileName.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool closed = std::fclose(file) == 0;
-  if (written && closed) return true;
-  std::remove(fileName.c_str());  // a truncated picture is worse than none
-  return false;
 }
 
 }  // namespace
