@@ -4,12 +4,12 @@
 #include <cstdint>
 
 #include "package/records.h"
+#include "pictrans/transition_types.h"
 
 namespace saverkit {
 
 class RandomSource;
 
-inline constexpr int kEffectCount = 128;
 // Window timers cannot run longer than this (USER_TIMER_MAXIMUM).
 inline constexpr uint32_t kLongestItemTimerMs = 0x7FFFFFFF;
 
