@@ -263,8 +263,9 @@ void ShowSequencer::CreateOverlays() {
     // Overlays keep the record's full-screen position and size, in preview too.
     const Rect bounds = InWindow(item.X, item.Y, ItemSize{item.Width, item.Height});
     if (item.Kind == kKindPicture) {
+      // Decoded no larger than its rectangle needs: the overlay stretches it there once.
       Bitmap picture;
-      package_.LoadPicture(i, XSCR::kFullScale, picture);
+      package_.LoadPictureToCover(i, bounds.Width(), bounds.Height(), picture);
       overlays_->push_back({'I', window_.CreateOverlayImage(std::move(picture), bounds), nullptr});
     } else if (item.Kind == kKindMovie) {
       std::unique_ptr<ShowMovie> movie = window_.CreateMovieHost(bounds);
