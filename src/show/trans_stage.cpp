@@ -1,29 +1,12 @@
 #include "show/trans_stage.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "package/helpers/picture_helpers.h"
 #include "raster/stretch.h"
 #include "show/item_placement.h"
 
 namespace saverkit {
-
-void CopyPixels(const Bitmap& source, int sourceX, int sourceY, Bitmap& target, int x, int y, int width, int height) {
-  // Clip against the source, then against the target, moving both origins together.
-  auto clip = [&](int& from, int& to, int& length, int fromLimit, int toLimit) {
-    if (from < 0) { length += from; to -= from; from = 0; }
-    if (to < 0) { length += to; from -= to; to = 0; }
-    length = std::min({length, fromLimit - from, toLimit - to});
-  };
-  clip(sourceX, x, width, source.Width(), target.Width());
-  clip(sourceY, y, height, source.Height(), target.Height());
-  if (width <= 0 || height <= 0) return;
-  for (int row = 0; row < height; ++row) {
-    std::memcpy(target.Row(y + row) + size_t(x) * 3, source.Row(sourceY + row) + size_t(sourceX) * 3,
-                size_t(width) * 3);
-  }
-}
 
 TransStage::TransStage(TCustomPic_Trans& control, PicTransHost& host, Rgb backgroundColour)
     : control_(control), host_(host), backgroundColour_(backgroundColour) {}
@@ -59,16 +42,14 @@ void TransStage::SetPicture(Bitmap picture, int width, int height) {
 void TransStage::GrabArea(const Rect& area) {
   const ItemSize size = LimitItemPixels({std::max(area.Width(), 0), std::max(area.Height(), 0)});
   Bitmap image(size.width, size.height, backgroundColour_);
-  CopyPixels(background_, area.left, area.top, image, 0, 0, size.width, size.height);
+  DrawBitmap(background_, -area.left, -area.top, image);
   if (visible_ && !control_.Empty()) {
     const Rect bounds = control_.BoundsRect();
     const Bitmap& shown = control_.PaintControl();
-    CopyPixels(shown, 0, 0, image, bounds.left - area.left, bounds.top - area.top, shown.Width(), shown.Height());
+    DrawBitmap(shown, bounds.left - area.left, bounds.top - area.top, image);
   }
   for (const StageOverlay* overlay : overlays_) {
-    const Bitmap& picture = overlay->Picture();
-    CopyPixels(picture, 0, 0, image, overlay->Bounds().left - area.left, overlay->Bounds().top - area.top,
-               picture.Width(), picture.Height());
+    DrawBitmap(overlay->Picture(), overlay->Bounds().left - area.left, overlay->Bounds().top - area.top, image);
   }
   control_.SetPicture(std::move(image));
 }
@@ -88,14 +69,16 @@ void TransStage::StopTransition() { control_.Stop(); }
 
 void TransStage::LeavePictureOnBackground() {
   const Rect bounds = control_.BoundsRect();
-  CopyPixels(control_.Picture(), 0, 0, background_, bounds.left, bounds.top, bounds.Width(), bounds.Height());
+  // Same size, never mirrored: an inverted rectangle copies nothing.
+  if (!bounds.IsEmpty())
+    StretchCopy(control_.Picture(), Rect{0, 0, bounds.Width(), bounds.Height()}, background_, bounds);
   host_.InvalidateParent(bounds);
 }
 
 void TransStage::TakeBackgroundUnderPicture() {
   const Rect bounds = control_.BoundsRect();
   Bitmap under(std::max(bounds.Width(), 0), std::max(bounds.Height(), 0), backgroundColour_);
-  CopyPixels(background_, bounds.left, bounds.top, under, 0, 0, under.Width(), under.Height());
+  DrawBitmap(background_, -bounds.left, -bounds.top, under);
   control_.SetPicture(std::move(under));
 }
 

@@ -68,8 +68,4 @@ class StageOverlay : public ShowOverlay {
   Rect bounds_;
 };
 
-// Copies the part of `source` starting at (sourceX, sourceY) to (x, y) of `target`, `width` x
-// `height` pixels, clipped to both bitmaps.
-void CopyPixels(const Bitmap& source, int sourceX, int sourceY, Bitmap& target, int x, int y, int width, int height);
-
 }  // namespace saverkit
