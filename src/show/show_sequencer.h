@@ -29,6 +29,8 @@ struct ShowLayout {
   int32_t defaultSeconds = 0;
   uint8_t ignoreMouseMove = 0;
   Rgb backgroundColour;
+
+  Rect Area() const { return Rect{areaLeft, areaTop, areaLeft + areaWidth, areaTop + areaHeight}; }
 };
 
 inline constexpr int kPreviewSizeFactor = 8;

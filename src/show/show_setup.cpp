@@ -32,7 +32,6 @@ ShowSetup DecideShowSetup(RunMode mode, const ShowScreen& screen, XSCR& reader) 
 
   const bool hasShowItems = reader.ItemCount() - reader.OverlayCount() > 0;
   setup.mover = hasShowItems && reader.Info().MotionMode == kMotionModeFly;
-  setup.moverArea = area;
 
   if (!preview) {
     setup.hideCursor = reader.Extension().CursorVisible == 0;

@@ -34,9 +34,8 @@ struct ShowSetup {
   RunMode mode = RunMode::Show;  // Show or Preview
   Rect window;                   // where the window goes (see ShowScreen)
   ShowLayout layout;
-  // The package asks for motion and has items to move; the mover keeps them in `moverArea`.
+  // The package asks for motion and has items to move; the mover keeps them in the show area.
   bool mover = false;
-  Rect moverArea;
   bool hideCursor = false;
   // The translucency to give the window, in percent; nothing leaves it opaque.
   std::optional<int32_t> opacityPercent;

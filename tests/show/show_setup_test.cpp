@@ -54,7 +54,7 @@ TEST_F(ShowSetupTest, FullScreenCoversTheDesktopAndShowsOnThePrimaryMonitor) {
   EXPECT_EQ(layout.backgroundColour, (Rgb{0x33, 0x22, 0x11}));
 
   EXPECT_TRUE(setup.mover);  // motion mode 3 with items to show
-  EXPECT_EQ(setup.moverArea, (Rect{1280, 0, 1280 + kPrimaryWidth, kPrimaryHeight}));
+  EXPECT_EQ(setup.layout.Area(), (Rect{1280, 0, 1280 + kPrimaryWidth, kPrimaryHeight}));
   EXPECT_FALSE(setup.hideCursor);
   EXPECT_EQ(setup.opacityPercent, 80);
 }
@@ -75,7 +75,7 @@ TEST_F(ShowSetupTest, PreviewFillsTheHostAndLeavesCursorAndOpacityAlone) {
   EXPECT_EQ(setup.layout.screenWidth, kPrimaryWidth);  // captions still scale from the real screen
   EXPECT_DOUBLE_EQ(setup.layout.scale, 152.0 / kPrimaryWidth);
   EXPECT_TRUE(setup.mover);
-  EXPECT_EQ(setup.moverArea, (Rect{0, 0, 152, 112}));
+  EXPECT_EQ(setup.layout.Area(), (Rect{0, 0, 152, 112}));
   EXPECT_FALSE(setup.hideCursor);
   EXPECT_EQ(setup.opacityPercent, std::nullopt);
 }

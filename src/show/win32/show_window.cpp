@@ -92,7 +92,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND
   captionPainter_ = std::make_unique<GdiCaptionPainter>(Handle());
   pictureFlyTarget_ = std::make_unique<PictureFlyTarget>(*picTrans_, *picTransHost_);
   std::unique_ptr<ShowMover> mover;
-  if (setup_.mover) mover = std::make_unique<FlyMover>(*timers_, random_, *pictureFlyTarget_, setup_.moverArea);
+  if (setup_.mover) mover = std::make_unique<FlyMover>(*timers_, random_, *pictureFlyTarget_, setup_.layout.Area());
   ShowWindowServices& services = *this;
   ShowWindowInput& input = *this;
   MusicShowHost& musicHost = *this;
