@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "package/helpers/random_source.h"
-#include "package/helpers/timer_host.h"
-#include "package/helpers/timer_ids.h"
+#include "base/random_source.h"
+#include "base/timer_host.h"
+#include "base/timer_ids.h"
 
 namespace saverkit {
 

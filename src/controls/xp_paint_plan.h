@@ -9,7 +9,7 @@
 
 #include "controls/xp_colors.h"
 #include "raster/muldiv.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "flash/flash_player.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

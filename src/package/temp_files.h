@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/files.h"  // FileExists, RemoveFile, WriteWholeFile, which callers use beside these
+
 namespace saverkit {
 
 // The folder with exactly one trailing separator, so names can be appended to it.
@@ -26,13 +28,5 @@ std::string FreshTempName(const std::string& tempDirectory, const std::string& p
 // the empty text when no file could be written (nothing is left behind then).
 std::string CreateFreshTempFile(const std::string& tempDirectory, const std::string& prefix,
                                 const std::string& suffix, const std::vector<uint8_t>& data);
-
-bool FileExists(const std::string& path);
-
-// Clears a read-only attribute and deletes the file; true when the file is gone or never existed.
-bool RemoveFile(const std::string& path);
-
-// Creates or replaces the file with `data`; false when it could not be written completely.
-bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& data);
 
 }  // namespace saverkit

@@ -10,7 +10,7 @@
 #include "pictrans/effect_random.h"
 #include "pictrans/transition_types.h"
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 #include "raster/region.h"
 
 namespace saverkit {

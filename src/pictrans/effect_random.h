@@ -2,7 +2,7 @@
 // frame can be reproduced. The engine seeds it from the clock, tests and the frame tool seed it.
 #pragma once
 
-#include "package/helpers/random_source.h"
+#include "base/random_source.h"
 
 namespace saverkit {
 

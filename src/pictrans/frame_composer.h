@@ -6,7 +6,7 @@
 
 #include "pictrans/effect_random.h"
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

@@ -18,7 +18,7 @@
 #include "pictrans/pic_trans_host.h"
 #include "pictrans/transition_types.h"
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "pictrans/transition_types.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

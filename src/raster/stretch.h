@@ -2,7 +2,7 @@
 #pragma once
 
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

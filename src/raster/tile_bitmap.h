@@ -4,7 +4,7 @@
 #pragma once
 
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

@@ -7,8 +7,8 @@
 #include "setup/config_layout.h"
 #include "setup/config_rules.h"
 #include "setup/fit_preview.h"
-#include "setup/music_options.h"
-#include "setup/music_player.h"
+#include "music/music_options.h"
+#include "music/music_player.h"
 #include "setup/tab_buttons.h"
 
 namespace saverkit {

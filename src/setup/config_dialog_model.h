@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "forms/component.h"
-#include "package/helpers/settings_store.h"
+#include "base/settings_store.h"
 #include "package/texts/interface_texts.h"
 #include "package/xscr.h"
 #include "raster/bitmap.h"
-#include "setup/media_window.h"
+#include "music/media_window.h"
 
 namespace saverkit {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "package/helpers/save_bitmap.h"
+#include "raster/save_bitmap.h"
 #include "raster/stretch.h"
 
 namespace saverkit {

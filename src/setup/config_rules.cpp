@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "setup/media_window.h"
+#include "music/media_window.h"
 
 namespace saverkit {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "package/helpers/registry_values.h"
+#include "base/registry_values.h"
 #include "package/package_trailer.h"
-#include "startup/install_names.h"
+#include "setup/install_names.h"
 
 namespace saverkit {
 namespace {

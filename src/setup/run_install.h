@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "package/helpers/settings_store.h"
+#include "base/settings_store.h"
 #include "setup/install_system.h"
 
 namespace saverkit {

@@ -1,6 +1,6 @@
 #include "setup/target_directory.h"
 
-#include "startup/install_names.h"
+#include "setup/install_names.h"
 
 namespace saverkit {
 

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "raster/saturating.h"
-#include "package/helpers/random_source.h"
+#include "base/random_source.h"
 
 namespace saverkit {
 

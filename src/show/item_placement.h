@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

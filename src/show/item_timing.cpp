@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "package/helpers/random_source.h"
+#include "base/random_source.h"
 
 namespace saverkit {
 

@@ -12,7 +12,7 @@
 #include "package/records.h"
 #include "package/texts/caption_labels.h"
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 
 namespace saverkit {
 

@@ -1,9 +1,9 @@
 #include "show/show_sequencer.h"
 
-#include "package/texts/caption_labels.h"
+#include "forms/caption_label_controls.h"
 #include "package/xscr.h"
 #include "raster/saturating.h"
-#include "setup/shuffle_indexes.h"
+#include "music/shuffle_indexes.h"
 #include "show/item_placement.h"
 #include "show/item_timing.h"
 

@@ -7,8 +7,9 @@
 #include <memory>
 #include <vector>
 
+#include "base/random_source.h"
+#include "forms/caption_label_controls.h"
 #include "forms/component.h"
-#include "package/helpers/random_source.h"
 #include "package/records.h"
 #include "show/item_placement.h"
 #include "show/show_seams.h"

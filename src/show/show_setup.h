@@ -9,9 +9,9 @@
 
 #include "package/xscr.h"
 #include "raster/bitmap.h"
-#include "raster/rect.h"
+#include "base/rect.h"
 #include "show/show_sequencer.h"
-#include "startup/run_mode.h"
+#include "base/run_mode.h"
 
 namespace saverkit {
 

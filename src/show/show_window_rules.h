@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "package/helpers/timer_ids.h"
-#include "setup/show_music.h"
+#include "base/timer_ids.h"
+#include "music/show_music.h"
 #include "show/show_seams.h"
 #include "show/show_sequencer.h"
 

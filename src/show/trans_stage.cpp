@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "package/helpers/picture_helpers.h"
 #include "raster/stretch.h"
 #include "show/item_placement.h"
 
@@ -54,7 +53,16 @@ void TransStage::GrabArea(const Rect& area) {
   control_.SetPicture(std::move(image));
 }
 
-void TransStage::ShowAtOnce() { saverkit::ShowAtOnce(control_); }
+void TransStage::ShowAtOnce() {
+  // Runs to its end on this thread whatever the control's own setting says, then keeps it.
+  const bool threaded = control_.Threaded();
+  control_.SetThreaded(false);
+  control_.SetStyle(0);
+  control_.SetStep(100);
+  control_.SetDelay(0);
+  control_.Execute();
+  control_.SetThreaded(threaded);
+}
 
 void TransStage::Execute(int style, int16_t step, int16_t delay) {
   control_.SetStyle(TShowStyle(style));

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "package/xscr.h"
-#include "setup/show_music.h"
+#include "music/show_music.h"
 
 namespace saverkit {
 

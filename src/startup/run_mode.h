@@ -7,16 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace saverkit {
+#include "base/run_mode.h"
 
-enum class RunMode : uint8_t {
-  Show = 0,            // full screen
-  Preview = 1,         // inside the host window
-  Configure = 2,       // configuration dialog
-  ChangePassword = 3,  // the Windows 9x screen-saver password
-  Setup = 4,           // setup wizard of the distributed .exe
-  Uninstall = 5,
-};
+namespace saverkit {
 
 struct StartupDecision {
   RunMode mode = RunMode::Show;

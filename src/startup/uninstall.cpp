@@ -1,6 +1,6 @@
 #include "startup/uninstall.h"
 
-#include "startup/install_names.h"
+#include "setup/install_names.h"
 
 namespace saverkit {
 

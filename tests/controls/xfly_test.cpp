@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "controls/xfly.h"
-#include "helpers/scripted_random.h"
+#include "base/scripted_random.h"
 
 namespace saverkit {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "package/helpers/save_bitmap.h"
+#include "raster/save_bitmap.h"
 
 namespace saverkit {
 namespace {

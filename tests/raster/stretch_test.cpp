@@ -122,5 +122,45 @@ TEST(HalftoneStretch, AveragesTheAreaEachPixelCovers) {
   EXPECT_TRUE(HalftoneStretch(Bitmap(), 5, 5).Empty());
 }
 
+// A stripe picture whose averages are easy to predict.
+Bitmap Stripes(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.SetPixel(x, y, (x / 10) % 2 ? Rgb{200, 100, 0} : Rgb{0, 100, 200});
+  return b;
+}
+
+TEST(StretchBitmap, ResizesToTheAskedSizeOrLeavesThePictureAlone) {
+  struct Case { int fromW, fromH, w, h, expectW, expectH; bool ok; } cases[] = {
+      {400, 300, 120, 90, 120, 90, true},   // shrink
+      {40, 30, 120, 90, 120, 90, true},     // enlarge
+      {40, 30, 40, 90, 40, 90, true},       // one side only
+      {40, 30, 40, 30, 40, 30, true},       // same size: nothing
+      {40, 30, 0, 90, 40, 30, true},        // non-positive sizes: nothing
+      {40, 30, 120, -1, 40, 30, true},
+      {40, 30, Bitmap::kMaxSide + 1, 10, 40, 30, false},  // too large: refused, picture kept
+  };
+  for (const Case& c : cases) {
+    Bitmap picture = Stripes(c.fromW, c.fromH);
+    const Bitmap original = picture.Clone();
+    EXPECT_EQ(StretchBitmap(picture, c.w, c.h), c.ok) << c.w << "x" << c.h;
+    EXPECT_EQ(picture.Width(), c.expectW);
+    EXPECT_EQ(picture.Height(), c.expectH);
+    if (c.expectW == c.fromW && c.expectH == c.fromH) {
+      EXPECT_TRUE(picture.SamePixels(original));
+    }
+  }
+}
+
+TEST(StretchBitmap, ShrinkingAveragesInsteadOfDroppingColumns) {
+  Bitmap picture = Stripes(400, 300);  // stripes 10 wide: 40 of them
+  ASSERT_TRUE(StretchBitmap(picture, 20, 15));  // each target pixel covers one pair of stripes
+  for (int x = 0; x < 20; ++x) {
+    const Rgb p = picture.Pixel(x, 7);
+    EXPECT_NEAR(p.r, 100, 2) << x;
+    EXPECT_NEAR(p.b, 100, 2) << x;
+  }
+}
+
 }  // namespace
 }  // namespace saverkit

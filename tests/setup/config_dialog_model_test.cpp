@@ -5,13 +5,13 @@
 #include <filesystem>
 
 #include "forms/layout.h"
-#include "helpers/memory_settings_store.h"
+#include "base/memory_settings_store.h"
 #include "package/package_fixture.h"
 #include "package/temp_files.h"
 #include "raster/bmp_decoder.h"
 #include "setup/config_dialog_model.h"
 #include "setup/config_layout.h"
-#include "setup/scripted_media.h"
+#include "music/scripted_media.h"
 
 namespace saverkit {
 namespace {

@@ -2,11 +2,11 @@
 // music buttons, the links, the wallpaper styles, the music save filter and the music options.
 #include <gtest/gtest.h>
 
-#include "helpers/memory_settings_store.h"
+#include "base/memory_settings_store.h"
 #include "setup/config_rules.h"
 #include "setup/fit_preview.h"
-#include "setup/media_window.h"
-#include "setup/music_options.h"
+#include "music/media_window.h"
+#include "music/music_options.h"
 #include "setup/tab_buttons.h"
 
 namespace saverkit {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "package/texts/interface_texts.h"
+#include "forms/form_texts.h"
 
 namespace saverkit {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "helpers/memory_settings_store.h"
+#include "base/memory_settings_store.h"
 #include "package/package_fixture.h"
 #include "package/xscr.h"
 #include "setup/memory_install_system.h"

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "package/helpers/random_source.h"
+#include "base/random_source.h"
+#include "forms/caption_label_controls.h"
 #include "raster/jpeg_codec.h"
 #include "show/show_seams.h"
 

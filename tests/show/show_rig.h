@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "helpers/memory_settings_store.h"
-#include "setup/scripted_media.h"
-#include "setup/show_music.h"
+#include "base/memory_settings_store.h"
+#include "music/scripted_media.h"
+#include "music/show_music.h"
 #include "show/show_sequencer.h"
 #include "show/show_window_rules.h"
 #include "show_fakes.h"

@@ -168,5 +168,22 @@ TEST_F(TransStageTest, AnOverlayWithoutPictureOrAreaShowsNothing) {
   }
 }
 
+TEST(TransStageShowAtOnce, ShowsThePictureWithoutAnEffectAndKeepsThreaded) {
+  for (bool threaded : {false, true}) {
+    testing::QuietHost host;
+    TPic_Trans control(host);
+    TransStage stage(control, host, kBackground);
+    control.SetThreaded(threaded);
+    stage.SetBounds(Rect{0, 0, 40, 30});
+    stage.SetVisible(true);
+    stage.SetPicture(Bitmap(40, 30, kPicture), 40, 30);
+    stage.ShowAtOnce();
+    EXPECT_EQ(control.Threaded(), threaded);
+    EXPECT_FALSE(control.Busy());  // ran to the end on this thread
+    EXPECT_EQ(control.Progress(), 100);
+    EXPECT_EQ(PixelAt(control.PaintControl(), 20, 15), kPicture);
+  }
+}
+
 }  // namespace
 }  // namespace saverkit

@@ -9,7 +9,7 @@
 
 #include "forms/component.h"
 #include "package/complement.h"
-#include "package/texts/interface_texts.h"
+#include "forms/form_texts.h"
 
 namespace saverkit {
 namespace {

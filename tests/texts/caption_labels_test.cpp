@@ -1,4 +1,4 @@
-#include "package/texts/caption_labels.h"
+#include "forms/caption_label_controls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "package/texts/interface_texts.h"
+#include "forms/form_texts.h"
 
 #include <gtest/gtest.h>
 

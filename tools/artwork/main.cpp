@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "package/complement.h"
-#include "package/helpers/save_bitmap.h"
+#include "raster/save_bitmap.h"
 #include "package/movie_picture.h"
 #include "raster/bitmap.h"
 #include "raster/jpeg_codec.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "package/helpers/save_bitmap.h"
+#include "raster/save_bitmap.h"
 #include "pictrans/frame_composer.h"
 #include "raster/bmp_decoder.h"
 #include "raster/jpeg_codec.h"

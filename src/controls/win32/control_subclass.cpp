@@ -4,7 +4,7 @@
 
 #include "controls/win32/xp_menu.h"
 #include "controls/win32/xp_surface.h"
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 

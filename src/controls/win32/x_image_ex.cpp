@@ -1,6 +1,6 @@
 #include "controls/win32/x_image_ex.h"
 
-#include "forms/win32/bitmap_drawing.h"
+#include "raster/win32/bitmap_drawing.h"
 
 namespace saverkit {
 

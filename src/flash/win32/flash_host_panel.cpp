@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "flash/win32/rk_xshockwave_flash_ex.h"
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 

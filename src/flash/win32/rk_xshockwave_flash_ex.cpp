@@ -48,12 +48,6 @@ PlayerInput InputOf(UINT message) {
   return PlayerInput::kOther;
 }
 
-template <class T>
-void ReleaseAndClear(T*& p) {
-  if (p) p->Release();
-  p = nullptr;
-}
-
 }  // namespace
 
 std::unique_ptr<RkXShockwaveFlashEx> RkXShockwaveFlashEx::Create(HWND container) {
@@ -64,31 +58,23 @@ std::unique_ptr<RkXShockwaveFlashEx> RkXShockwaveFlashEx::Create(HWND container)
 
 bool RkXShockwaveFlashEx::Activate(HWND container) {
   if (FAILED(CoCreateInstance(kShockwaveFlashClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                              reinterpret_cast<void**>(&object_)))) {
-    object_ = nullptr;
+                              reinterpret_cast<void**>(object_.Receive())))) {
+    object_.Reset();
     return false;
   }
-  site_ = new OleControlSite(container);
-  if (FAILED(object_->SetClientSite(site_))) return false;
-  IPersistStreamInit* persist = nullptr;
-  if (SUCCEEDED(object_->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)))) {
-    persist->InitNew();
-    persist->Release();
-  }
+  site_.Reset(new OleControlSite(container));
+  if (FAILED(object_->SetClientSite(site_.Get()))) return false;
+  if (const auto persist = object_.As<IPersistStreamInit>(IID_IPersistStreamInit)) persist->InitNew();
   RECT area;
   GetClientRect(container, &area);
-  if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_, 0, container, &area))) return false;
-  if (FAILED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace_)))) {
-    inPlace_ = nullptr;
-    return false;
-  }
-  site_->Attach(inPlace_);
+  if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, container, &area))) return false;
+  inPlace_ = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+  if (!inPlace_) return false;
+  site_->Attach(inPlace_.Get());
   // A control without a window of its own (windowless) cannot be hosted by this site.
   if (FAILED(inPlace_->GetWindow(&controlWindow_)) || !controlWindow_) return false;
-  if (FAILED(object_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch_)))) {
-    dispatch_ = nullptr;
-    return false;
-  }
+  dispatch_ = object_.As<IDispatch>(IID_IDispatch);
+  if (!dispatch_) return false;
   SetWindowSubclass(controlWindow_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   return true;
 }
@@ -96,16 +82,16 @@ bool RkXShockwaveFlashEx::Activate(HWND container) {
 void RkXShockwaveFlashEx::Deactivate() {
   if (controlWindow_) RemoveWindowSubclass(controlWindow_, SubclassProc, kSubclassId);
   controlWindow_ = nullptr;
-  ReleaseAndClear(dispatch_);
+  dispatch_.Reset();
   if (site_) site_->Detach();
   if (inPlace_) inPlace_->InPlaceDeactivate();
-  ReleaseAndClear(inPlace_);
+  inPlace_.Reset();
   if (object_) {
     object_->Close(OLECLOSE_NOSAVE);
     object_->SetClientSite(nullptr);
   }
-  ReleaseAndClear(object_);
-  ReleaseAndClear(site_);
+  object_.Reset();
+  site_.Reset();
 }
 
 RkXShockwaveFlashEx::~RkXShockwaveFlashEx() { Deactivate(); }

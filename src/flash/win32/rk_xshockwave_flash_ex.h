@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "base/win32/scoped_win.h"
 #include "flash/flash_player.h"
 #include "flash/player_input.h"
 
@@ -61,10 +62,10 @@ class RkXShockwaveFlashEx : public FlashPlayer {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
 
-  OleControlSite* site_ = nullptr;
-  IOleObject* object_ = nullptr;
-  IOleInPlaceObject* inPlace_ = nullptr;
-  IDispatch* dispatch_ = nullptr;
+  ScopedComPtr<OleControlSite> site_;
+  ScopedComPtr<IOleObject> object_;
+  ScopedComPtr<IOleInPlaceObject> inPlace_;
+  ScopedComPtr<IDispatch> dispatch_;
   HWND controlWindow_ = nullptr;
   InputFilter filter_;
 };

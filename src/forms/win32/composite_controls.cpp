@@ -5,8 +5,8 @@
 #include <type_traits>
 
 #include "forms/win32/form_window.h"
-#include "forms/win32/bitmap_drawing.h"
-#include "forms/win32/gdi.h"
+#include "raster/win32/bitmap_drawing.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 namespace {

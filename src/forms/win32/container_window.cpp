@@ -4,7 +4,7 @@
 
 #include "forms/layout.h"
 #include "forms/win32/form_window.h"
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 namespace {

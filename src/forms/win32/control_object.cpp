@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "forms/win32/bitmap_drawing.h"
+#include "raster/win32/bitmap_drawing.h"
 #include "forms/win32/form_inspection.h"
 #include "forms/win32/form_window.h"
 

@@ -22,7 +22,7 @@
 #include "forms/component.h"
 #include "forms/win32/container_window.h"
 #include "forms/win32/control_object.h"
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 #include "raster/bitmap.h"
 
 namespace saverkit {

@@ -1,6 +1,6 @@
 #include "forms/win32/scr_neo_form.h"
 
-#include "package/helpers/win32/resources.h"
+#include "raster/win32/resource_pictures.h"
 
 namespace saverkit {
 namespace {

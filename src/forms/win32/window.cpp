@@ -3,7 +3,7 @@
 #include <set>
 #include <utility>
 
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 namespace {

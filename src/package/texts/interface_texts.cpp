@@ -22,57 +22,35 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first);
 }
 
-// An INI file held in memory: section name -> key -> value, names folded to lower case.
-// The first occurrence of a section or key wins, as a lookup that scans from the top would find.
-class MemoryIni {
- public:
-  explicit MemoryIni(const TextLines& lines) {
-    std::string section;
-    bool inSection = false;
-    for (const std::string& raw : lines) {
-      const std::string line = Trimmed(raw);
-      if (line.empty() || line[0] == ';') continue;
-      if (line.front() == '[' && line.back() == ']') {
-        section = Lowered(Trimmed(line.substr(1, line.size() - 2)));
-        inSection = true;
-        continue;
-      }
-      if (!inSection) continue;
-      const size_t equals = raw.find('=');
-      if (equals == std::string::npos) continue;
-      const std::string key = Lowered(Trimmed(raw.substr(0, equals)));
-      entries_.push_back({section, key, raw.substr(equals + 1)});
+}  // namespace
+
+StaticTexts::StaticTexts(const TextLines& lines) {
+  std::string section;
+  bool inSection = false;
+  for (const std::string& raw : lines) {
+    const std::string line = Trimmed(raw);
+    if (line.empty() || line[0] == ';') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      section = Lowered(Trimmed(line.substr(1, line.size() - 2)));
+      inSection = true;
+      continue;
     }
+    if (!inSection) continue;
+    const size_t equals = raw.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = Lowered(Trimmed(raw.substr(0, equals)));
+    entries_.push_back({section, key, raw.substr(equals + 1)});
   }
-
-  std::string Read(const std::string& section, const std::string& key) const {
-    const std::string wantedSection = Lowered(section);
-    const std::string wantedKey = Lowered(key);
-    for (const Entry& entry : entries_) {
-      if (entry.section == wantedSection && entry.key == wantedKey) return entry.value;
-    }
-    return {};
-  }
-
- private:
-  struct Entry {
-    std::string section;
-    std::string key;
-    std::string value;
-  };
-  std::vector<Entry> entries_;
-};
-
-bool TakesStaticCaption(const std::string& className) {
-  static const char* const kCaptionClasses[] = {"TSpeedButton", "TLabel",  "TTabSheet",
-                                                "TCheckBox",    "TButton", "TGroupBox", "TMenuItem"};
-  for (const char* name : kCaptionClasses) {
-    if (className == name) return true;
-  }
-  return false;
 }
 
-}  // namespace
+std::string StaticTexts::Read(const std::string& section, const std::string& key) const {
+  const std::string wantedSection = Lowered(section);
+  const std::string wantedKey = Lowered(key);
+  for (const Entry& entry : entries_) {
+    if (entry.section == wantedSection && entry.key == wantedKey) return entry.value;
+  }
+  return {};
+}
 
 TextLines InterfaceTextLines(const std::vector<uint8_t>& part) {
   const auto nul = std::find(part.begin(), part.end(), uint8_t(0));
@@ -100,19 +78,7 @@ std::string DynamicText(int index, const TextLines& dynamicTexts) {
   return dynamicTexts[size_t(index)];
 }
 
-void ApplyStaticTexts(const TextLines& staticLines, const std::string& section, ComponentOwner& form) {
-  const MemoryIni ini(staticLines);
-  for (int i = 0; i < form.Count(); ++i) {
-    Component& component = form.At(i);
-    if (component.tag < 0) continue;
-    const std::string value = ini.Read(section, "S_" + std::to_string(component.tag));
-    if (value.empty() || !TakesStaticCaption(component.className)) continue;
-    component.SetCaption(value);
-  }
-}
-
-void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
-                        const InterfaceTextSource& source, ComponentOwner& form) {
+bool ReadInterfaceTexts(const InterfaceTextSource& source, TextLines& dynamicTexts, TextLines& staticLines) {
   auto resource = [&](const char* name) {
     std::optional<std::vector<uint8_t>> bytes;
     if (source.loadResource) bytes = source.loadResource(name);
@@ -120,11 +86,10 @@ void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
     Complement(*bytes);
     return InterfaceTextLines(*bytes);
   };
-  TextLines staticLines;
   if (source.packaged) {
     std::vector<uint8_t> dynamicBytes;
     std::vector<uint8_t> staticBytes;
-    if (!source.readAppendedParts || !source.readAppendedParts(dynamicBytes, staticBytes)) return;
+    if (!source.readAppendedParts || !source.readAppendedParts(dynamicBytes, staticBytes)) return false;
     // A package without one of the parts takes the program's own texts for it, so that its
     // messages and captions are not left blank.
     dynamicTexts = dynamicBytes.empty() ? resource(kDynamicTextsResource) : InterfaceTextLines(dynamicBytes);
@@ -133,7 +98,7 @@ void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
     dynamicTexts = resource(kDynamicTextsResource);
     staticLines = resource(kStaticTextsResource);
   }
-  ApplyStaticTexts(staticLines, section, form);
+  return true;
 }
 
 }  // namespace saverkit

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "forms/component.h"
 #include "package/text_lines.h"
 
 namespace saverkit {
@@ -24,10 +23,23 @@ std::string ExpandLineBreakEscape(const std::string& line);
 // Text `index` of the dynamic list, or the empty text when there is none.
 std::string DynamicText(int index, const TextLines& dynamicTexts);
 
-// Sets the captions of the form's components from key "S_" + tag in `section` (section and key
-// names compare without regard to letter case). Components with a negative tag, a missing key or
-// an empty value keep their captions, and so does any class but the few whose caption is a text.
-void ApplyStaticTexts(const TextLines& staticLines, const std::string& section, ComponentOwner& form);
+// The static texts in INI form, held in memory: section name -> key -> value, names compared
+// without regard to letter case. The first occurrence of a section or key wins, as a lookup that
+// scans from the top would find.
+class StaticTexts {
+ public:
+  explicit StaticTexts(const TextLines& lines);
+  // The value, or the empty text when the section or key is missing.
+  std::string Read(const std::string& section, const std::string& key) const;
+
+ private:
+  struct Entry {
+    std::string section;
+    std::string key;
+    std::string value;
+  };
+  std::vector<Entry> entries_;
+};
 
 // Where the two text parts come from: the appended package, or, for a package kept as resources,
 // the raw-data resources "LNGDYNA" and "LNGSTATIC".
@@ -43,10 +55,9 @@ inline constexpr char kDynamicTextsResource[] = "LNGDYNA";
 inline constexpr char kStaticTextsResource[] = "LNGSTATIC";
 inline constexpr char kFormTextsSection[] = "FS_0";
 
-// Fills `dynamicTexts` and applies the static texts to `form`. When the appended parts cannot be
-// read (the file is gone, or the block does not lie within it), the list and the form stay as they
-// were; an appended part that is empty is replaced by the program's resource of that part.
-void LoadInterfaceTexts(const std::string& section, TextLines& dynamicTexts,
-                        const InterfaceTextSource& source, ComponentOwner& form);
+// Reads both parts into `dynamicTexts` and `staticLines`. False when the appended parts cannot be
+// read (the file is gone, or the block does not lie within it): both lists stay as they were
+// then. An appended part that is empty is replaced by the program's resource of that part.
+bool ReadInterfaceTexts(const InterfaceTextSource& source, TextLines& dynamicTexts, TextLines& staticLines);
 
 }  // namespace saverkit

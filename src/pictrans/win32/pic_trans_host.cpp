@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "forms/win32/bitmap_drawing.h"
+#include "raster/win32/bitmap_drawing.h"
 
 namespace saverkit {
 

@@ -4,17 +4,16 @@
 
 #include <vector>
 
-#include "forms/win32/bitmap_drawing.h"
+#include "raster/win32/bitmap_drawing.h"
 #include "forms/win32/message_form.h"
-#include "package/helpers/win32/new_movie_host.h"
-#include "package/helpers/win32/resources.h"
-#include "package/helpers/win32/shell.h"
+#include "flash/win32/new_movie_host.h"
+#include "base/win32/shell.h"
 #include "package/reader_environment.h"
-#include "package/texts/win32/program_texts.h"
+#include "forms/win32/program_texts.h"
 #include "raster/stretch.h"
 #include "setup/config_layout.h"
 #include "setup/music_tool_images.h"
-#include "setup/win32/mci_media_window.h"
+#include "music/win32/mci_media_window.h"
 #include "setup/win32/wallpaper.h"
 
 namespace saverkit {

@@ -12,7 +12,7 @@
 #include "controls/win32/xp_menu.h"
 #include "flash/win32/flash_host_panel.h"
 #include "forms/win32/scr_neo_form.h"
-#include "package/helpers/win32/registry_settings_store.h"
+#include "base/win32/registry_settings_store.h"
 #include "package/package_slot.h"
 #include "setup/config_dialog_model.h"
 

@@ -5,15 +5,15 @@
 #include <shlwapi.h>
 
 #include "forms/win32/message_form.h"
-#include "package/helpers/win32/registry_settings_store.h"
-#include "package/helpers/win32/shell.h"
+#include "base/win32/registry_settings_store.h"
+#include "base/win32/shell.h"
 #include "package/reader_environment.h"
-#include "package/texts/win32/program_texts.h"
+#include "forms/win32/program_texts.h"
 #include "setup/installer_layout.h"
 #include "setup/run_install.h"
 #include "setup/target_directory.h"
 #include "setup/win32/install_system.h"
-#include "startup/install_names.h"
+#include "setup/install_names.h"
 
 namespace saverkit {
 namespace {

@@ -8,16 +8,13 @@
 #include <memory>
 #include <vector>
 
-#include "forms/win32/scoped_com.h"
-#include "package/helpers/win32/special_folders.h"
+#include "base/win32/scoped_win.h"
+#include "base/win32/special_folders.h"
 
 namespace saverkit {
 namespace {
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
+using FileHandle = ScopedKernelHandle;
 
 FileHandle Owned(HANDLE handle) { return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle); }
 
@@ -26,13 +23,13 @@ class Win32SourceFile : public SourceFile {
   explicit Win32SourceFile(FileHandle file) : file_(std::move(file)) {}
   int64_t Size() const override {
     LARGE_INTEGER size = {};
-    return GetFileSizeEx(file_.get(), &size) ? size.QuadPart : -1;
+    return GetFileSizeEx(file_.Get(), &size) ? size.QuadPart : -1;
   }
   bool Read(uint8_t* data, size_t size) override {
     while (size > 0) {
       DWORD read = 0;
       const DWORD chunk = DWORD(std::min<size_t>(size, 1u << 30));
-      if (!ReadFile(file_.get(), data, chunk, &read, nullptr) || read == 0) return false;
+      if (!ReadFile(file_.Get(), data, chunk, &read, nullptr) || read == 0) return false;
       data += read;
       size -= read;
     }
@@ -50,7 +47,7 @@ class Win32TargetFile : public TargetFile {
     while (size > 0) {
       DWORD written = 0;
       const DWORD chunk = DWORD(std::min<size_t>(size, 1u << 30));
-      if (!WriteFile(file_.get(), data, chunk, &written, nullptr) || written == 0) return false;
+      if (!WriteFile(file_.Get(), data, chunk, &written, nullptr) || written == 0) return false;
       data += written;
       size -= written;
     }
@@ -58,8 +55,8 @@ class Win32TargetFile : public TargetFile {
   }
   bool Close() override {
     // Flushed first: a disk that fills up late reports it here, not after the rename.
-    const bool flushed = FlushFileBuffers(file_.get()) != FALSE;
-    return CloseHandle(file_.release()) != FALSE && flushed;
+    const bool flushed = FlushFileBuffers(file_.Get()) != FALSE;
+    return CloseHandle(file_.Release()) != FALSE && flushed;
   }
 
  private:

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "forms/win32/scoped_com.h"
+#include "base/win32/scoped_win.h"
 #include "setup/config_rules.h"
 
 namespace saverkit {

@@ -1,6 +1,6 @@
 #include "show/win32/caption_painter.h"
 
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "forms/component.h"
-#include "package/texts/caption_labels.h"
+#include "forms/caption_label_controls.h"
 
 namespace saverkit {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "controls/xfly.h"
-#include "package/helpers/random_source.h"
-#include "package/helpers/timer_host.h"
+#include "base/random_source.h"
+#include "base/timer_host.h"
 #include "pictrans/pic_trans.h"
 #include "pictrans/pic_trans_host.h"
 #include "show/show_seams.h"

@@ -1,17 +1,17 @@
 #include "show/win32/show_window.h"
 
-#include "forms/win32/bitmap_drawing.h"
-#include "forms/win32/gdi.h"
-#include "package/helpers/registry_values.h"
-#include "package/helpers/timer_ids.h"
-#include "package/helpers/win32/new_movie_host.h"
-#include "package/helpers/win32/shell.h"
-#include "package/helpers/win32/working_set.h"
+#include "raster/win32/bitmap_drawing.h"
+#include "base/win32/scoped_win.h"
+#include "base/registry_values.h"
+#include "base/timer_ids.h"
+#include "flash/win32/new_movie_host.h"
+#include "base/win32/shell.h"
+#include "base/win32/working_set.h"
 #include "package/reader_environment.h"
-#include "setup/music_options.h"
-#include "setup/win32/mci_media_window.h"
+#include "music/music_options.h"
+#include "music/win32/mci_media_window.h"
 #include "show/win32/flash_show_movie.h"
-#include "startup/win32/screen_saver_password.h"
+#include "show/win32/screen_saver_password.h"
 
 namespace saverkit {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "package/helpers/win32/working_set.h"
+#include "base/win32/working_set.h"
 #include "package/package_slot.h"
 #include "setup/win32/config_dialog.h"
 #include "setup/win32/form_x_installer.h"
@@ -13,7 +13,7 @@
 #include "startup/edition.h"
 #include "startup/win32/application_window.h"
 #include "startup/win32/change_password.h"
-#include "startup/win32/ole_session.h"
+#include "base/win32/scoped_win.h"
 #include "startup/win32/process.h"
 #include "startup/win32/uninstaller.h"
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "package/helpers/win32/special_folders.h"
+#include "base/win32/special_folders.h"
 #include "package/temp_files.h"
 #include "startup/self_delete.h"
 

@@ -22,9 +22,10 @@
 #include "forms/win32/form_window.h"
 #include "forms/win32/message_form.h"
 #include "forms/win32/scr_neo_form.h"
-#include "package/helpers/win32/resources.h"
+#include "base/win32/resources.h"
+#include "raster/win32/resource_pictures.h"
 #include "package/reader_environment.h"
-#include "package/texts/win32/program_texts.h"
+#include "forms/win32/program_texts.h"
 #include "package/xscr.h"
 
 namespace saverkit {

@@ -17,13 +17,14 @@
 #include "controls/win32/x_image_ex.h"
 #include "flash/rk_flash_ex.h"
 #include "forms/win32/window.h"
-#include "package/helpers/registry_values.h"
-#include "package/helpers/win32/resources.h"
+#include "base/registry_values.h"
+#include "base/win32/resources.h"
+#include "raster/win32/resource_pictures.h"
 #include "raster/jpeg_codec.h"
-#include "package/helpers/win32/new_movie_host.h"
-#include "package/helpers/win32/registry_settings_store.h"
-#include "setup/music_player.h"
-#include "setup/win32/mci_media_window.h"
+#include "flash/win32/new_movie_host.h"
+#include "base/win32/registry_settings_store.h"
+#include "music/music_player.h"
+#include "music/win32/mci_media_window.h"
 
 using namespace saverkit;
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "forms/win32/gdi.h"
+#include "base/win32/scoped_win.h"
 #include "forms/win32/window.h"
 #include "pictrans/pic_trans.h"
 #include "pictrans/win32/pic_trans_host.h"
