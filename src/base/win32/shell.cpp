@@ -1,14 +1,11 @@
 #include "base/win32/shell.h"
 
 #include <ole2.h>
-#include <wininet.h>  // before shlobj.h, which declares the Active Desktop only after it
 #include <shlobj.h>
 #include <shellapi.h>
 
-#include "base/win32/scoped_win.h"
 #include "base/opacity.h"
-#include "base/registry_values.h"
-#include "base/win32/registry_settings_store.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 
@@ -50,17 +47,6 @@ bool SetFormOpacity(HWND form, int percent) {
   }
   SetWindowLongPtrA(form, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   return SetLayeredWindowAttributes(form, 0, opacity->alpha, LWA_ALPHA) != FALSE;
-}
-
-void RemoveWallpaper() {
-  RegistrySettingsStore store;
-  RegWriteString(store, "\\Software\\Microsoft\\Internet Explorer\\Desktop\\General", "Wallpaper", "");
-  ScopedComPtr<IActiveDesktop> desktop;
-  if (FAILED(CoCreateInstance(CLSID_ActiveDesktop, nullptr, CLSCTX_INPROC_SERVER, IID_IActiveDesktop,
-                              reinterpret_cast<void**>(desktop.Receive()))) ||
-      !desktop)
-    return;
-  desktop->ApplyChanges(AD_APPLY_SAVE | AD_APPLY_HTMLGEN | AD_APPLY_REFRESH | AD_APPLY_FORCE);
 }
 
 }  // namespace saverkit

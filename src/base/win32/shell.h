@@ -1,5 +1,5 @@
 // The shell services the dialogs use: opening documents and addresses, choosing a folder,
-// translucent forms and removing the desktop wallpaper.
+// translucent forms.
 #pragma once
 
 #include <windows.h>
@@ -20,8 +20,5 @@ std::string ChooseDirectory(const std::string& text);
 // 1..99 makes `form` translucent, 100 opaque; other values change nothing. False when Windows
 // refused the change.
 bool SetFormOpacity(HWND form, int percent);
-
-// Clears the wallpaper setting and has the Active Desktop apply it; nothing happens without one.
-void RemoveWallpaper();
 
 }  // namespace saverkit

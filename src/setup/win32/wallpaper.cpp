@@ -6,18 +6,26 @@
 
 #include <vector>
 
+#include "base/registry_values.h"
+#include "base/win32/registry_settings_store.h"
 #include "base/win32/scoped_win.h"
 #include "setup/config_rules.h"
 
 namespace saverkit {
 namespace {
 
-bool ApplyThroughActiveDesktop(const std::string& bitmapPath, int32_t style) {
+// The shell's Active Desktop; empty where the system has none.
+ScopedComPtr<IActiveDesktop> ActiveDesktop() {
   ScopedComPtr<IActiveDesktop> desktop;
   if (FAILED(CoCreateInstance(CLSID_ActiveDesktop, nullptr, CLSCTX_INPROC_SERVER, IID_IActiveDesktop,
-                              reinterpret_cast<void**>(desktop.Receive()))) ||
-      !desktop)
-    return false;
+                              reinterpret_cast<void**>(desktop.Receive()))))
+    desktop.Reset();
+  return desktop;
+}
+
+bool ApplyThroughActiveDesktop(const std::string& bitmapPath, int32_t style) {
+  const ScopedComPtr<IActiveDesktop> desktop = ActiveDesktop();
+  if (!desktop) return false;
   WALLPAPEROPT options = {};
   options.dwSize = sizeof options;
   switch (style) {
@@ -45,6 +53,13 @@ void ApplyWallpaper(const std::string& bitmapPath, int32_t style) {
   std::vector<char> path(bitmapPath.begin(), bitmapPath.end());
   path.push_back('\0');
   SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+}
+
+void RemoveWallpaper() {
+  RegistrySettingsStore store;
+  RegWriteString(store, "\\Software\\Microsoft\\Internet Explorer\\Desktop\\General", "Wallpaper", "");
+  if (const ScopedComPtr<IActiveDesktop> desktop = ActiveDesktop())
+    desktop->ApplyChanges(AD_APPLY_SAVE | AD_APPLY_HTMLGEN | AD_APPLY_REFRESH | AD_APPLY_FORCE);
 }
 
 }  // namespace saverkit

@@ -1,4 +1,4 @@
-// Makes a bitmap file the desktop wallpaper.
+// Makes a bitmap file the desktop wallpaper, or takes the wallpaper away.
 #pragma once
 
 #include <cstdint>
@@ -10,5 +10,8 @@ namespace saverkit {
 // the current style); where there is no Active Desktop, or it refuses, through the system
 // parameter, which keeps the current style. Failures are silent.
 void ApplyWallpaper(const std::string& bitmapPath, int32_t style);
+
+// Clears the wallpaper setting and has the Active Desktop apply it; nothing happens without one.
+void RemoveWallpaper();
 
 }  // namespace saverkit
