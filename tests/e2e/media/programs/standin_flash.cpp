@@ -214,6 +214,7 @@ class StandInControl final : public IOleObject, public IOleInPlaceObject, public
       frame_ = 0;
     } else {
       playing_ = false;
+      Log("ended at frame %d", frame_);
     }
     InvalidateRect(window_, nullptr, FALSE);
   }
