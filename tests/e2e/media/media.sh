@@ -77,7 +77,7 @@ check_player() {
   local expected_log actual_log
   expected_log=$(printf '%s\n' "activated 0 0 0 0" "Loop 0" "Menu 0" "rects 0 0 320 240" "movie loaded, 40 frames" \
     "play" "control mousemove 20 30" "control lbuttonup" "control rbuttonup" "rects 0 0 400 300" \
-    "ended at frame 39" "deactivated")
+    "last frame 39" "deactivated")
   actual_log=$(tr -d '\r' <"$log")
   e2e_expect_eq "control log" "$expected_log" "$actual_log"
 }

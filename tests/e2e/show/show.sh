@@ -230,7 +230,7 @@ JSON
     # The real screen saver hosts the player's control (our stand-in, registered in a prefix of
     # this test's own): the movie plays, its frames advance, and the show waits for its last frame
     # (40 frames at 40 ms) although its display time is one second, then steps on: the control
-    # has logged its end before the next picture shows.
+    # has logged its last frame before the next picture shows.
     e2e_use_standin_flash
     dir="$e2e_work/package"
     mkdir -p "$dir"
@@ -265,12 +265,12 @@ JSON
       fi
       [ "$(e2e_pixel "$1" 300 580)" = "$green" ] || return 1
       green_seen=$now
-      if grep -q '^ended at frame 39' "$e2e_work/standin.log"; then ended_first=1; fi
+      if grep -q '^last frame 39' "$e2e_work/standin.log"; then ended_first=1; fi
     }
     e2e_wait_screen "$e2e_work/shot.png" look || true
     [ -n "$movie_seen" ] || e2e_fail "the movie never showed"
     [ -n "$green_seen" ] || e2e_fail "the show did not step on after the movie"
-    e2e_expect_eq "the movie had ended when the next picture showed" 1 "$ended_first"
+    e2e_expect_eq "the movie was at its last frame when the next picture showed" 1 "$ended_first"
     if [ "$crops" -eq 2 ]; then
       changed=$(compare -metric AE "$e2e_work/movie1.png" "$e2e_work/movie2.png" null: 2>&1 || true)
       [ "${changed%% *}" != "0" ] && e2e_log "frames advance: $changed pixels changed" || e2e_fail "the movie's frames do not advance"
