@@ -63,9 +63,9 @@ field() { e2e_drive describe "$config_title" "$1" | tr -d '\r' | sed -n "s/^$2=/
 open_dialog() {  # SAVER ARGS...
   e2e_start "$@"
   # The first program in a fresh prefix takes a while to start.
-  if ! e2e_wait_window "$config_title" 40 || ! e2e_drive wait "$config_title" >/dev/null; then
+  if ! e2e_wait_window "$config_title" || ! e2e_drive wait "$config_title" >/dev/null; then
     e2e_fail "no window '$config_title'"
-    e2e_wait_exit 5
+    e2e_wait_exit
     e2e_end
   fi
 }
@@ -73,7 +73,7 @@ open_dialog() {  # SAVER ARGS...
 # Ends the dialog with a button; the program must end cleanly and leave no temporary file.
 close_with() {  # BUTTON
   e2e_drive click "$config_title" "$1" >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "closed with $1, exit code" 0 "$e2e_exit_code"
   local temp
   temp=$(find "$WINEPREFIX/drive_c/users" -name '~[FS]_*' 2>/dev/null | tr '\n' ' ')
@@ -87,8 +87,7 @@ reg_value() {  # NAME: the stored number, or "none"
 }
 
 shot() {  # NAME
-  sleep 0.5
-  e2e_screenshot "$e2e_work/$1.png"
+  e2e_wait_still "$e2e_work/$1.png"
   e2e_log "screenshot $e2e_work/$1.png"
 }
 
@@ -107,7 +106,7 @@ check_pages() {
   e2e_expect_eq "General down" 1 "$(field BtnTab1 checked)"
   shot general
   e2e_drive click "$config_title" BtnTab2 >/dev/null
-  e2e_expect_eq "Pictures down" 1 "$(field BtnTab2 checked)"
+  e2e_expect_soon "Pictures down" 1 field BtnTab2 checked
   e2e_expect_eq "picture rows" 3 "$(field ComboBoxPics items)"
   shot pictures
   e2e_drive click "$config_title" BtnTab3 >/dev/null
@@ -149,26 +148,29 @@ check_music_options() {
   e2e_drive click "$config_title" BtnTab3 >/dev/null
   e2e_drive click "$config_title" CheckBoxMusicRA >/dev/null
   e2e_drive key "$config_title" Escape >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "closed with Escape, exit code" 0 "$e2e_exit_code"
   for value in MROP MRA Mute; do e2e_expect_eq "$value after Cancel and Escape" 1 "$(reg_value $value)"; done
 }
 
-# save_as TITLE PATH: types a file name into the open save dialog, whose name field has the
-# keyboard, and confirms it.
+# save_as TITLE PATH: types a file name into the open save dialog once it is in front with its
+# name field holding the keyboard, and confirms it.
 save_as() {
   e2e_drive wait "$1" >/dev/null || { e2e_fail "no save dialog '$1'"; return; }
-  sleep 0.5
+  e2e_wait_until "$E2E_PATIENCE" e2e_output_is "foreground=1 focus=Edit" dialog_focus "$1" ||
+    e2e_fail "the save dialog's name field never had the keyboard: $e2e_output"
   xdotool type --delay 20 "$2"
   e2e_key Return
 }
 
+dialog_focus() { e2e_drive focus "$1" | tr -d '\r'; }  # TITLE
+
 wait_file() {  # PATH: the file dialog takes a while under Wine
-  for _ in $(seq 0 150); do
-    [ -s "$1" ] && return 0
-    sleep 0.1
-  done
+  e2e_wait_until "$E2E_PATIENCE" test -s "$1" || e2e_fail "no file $1"
 }
+
+saved_files() { ls "$1" | tr '\n' ' ' | sed 's/ $//'; }  # FOLDER
+picture_kind() { identify -format '%m %wx%h' "$1" 2>&1; }  # FILE
 
 check_saving() {
   local saver="$e2e_work/Config.scr" out="$e2e_work/out"
@@ -179,7 +181,7 @@ check_saving() {
   e2e_drive click "$config_title" SBtnPSave >/dev/null
   save_as "Save As" "$(e2e_winpath "$out")\\first.jpg"
   wait_file "$out/first.jpg"
-  e2e_expect_eq "saved picture" "JPEG 320x240" "$(identify -format '%m %wx%h' "$out/first.jpg" 2>&1)"
+  e2e_expect_soon "saved picture" "JPEG 320x240" picture_kind "$out/first.jpg"
 
   e2e_drive click "$config_title" SBtnPSave >/dev/null
   save_as "Save As" "$(e2e_winpath "$out")\\first.png"
@@ -210,12 +212,11 @@ check_saving() {
   fi
   rm -rf "${mine:?}"/*
   save_all_into "$(basename "$mine")"
-  wait_file "$mine/Flash_3.swf"
-  sleep 1
-  e2e_expect_eq "saved files" "Flash_3.swf Pic_1.jpg Pic_2.jpg Pic_bk.jpg" "$(ls "$mine" | tr '\n' ' ' | sed 's/ $//')"
-  e2e_expect_eq "Pic_bk.jpg" "JPEG 64x64" "$(identify -format '%m %wx%h' "$mine/Pic_bk.jpg" 2>&1)"
-  e2e_expect_eq "Pic_2.jpg" "JPEG 200x150" "$(identify -format '%m %wx%h' "$mine/Pic_2.jpg" 2>&1)"
-  cmp -s "$e2e_work/package/movie.swf" "$mine/Flash_3.swf" || e2e_fail "Flash_3.swf differs from the movie"
+  e2e_expect_soon "saved files" "Flash_3.swf Pic_1.jpg Pic_2.jpg Pic_bk.jpg" saved_files "$mine"
+  e2e_expect_soon "Pic_bk.jpg" "JPEG 64x64" picture_kind "$mine/Pic_bk.jpg"
+  e2e_expect_soon "Pic_2.jpg" "JPEG 200x150" picture_kind "$mine/Pic_2.jpg"
+  e2e_wait_until "$E2E_PATIENCE" cmp -s "$e2e_work/package/movie.swf" "$mine/Flash_3.swf" ||
+    e2e_fail "Flash_3.swf differs from the movie"
   close_with BtnCancel
 }
 
@@ -238,6 +239,10 @@ check_no_saving() {
   close_with BtnCancel
 }
 
+wallpaper_value() {
+  wine reg query 'HKCU\Control Panel\Desktop' /v Wallpaper 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'
+}
+
 check_wallpaper() {
   local saver="$e2e_work/Config.scr" system="$WINEPREFIX/drive_c/windows/system32"
   rm -f "$system/SCR Wallpaper.bmp"
@@ -246,14 +251,12 @@ check_wallpaper() {
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   e2e_drive select "$config_title" ComboBoxPics 1 >/dev/null
   e2e_drive click "$config_title" BtnWallpaper >/dev/null
-  sleep 1
+  e2e_wait_until "$E2E_PATIENCE" e2e_menu_open || e2e_fail "no wallpaper menu"
   shot wallpaper-menu
   e2e_key Down
   e2e_key Return
-  sleep 2
-  e2e_expect_eq "wallpaper bitmap" "BMP3 200x150" "$(identify -format '%m %wx%h' "$system/SCR Wallpaper.bmp" 2>&1)"
-  e2e_expect_eq "desktop wallpaper value" 'C:\windows\system32\SCR Wallpaper.bmp' \
-    "$(wine reg query 'HKCU\Control Panel\Desktop' /v Wallpaper 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')"
+  e2e_expect_soon "wallpaper bitmap" "BMP3 200x150" picture_kind "$system/SCR Wallpaper.bmp"
+  e2e_expect_soon "desktop wallpaper value" 'C:\windows\system32\SCR Wallpaper.bmp' wallpaper_value
   close_with BtnCancel
 }
 
@@ -264,8 +267,8 @@ check_flash_preview() {
   open_dialog "$saver" /c
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   e2e_drive select "$config_title" ComboBoxPics 2 >/dev/null
-  e2e_expect_eq "no image preview for a movie" 0 "$(field ImageFore visible)"
-  e2e_expect_eq "no wallpaper for a movie" 0 "$(field BtnWallpaper enabled)"
+  e2e_expect_soon "no image preview for a movie" 0 field ImageFore visible
+  e2e_expect_soon "no wallpaper for a movie" 0 field BtnWallpaper enabled
   shot flash-install-request
   close_with BtnCancel
 
@@ -276,9 +279,10 @@ check_flash_preview() {
   open_dialog "$saver" /c
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   e2e_drive select "$config_title" ComboBoxPics 2 >/dev/null
-  e2e_wait_line "$log" "^play" 10 || e2e_fail "the movie did not start: $(tr '\n' ' ' <"$log" 2>/dev/null)"
+  e2e_wait_line "$log" "^play" || e2e_fail "the movie did not start: $(tr '\n' ' ' <"$log" 2>/dev/null)"
   grep -q "^Loop 1" "$log" || e2e_fail "the movie does not loop: $(tr '\n' ' ' <"$log")"
-  shot flash-playing
+  # A playing movie never holds still: the screen as it is.
+  e2e_screenshot "$e2e_work/flash-playing.png"
   close_with BtnCancel
 }
 

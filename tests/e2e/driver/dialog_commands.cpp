@@ -13,9 +13,9 @@
 namespace saverkit::e2e {
 namespace {
 
-// Waits up to 30 s (a loaded machine starts Wine programs slowly) for a visible top-level window of that title.
+// Waits up to 60 s (a loaded machine starts Wine programs slowly) for a visible top-level window of that title.
 HWND FindForm(const std::string& title) {
-  for (int i = 0; i < 600; ++i) {
+  for (int i = 0; i < 1200; ++i) {
     HWND form = FindWindowA(nullptr, title.c_str());
     if (form && IsWindowVisible(form)) return form;
     Sleep(50);
@@ -205,6 +205,14 @@ int RunDialogCommand(const std::vector<std::string>& args) {
     const std::string description = Describe(form, args[2]);
     std::printf("%s", description.c_str());
     return description.empty() ? 1 : 0;
+  }
+  if (command == "focus") {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
+    std::printf("foreground=%d focus=%s\n", GetForegroundWindow() == form,
+                info.hwndFocus ? ClassOf(info.hwndFocus).c_str() : "");
+    return 0;
   }
   if (command == "key" && args.size() == 3) {
     const UINT code = KeyCode(args[2]);

@@ -9,7 +9,9 @@
 namespace saverkit::e2e {
 
 // args[0] is the command, args[1] the title of the top-level window, then its arguments:
-//   wait TITLE                  waits (30 s) for the window; prints its rectangle and enabled state
+//   wait TITLE                  waits (60 s) for the window; prints its rectangle and enabled state
+//   focus TITLE                 whether the window is in front, and the class of the control
+//                               that has the keyboard in its thread
 //   controls TITLE              lists every control window: id, class, name, text, states
 //   find|state TITLE SEL        the line of one control
 //   describe TITLE NAME         the form's own description of its component NAME

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,9 @@ namespace {
 
 constexpr int kHostClientWidth = 320;
 constexpr int kHostClientHeight = 240;
+// How long the driver waits for the runtime before it gives up: only a bound for a runtime that
+// hangs, since a program's start under Wine on a busy machine can take over ten seconds.
+constexpr DWORD kPatienceMs = 60000;
 
 void Pump() {
   MSG msg;
@@ -90,7 +92,7 @@ int Preview(const std::string& runtime) {
   PROCESS_INFORMATION process;
   if (!Start(runtime, "/p " + std::to_string(reinterpret_cast<intptr_t>(host)), process)) return 1;
   HWND child = nullptr;
-  if (!WaitFor(15000, [&] { return (child = FindChildByTitle(host, "saverkit: preview")) != nullptr; })) {
+  if (!WaitFor(kPatienceMs, [&] { return (child = FindChildByTitle(host, "saverkit: preview")) != nullptr; })) {
     std::printf("no preview child in the host\n");
     return 1;
   }
@@ -105,7 +107,7 @@ int Preview(const std::string& runtime) {
                      rc.left == origin.x && rc.top == origin.y;
   WaitFor(1000, [] { return false; });  // a second of preview before the host goes
   DestroyWindow(host);
-  const long code = WaitExit(process, 10000);
+  const long code = WaitExit(process, kPatienceMs);
   std::printf("runtime exit after the host went: %ld\n", code);
   if (code < 0) TerminateProcess(process.hProcess, 1);
   return fills && code == 0 ? 0 : 1;
@@ -118,18 +120,18 @@ int OwnedConfiguration(const std::string& runtime, const std::string& title) {
   PROCESS_INFORMATION process;
   if (!Start(runtime, "/c:" + std::to_string(reinterpret_cast<intptr_t>(host)), process)) return 1;
   HWND dialog = nullptr;
-  if (!WaitFor(15000, [&] { return (dialog = FindWindowA(nullptr, title.c_str())) != nullptr; })) {
+  if (!WaitFor(kPatienceMs, [&] { return (dialog = FindWindowA(nullptr, title.c_str())) != nullptr; })) {
     std::printf("no configuration window\n");
     return 1;
   }
   // Found by title, it may still be in its creation: wait until it is shown.
-  WaitFor(5000, [&] { return IsWindowVisible(dialog) != FALSE; });
+  WaitFor(kPatienceMs, [&] { return IsWindowVisible(dialog) != FALSE; });
   const bool owned = GetWindow(dialog, GW_OWNER) == host;
-  const bool hostDisabled = WaitFor(5000, [&] { return !IsWindowEnabled(host); });
+  const bool hostDisabled = WaitFor(kPatienceMs, [&] { return !IsWindowEnabled(host); });
   const bool appWindow = (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0;
   std::printf("owned by host: %d; host disabled: %d; application window: %d\n", owned, hostDisabled, appWindow);
   PostMessageA(dialog, WM_CLOSE, 0, 0);
-  const long code = WaitExit(process, 10000);
+  const long code = WaitExit(process, kPatienceMs);
   Pump();
   const bool hostEnabledAgain = IsWindowEnabled(host) != FALSE;
   std::printf("runtime exit: %ld; host enabled again: %d\n", code, hostEnabledAgain);
@@ -218,16 +220,25 @@ int EndSession(const std::string& title) {
   return 0;
 }
 
-// other-window MS: a window of the driver's own takes the activation for MS milliseconds, so
-// that the runtime's window is inactive meanwhile.
-int OtherWindow(int ms) {
+// other-window: a window of the driver's own, titled "saverkit e2e other", takes the activation
+// until it is closed (`close "saverkit e2e other"`), so that the runtime's window is inactive
+// meanwhile.
+int OtherWindow() {
   HWND other = CreateHost();
   SetWindowTextA(other, "saverkit e2e other");
   SetForegroundWindow(other);
   SetActiveWindow(other);
-  WaitFor(DWORD(ms), [] { return false; });
-  DestroyWindow(other);
-  return 0;
+  const bool closed = WaitFor(kPatienceMs, [&] { return !IsWindow(other); });
+  if (!closed) DestroyWindow(other);
+  return closed ? 0 : 1;
+}
+
+// menu: whether a pop-up menu shows (exit code 0) or not (1).
+int Menu() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  const bool showing = menu && IsWindowVisible(menu);
+  std::printf("menu=%d\n", showing);
+  return showing ? 0 : 1;
 }
 
 }  // namespace
@@ -244,14 +255,15 @@ int main(int argc, char** argv) {
   if (command == "end-session" && argc == 3) return EndSession(argv[2]);
   if (command == "choose-folder" && argc >= 4)
     return saverkit::e2e::ChooseFolder(argv[2], std::vector<std::string>(argv + 3, argv + argc));
-  if (command == "other-window" && argc == 3) return OtherWindow(std::atoi(argv[2]));
+  if (command == "other-window" && argc == 2) return OtherWindow();
+  if (command == "menu" && argc == 2) return Menu();
   if (argc >= 3) {
     const int code = saverkit::e2e::RunDialogCommand(std::vector<std::string>(argv + 1, argv + argc));
     if (code != 2) return code;
   }
   std::fprintf(stderr,
                "usage: e2e_driver preview RUNTIME | owned-config RUNTIME TITLE | inspect TITLE | close TITLE | cursor | "
-               "layered TITLE | activate TITLE | end-session TITLE | choose-folder TITLE PART... | other-window MS | "
+               "layered TITLE | activate TITLE | end-session TITLE | choose-folder TITLE PART... | other-window | menu | "
                "a dialog command (dialog_commands.h)\n");
   return 2;
 }

@@ -52,8 +52,9 @@ HTREEITEM Send(HWND tree, UINT message, WPARAM wParam, HTREEITEM item) {
   return reinterpret_cast<HTREEITEM>(result);
 }
 
+// Waits up to 60 s (a loaded machine starts Wine's dialogs slowly) for the visible chooser.
 HWND FindChooser(const std::string& title) {
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 1200; ++i) {
     HWND chooser = FindWindowA(nullptr, title.c_str());
     if (chooser && IsWindowVisible(chooser)) return chooser;
     Sleep(50);

@@ -20,12 +20,12 @@ gallery="saverkit e2e gallery"
 nested="saverkit e2e nested"
 
 report_has() {  # WHAT FILE LINE
-  if e2e_wait_line "$2" "^$3\$" 5; then e2e_log "$1: $3"; else e2e_fail "$1: no line '$3' in $(tr '\n' ' ' <"$2")"; fi
+  if e2e_wait_line "$2" "^$3\$"; then e2e_log "$1: $3"; else e2e_fail "$1: no line '$3' in $(tr '\n' ' ' <"$2")"; fi
 }
 
 start_gallery() {  # REPORT
   e2e_start "$probe" gallery "$(e2e_winpath "$1")"
-  e2e_drive wait "$gallery" >/dev/null || { e2e_fail "no gallery form"; e2e_wait_exit 5; e2e_end; }
+  e2e_drive wait "$gallery" >/dev/null || { e2e_fail "no gallery form"; e2e_wait_exit; e2e_end; }
 }
 
 check_gallery() {
@@ -57,15 +57,13 @@ check_gallery() {
   e2e_expect_eq "third sheet shown" 1 "$(e2e_component "$gallery" Sheet3 visible)"
   # A right click on the first label opens the pop-up menu; its second item is disabled.
   xdotool mousemove $((left + 48)) $((top + 23)) click 3
-  sleep 1
-  e2e_screenshot "$e2e_work/menu.png"
+  e2e_wait_until "$E2E_PATIENCE" e2e_menu_open || e2e_fail "no pop-up menu"
+  e2e_wait_still "$e2e_work/menu.png"
   xdotool key Down Return
   report_has "pop-up menu item" "$report" "menu=first"
   e2e_expect_eq "label text read from the form" "Every kind of control" "$(e2e_drive text "$gallery" LabelInfo | tr -d '\r')"
-  sleep 0.5
-  e2e_screenshot "$e2e_work/gallery.png"
   # The tool bar sits on the white panel and shows its first image (red) at its left.
-  e2e_expect_eq "tool bar background" "srgb(255,255,255)" "$(e2e_pixel "$e2e_work/gallery.png" 745 410)"
+  e2e_expect_pixel_soon "tool bar background" "srgb(255,255,255)" "$e2e_work/gallery.png" 745 410
 
   e2e_drive click "$gallery" BtnNested >/dev/null
   e2e_drive wait "$nested" >/dev/null || e2e_fail "no nested form"
@@ -73,7 +71,7 @@ check_gallery() {
   e2e_drive key "$nested" Escape >/dev/null
   report_has "nested form ends on Escape, owner enabled again" "$report" "nested=2 owner-enabled=1"
   e2e_drive key "$gallery" Return >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "Enter presses the default button: exit code" 1 "$e2e_exit_code"
   report_has "modal result" "$report" "result=1"
 }
@@ -84,7 +82,7 @@ check_quit() {
   e2e_drive click "$gallery" BtnNested >/dev/null
   e2e_drive wait "$nested" >/dev/null || e2e_fail "no nested form"
   e2e_drive click "$nested" BtnQuit >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   report_has "nested loop ended by WM_QUIT" "$report" "nested=2 owner-enabled=1"
   report_has "WM_QUIT handed on to the outer loop" "$report" "quit=7"
   e2e_expect_eq "exit code" 2 "$e2e_exit_code"
@@ -94,7 +92,7 @@ check_exception() {
   local report="$e2e_work/exception.txt"
   start_gallery "$report"
   e2e_drive click "$gallery" BtnThrow >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   report_has "exception reaches the caller" "$report" "exception=thrown by a handler"
   e2e_expect_eq "exit code" 3 "$e2e_exit_code"
 }
@@ -104,48 +102,43 @@ message="saverkit e2e message"
 
 # window_rect TITLE: "left,top,right,bottom" of the window.
 window_rect() { e2e_drive wait "$1" | tr -d '\r' | sed -n 's/^rect=\([-0-9,]*\) .*/\1/p'; }
+window_moved_from() { [ "$(window_rect "$frame")" != "$1" ]; }  # RECT
 
 check_frame() {
-  local report="$e2e_work/frame.txt" rect left top active inactive lit
+  local report="$e2e_work/frame.txt" rect left top
   e2e_start "$probe" frame "$(e2e_winpath "$report")"
   rect=$(window_rect "$frame")
   e2e_expect_eq "frame fitted around the 392 x 183 panel, centred" "304,262,719,506" "$rect"
   left=${rect%%,*}
   top=$(echo "$rect" | cut -d, -f2)
   e2e_mouse_move 5 5
-  sleep 0.5
-  e2e_screenshot "$e2e_work/frame-active.png"
-  active=$(e2e_pixel "$e2e_work/frame-active.png" $((left + 260)) $((top + 30)))
-  e2e_expect_eq "active caption bar (dark blue)" "srgb(36,53,72)" "$active"
+  e2e_expect_pixel_soon "active caption bar (dark blue)" "srgb(36,53,72)" "$e2e_work/frame-active.png" $((left + 260)) $((top + 30))
   e2e_expect_eq "left border" "srgb(34,50,74)" "$(e2e_pixel "$e2e_work/frame-active.png" $((left + 5)) $((top + 100)))"
   e2e_expect_eq "content panel" "srgb(255,255,255)" "$(e2e_pixel "$e2e_work/frame-active.png" $((left + 200)) $((top + 150)))"
 
-  e2e_drive other-window 4000 >/dev/null &
+  # Another window takes the activation until the test closes it.
+  e2e_drive other-window >/dev/null &
   local other=$!
-  sleep 2.5
-  e2e_screenshot "$e2e_work/frame-inactive.png"
-  inactive=$(e2e_pixel "$e2e_work/frame-inactive.png" $((left + 260)) $((top + 30)))
-  e2e_expect_eq "inactive caption bar (grey), middle" "srgb(110,116,122)" "$inactive"
+  e2e_expect_pixel_soon "inactive caption bar (grey), middle" "srgb(110,116,122)" "$e2e_work/frame-inactive.png" \
+    $((left + 260)) $((top + 30))
   # The caps are JPEG pictures: their grey is one step off the middle's.
   e2e_expect_eq "inactive caption bar, left cap" "srgb(111,116,122)" \
     "$(e2e_pixel "$e2e_work/frame-inactive.png" $((left + 60)) $((top + 30)))"
   e2e_expect_eq "inactive caption bar, right cap" "srgb(111,116,122)" \
     "$(e2e_pixel "$e2e_work/frame-inactive.png" $((left + 340)) $((top + 30)))"
+  e2e_drive close "saverkit e2e other" >/dev/null || e2e_fail "no other window to close"
   wait "$other" || true
 
   # The close button at the bar's right, 38 from the edge: lit under the mouse.
   e2e_mouse_move $((left + 415 - 38 + 8)) $((top + 14))
-  sleep 0.5
-  e2e_screenshot "$e2e_work/frame-lit.png"
-  lit=$(e2e_pixel "$e2e_work/frame-lit.png" $((left + 415 - 38 + 3)) $((top + 8)))
-  e2e_expect_eq "close button lit" "srgb(232,85,63)" "$lit"
+  e2e_expect_pixel_soon "close button lit" "srgb(232,85,63)" "$e2e_work/frame-lit.png" $((left + 415 - 38 + 3)) $((top + 8))
 
   xdotool mousemove $((left + 150)) $((top + 18)) mousedown 3
   sleep 0.3
   xdotool mousemove $((left + 190)) $((top + 48))
   sleep 0.3
   xdotool mouseup 3
-  sleep 0.5
+  e2e_wait_until "$E2E_WATCH" window_moved_from "$rect" || true  # watched: it must not move
   e2e_expect_eq "a right-button drag leaves the window" "$rect" "$(window_rect "$frame")"
   xdotool mousemove $((left + 150)) $((top + 18)) mousedown 1
   sleep 0.3
@@ -154,11 +147,10 @@ check_frame() {
   xdotool mousemove $((left + 210)) $((top + 58))
   sleep 0.3
   xdotool mouseup 1
-  sleep 0.5
-  e2e_expect_eq "a left-button drag on the caption moves the window" "364,302,779,546" "$(window_rect "$frame")"
+  e2e_expect_soon "a left-button drag on the caption moves the window" "364,302,779,546" window_rect "$frame"
 
   e2e_drive click "$frame" ImageClose >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "the close button closes the frame: modal result" 2 "$e2e_exit_code"
 }
 
@@ -190,17 +182,16 @@ check_message_35() {
     e2e_expect_eq "$name text" "$text" "$(e2e_drive text "$message" "$name" | tr -d '\r')"
     e2e_expect_eq "$name left" "$left" "$(e2e_component "$message" "$name" bounds | cut -d, -f1)"
   done
-  sleep 0.5
-  e2e_screenshot "$e2e_work/message-35.png"
+  e2e_wait_still "$e2e_work/message-35.png"
   e2e_drive key "$message" Escape >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "Escape answers" 2 "$e2e_exit_code"
 }
 
 check_message_35_enter() {
   start_message 35
   e2e_drive key "$message" Return >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "Enter answers the default button (Yes)" 6 "$e2e_exit_code"
 }
 
@@ -208,16 +199,15 @@ check_message_4() {
   start_message 4
   e2e_expect_eq "no third button" 0 "$(e2e_component "$message" Btn3 visible)"
   e2e_drive key "$message" Escape >/dev/null
-  sleep 1
-  e2e_drive wait "$message" >/dev/null || e2e_fail "Escape closed a message without a cancel button"
+  if e2e_window_goes "$message"; then e2e_fail "Escape closed a message without a cancel button"; fi
   e2e_drive click "$message" ImageClose >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "closing the frame answers" 2 "$e2e_exit_code"
 }
 
 check_resources() {
   local report="$e2e_work/resources.txt" code=0
-  e2e_run 30 "$probe" resources "$(e2e_winpath "$e2e_runtime")" "$(e2e_winpath "$report")" || code=$?
+  e2e_run "$E2E_PATIENCE" "$probe" resources "$(e2e_winpath "$e2e_runtime")" "$(e2e_winpath "$report")" || code=$?
   e2e_expect_eq "every resource there" 0 "$code"
   e2e_expect_eq "left cap" "XTOP_0=81x49" "$(grep '^XTOP_0=' "$report")"
   e2e_expect_eq "right cap, inactive" "XTOP_3=94x49" "$(grep '^XTOP_3=' "$report")"

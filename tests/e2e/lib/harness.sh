@@ -12,6 +12,15 @@
 set -euo pipefail
 
 readonly E2E_SKIP=77
+# The package trailer's size in bytes: the last bytes of every package, after its items.
+readonly E2E_TRAILER_SIZE=400
+# How long a wait goes on before it counts as failed. It only keeps a failing test from using up
+# its whole ctest time limit: on a busy machine a program's start under Wine can take over ten
+# seconds, so no wait asserts how fast anything happens.
+readonly E2E_PATIENCE=60
+# How long a test watches for something that must not happen (a window that must stay, a window
+# that must not move): nothing tells when it would have happened.
+readonly E2E_WATCH=1
 e2e_runtime="$SAVERKIT_WIN64_DIR/src/app/saverkit.exe"
 e2e_driver="$SAVERKIT_WIN64_DIR/tests/e2e/driver/e2e_driver.exe"
 e2e_state="$SAVERKIT_E2E_STATE"
@@ -61,6 +70,9 @@ e2e_free_display() {
   return 1
 }
 
+# e2e_display_settled N PID: the display answers, or its server has ended.
+e2e_display_settled() { xdpyinfo -display ":$1" >/dev/null 2>&1 || ! kill -0 "$2" 2>/dev/null; }
+
 e2e_start_xvfb() {
   local attempt n pid
   for attempt in 1 2 3 4 5; do
@@ -68,16 +80,13 @@ e2e_start_xvfb() {
     # Bounded by timeout, so an interrupted run cannot leave it behind for long.
     setsid timeout 3600 Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     pid=$!
-    for _ in $(seq 50); do
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        echo "export DISPLAY=:$n" >>"$e2e_state/session.env"
-        echo "e2e_xvfb_pid=$pid" >>"$e2e_state/session.env"
-        e2e_log "Xvfb on :$n (process $pid)"
-        return 0
-      fi
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
+    e2e_wait_until 5 e2e_display_settled "$n" "$pid" || true
+    if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+      echo "export DISPLAY=:$n" >>"$e2e_state/session.env"
+      echo "e2e_xvfb_pid=$pid" >>"$e2e_state/session.env"
+      e2e_log "Xvfb on :$n (process $pid)"
+      return 0
+    fi
     kill "$pid" 2>/dev/null || true
   done
   echo "FAIL: could not start Xvfb" >&2
@@ -149,6 +158,40 @@ e2e_winpath() {
   echo "Z:${p//\//\\}"
 }
 
+# --- waiting ---------------------------------------------------------------------------------
+
+# e2e_wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds
+# (true) or SECONDS (whole or with a fraction) have passed (false). COMMAND runs in this shell,
+# so it may leave what it saw in variables.
+e2e_wait_until() {
+  local whole=${1%.*} fraction=0
+  [[ $1 == *.* ]] && fraction=${1#*.}
+  fraction="${fraction}000000"
+  local deadline=$(( ${EPOCHREALTIME/[.,]/} + whole * 1000000 + 10#${fraction:0:6} ))
+  shift
+  while :; do
+    "$@" && return 0
+    [ "${EPOCHREALTIME/[.,]/}" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# e2e_output_is EXPECTED COMMAND...: true when COMMAND prints EXPECTED; what it printed stays in
+# e2e_output.
+e2e_output_is() {
+  e2e_output=$("${@:2}") || true
+  [ "$e2e_output" = "$1" ]
+}
+
+# e2e_expect_soon WHAT EXPECTED COMMAND...: a check of something the program does in its own
+# time: waits until COMMAND prints EXPECTED, and fails with what it printed last.
+e2e_expect_soon() {
+  local what=$1 expected=$2
+  shift 2
+  e2e_wait_until "$E2E_PATIENCE" e2e_output_is "$expected" "$@" || true
+  e2e_expect_eq "$what" "$expected" "$e2e_output"
+}
+
 # e2e_run SECONDS PROGRAM ARGS...: runs to the end; the exit code, 124 when it had to be stopped.
 e2e_run() {
   local seconds=$1
@@ -160,30 +203,28 @@ e2e_run() {
 
 # e2e_start PROGRAM ARGS...: runs in the background; e2e_pid holds its process.
 e2e_start() {
-  timeout -k 5 60 wine "$@" &
+  timeout -k 5 $((E2E_PATIENCE * 2)) wine "$@" &
   e2e_pid=$!
 }
 
-# e2e_wait_exit SECONDS: waits for the background program; its exit code goes to e2e_exit_code
-# (124 when it had to be stopped).
+# e2e_exited: true once the background program has ended.
+e2e_exited() { ! kill -0 "$e2e_pid" 2>/dev/null; }
+
+# e2e_wait_exit [SECONDS]: waits for the background program (at most the patience); its exit
+# code goes to e2e_exit_code (124 when it had to be stopped).
 e2e_wait_exit() {
-  local seconds=$1 waited=0
   e2e_exit_code=0
-  while kill -0 "$e2e_pid" 2>/dev/null; do
-    if [ "$waited" -ge $((seconds * 10)) ]; then
-      kill "$e2e_pid" 2>/dev/null || true
-      wait "$e2e_pid" 2>/dev/null || true
-      e2e_exit_code=124
-      return 0
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  if ! e2e_wait_until "${1:-$E2E_PATIENCE}" e2e_exited; then
+    kill "$e2e_pid" 2>/dev/null || true
+    wait "$e2e_pid" 2>/dev/null || true
+    e2e_exit_code=124
+    return 0
+  fi
   wait "$e2e_pid" || e2e_exit_code=$?
 }
 
 # The driver (tests/e2e/driver) run to its end.
-e2e_drive() { e2e_run 60 "$e2e_driver" "$@"; }
+e2e_drive() { e2e_run "$E2E_PATIENCE" "$e2e_driver" "$@"; }
 
 # e2e_component TITLE NAME KEY: one field (caption, visible, enabled, checked, itemIndex, items,
 # bounds, parent, ...) of the form's own description of its component NAME.
@@ -191,25 +232,18 @@ e2e_component() { e2e_drive describe "$1" "$2" | tr -d '\r' | sed -n "s/^$3=//p"
 
 # --- windows, screen and input -------------------------------------------------------------
 
+# e2e_window TITLE: true when a window with exactly this title exists.
+e2e_window() { xdotool search --name "^${1}\$" >/dev/null 2>&1; }
+
 # e2e_wait_window TITLE [SECONDS]: true once a window with exactly this title exists.
-e2e_wait_window() {
-  local title=$1 seconds=${2:-20}
-  for _ in $(seq 0 $((seconds * 10))); do
-    xdotool search --name "^${title}\$" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+e2e_wait_window() { e2e_wait_until "${2:-$E2E_PATIENCE}" e2e_window "$1"; }
+
+# e2e_window_goes TITLE: watches the window for a while; true (a fault, where it must stay) as
+# soon as it is gone.
+e2e_window_goes() { e2e_wait_until "$E2E_WATCH" e2e_no_window "^${1}\$"; }
 
 # e2e_wait_line FILE PATTERN [SECONDS]: true once a line of FILE matches the pattern.
-e2e_wait_line() {
-  local file=$1 pattern=$2 seconds=${3:-20}
-  for _ in $(seq 0 $((seconds * 10))); do
-    grep -q "$pattern" "$file" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  return 1
-}
+e2e_wait_line() { e2e_wait_until "${3:-$E2E_PATIENCE}" grep -q "$2" "$1" 2>/dev/null; }
 
 # e2e_no_window PATTERN: true when no window title matches the pattern.
 e2e_no_window() { ! xdotool search --name "$1" >/dev/null 2>&1; }
@@ -219,6 +253,42 @@ e2e_screenshot() { import -display "$DISPLAY" -window root "$1"; }
 # e2e_pixel SHOT X Y: the pixel as ImageMagick prints it, e.g. srgb(24,48,112). A screenshot
 # with no colour in it would print as gray(0) without the true-colour type.
 e2e_pixel() { convert "$1" -type TrueColor -format "%[pixel:p{$2,$3}]" info:; }
+
+# e2e_pixel_is SHOT X Y COLOUR: true when the pixel is exactly COLOUR (as e2e_pixel prints it).
+e2e_pixel_is() { [ "$(e2e_pixel "$1" "$2" "$3")" = "$4" ]; }
+
+# e2e_shot_then SHOT COMMAND ARGS...: takes a screenshot into SHOT, then runs COMMAND SHOT ARGS...
+e2e_shot_then() { e2e_screenshot "$1" && "$2" "$1" "${@:3}"; }
+
+# e2e_wait_screen SHOT COMMAND ARGS...: takes screenshots into SHOT until COMMAND SHOT ARGS...
+# sees what it looks for there; false after the patience. SHOT keeps the last screenshot.
+e2e_wait_screen() { e2e_wait_until "$E2E_PATIENCE" e2e_shot_then "$@"; }
+
+# e2e_expect_pixel_soon WHAT COLOUR SHOT X Y: waits until the screen shows COLOUR at X, Y; fails
+# with the colour it showed last.
+e2e_expect_pixel_soon() {
+  e2e_wait_screen "$3" e2e_pixel_is "$4" "$5" "$2" || true
+  e2e_expect_eq "$1" "$2" "$(e2e_pixel "$3" "$4" "$5")"
+}
+
+# e2e_shot_is_still SHOT: takes a screenshot into SHOT; true when it is the same as the one before.
+e2e_shot_is_still() {
+  local previous="$1.previous.png" same=1
+  [ -f "$previous" ] && [ "$(compare -metric AE "$previous" "$1" null: 2>&1 || true)" = 0 ] && same=0
+  cp "$1" "$previous"
+  return "$same"
+}
+
+# e2e_wait_still SHOT: a screenshot once the screen has stopped changing (two in a row are the
+# same): a window that has just appeared may still be painting, more so on a busy machine.
+e2e_wait_still() {
+  rm -f "$1.previous.png"
+  e2e_wait_screen "$1" e2e_shot_is_still || true
+  rm -f "$1.previous.png"
+}
+
+# e2e_menu_open: true while a pop-up menu shows.
+e2e_menu_open() { e2e_drive menu >/dev/null; }
 
 e2e_mouse_move() { xdotool mousemove "$1" "$2"; }
 e2e_key() { xdotool key "$1"; }
@@ -243,7 +313,7 @@ JSON
 e2e_damage_trailer() {
   local size
   size=$(stat -c %s "$1")
-  printf '\x00' | dd of="$1" bs=1 seek=$((size - 400 + 25)) conv=notrunc status=none
+  printf '\x00' | dd of="$1" bs=1 seek=$((size - E2E_TRAILER_SIZE + 25)) conv=notrunc status=none
 }
 
 # --- checks --------------------------------------------------------------------------------

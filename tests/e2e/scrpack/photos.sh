@@ -31,21 +31,25 @@ grep -q "rotated upright (1): IMG_0001.jpg" "$e2e_work/build.txt" || e2e_fail "t
 e2e_mouse_move 500 400
 e2e_start "$e2e_work/Photos.scr" /s
 e2e_wait_window "saverkit: show" || e2e_fail "no show window"
-sleep 6
-e2e_screenshot "$e2e_work/photo.png"
 # The picture is what is not the black background; the default design screen 1920 x 1080 maps to
 # 1024 x 576 on this screen, so the photo (720 x 1080 in design pixels) is 384 x 576.
-read -r width height left top < <(convert "$e2e_work/photo.png" -fuzz 20% -trim -format '%w %h %X %Y\n' info: | tr -d '+')
+red_first() { local -a c; IFS=', ' read -r -a c <<<"$(tr -dc '0-9,' <<<"$1")"; [ "${c[0]}" -gt 150 ] && [ "${c[2]}" -lt 90 ]; }
+blue_first() { local -a c; IFS=', ' read -r -a c <<<"$(tr -dc '0-9,' <<<"$1")"; [ "${c[2]}" -gt 150 ] && [ "${c[0]}" -lt 90 ]; }
+# One look at the screen: where the photo is, and whether it stands upright and whole there.
+look() {  # SHOT
+  read -r width height left top < <(convert "$1" -fuzz 20% -trim -format '%w %h %X %Y\n' info: | tr -d '+')
+  upper=$(e2e_pixel "$1" $((left + width / 2)) $((top + height / 4)))
+  lower=$(e2e_pixel "$1" $((left + width / 2)) $((top + 3 * height / 4)))
+  [ "$height" -ge 568 ] && red_first "$upper" && blue_first "$lower"
+}
+# Shown once its transition is over: upright and whole, or what it showed last.
+e2e_wait_screen "$e2e_work/photo.png" look || true
 e2e_log "the photo on screen: ${width}x${height} at $left,$top"
 [ "$width" -ge 376 ] && [ "$width" -le 392 ] || e2e_fail "photo width $width, expected about 384"
 [ "$height" -ge 568 ] && [ "$height" -le 584 ] || e2e_fail "photo height $height, expected about 576"
 [ $((left + width)) -le 1024 ] && [ $((top + height)) -le 768 ] || e2e_fail "the photo runs off the screen"
-upper=$(e2e_pixel "$e2e_work/photo.png" $((left + width / 2)) $((top + height / 4)))
-lower=$(e2e_pixel "$e2e_work/photo.png" $((left + width / 2)) $((top + 3 * height / 4)))
 e2e_log "upper half $upper, lower half $lower"
-red_first() { local -a c; IFS=', ' read -r -a c <<<"$(tr -dc '0-9,' <<<"$1")"; [ "${c[0]}" -gt 150 ] && [ "${c[2]}" -lt 90 ]; }
-blue_first() { local -a c; IFS=', ' read -r -a c <<<"$(tr -dc '0-9,' <<<"$1")"; [ "${c[2]}" -gt 150 ] && [ "${c[0]}" -lt 90 ]; }
 red_first "$upper" && blue_first "$lower" || e2e_fail "the photo is not upright: upper $upper, lower $lower"
 e2e_key Escape
-e2e_wait_exit 5
+e2e_wait_exit
 e2e_end

@@ -51,11 +51,13 @@ drive() { e2e_drive "$@" | tr -d '\r'; }
 # enabled=N of a control of the wizard.
 enabled() { drive state "$wizard" "name:$1" | grep -o 'enabled=[01]'; }
 page_title() { drive text "$wizard" name:PanelHideTabs; }
-# Clicks a control of the wizard and gives the wizard a moment to follow.
-press() {
-  drive click "$wizard" "name:$1" >/dev/null
-  sleep 0.3
-}
+# The message form in front of the wizard (captioned like it): its text, empty once it has gone.
+message_text() { drive text "$wizard" name:LabelMsg; }
+# Clicks a control of the wizard; the wizard follows in its own time, so the checks after a
+# press wait for what they expect (e2e_expect_soon).
+press() { drive click "$wizard" "name:$1" >/dev/null; }
+page_soon() { e2e_expect_soon "$1" "$2" page_title; }  # WHAT TITLE
+enabled_soon() { e2e_expect_soon "$1" "$3" enabled "$2"; }  # WHAT CONTROL enabled=N
 
 start_wizard() {  # SETUP
   e2e_start "$1"
@@ -66,8 +68,11 @@ start_wizard() {  # SETUP
 # Steps through the licence page to the target page.
 to_target_page() {
   press BtnNext
+  page_soon "licence page" "License Agreement"
   press CheckBoxAgree
+  enabled_soon "Next once the box is ticked" BtnNext "enabled=1"
   press BtnNext
+  page_soon "target page" "Destination"
 }
 
 # Chooses "Chosen Place" on the desktop in the shell's folder browser and waits until it is gone.
@@ -78,38 +83,38 @@ choose_folder() {
   # The tree's entries are picked by their texts, not by keys typed in time.
   drive choose-folder "Browse for Folder" "$(basename "$chosen_folder")" >/dev/null ||
     e2e_fail "no entry '$(basename "$chosen_folder")' in the folder browser"
-  for _ in $(seq 50); do
-    xdotool search --name "^Browse for Folder\$" >/dev/null 2>&1 || return 0
-    sleep 0.2
-  done
-  e2e_fail "the folder browser stayed open"
+  e2e_wait_until "$E2E_PATIENCE" e2e_no_window "^Browse for Folder\$" || e2e_fail "the folder browser stayed open"
 }
 
 # Starts the installed copy with -U and answers its question with Yes or No.
 answer_uninstall() {  # FILE ANSWER
   e2e_start "$1" -U
   e2e_wait_window "Uninstall" || e2e_fail "no question titled Uninstall"
-  sleep 0.5
-  e2e_screenshot "$e2e_work/uninstall-$2.png"
+  e2e_wait_still "$e2e_work/uninstall-$2.png"
   drive click Uninstall "text:&$2" >/dev/null || e2e_fail "no $2 button"
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "uninstall answered $2, exit code" 0 "$e2e_exit_code"
 }
 
 # Waits for the batch file to delete the executable after its process has ended.
 expect_deleted_later() {  # FILE
-  for _ in $(seq 50); do [ -e "$1" ] || break; sleep 0.2; done
-  [ ! -e "$1" ] || e2e_fail "$1 is still there"
+  e2e_wait_until "$E2E_PATIENCE" test ! -e "$1" || e2e_fail "$1 is still there"
 }
 
-# The installed copy differs from the setup only at size - 400 + 137, where it holds 0xAC.
+# The installed copy differs from the setup only at its trailer's byte 137, where it holds 0xAC.
 expect_patched_copy() {  # SETUP COPY
   local size diff
   size=$(stat -c %s "$1")
   e2e_expect_eq "installed size" "$size" "$(stat -c %s "$2" 2>/dev/null)"
   # cmp -l: 1-based offset, then both bytes in octal; 0xAC is 254.
   diff=$({ cmp -l "$1" "$2" 2>/dev/null || true; } | awk '{printf "%d:%s ", $1 - 1, $3}')
-  e2e_expect_eq "bytes that differ" "$((size - 400 + 137)):254 " "$diff"
+  e2e_expect_eq "bytes that differ" "$((size - E2E_TRAILER_SIZE + 137)):254 " "$diff"
+}
+
+# blue_shown SHOT: true when some of the screen is the package's blue; 1 or 0 in blue.
+blue_shown() {
+  blue=$(convert "$1" -fuzz 4% -fill black +opaque '#2060C0' -fill white -opaque '#2060C0' -format '%[fx:mean > 0.01]' info:)
+  [ "$blue" = 1 ]
 }
 
 case "${1:-}" in
@@ -121,17 +126,16 @@ case "${1:-}" in
     e2e_expect_eq "first page" "Screen Saver" "$(page_title)"
     e2e_expect_eq "Prev on the first page" "enabled=0" "$(enabled BtnPrev)"
     press BtnNext
-    e2e_expect_eq "licence page" "License Agreement" "$(page_title)"
+    page_soon "licence page" "License Agreement"
     e2e_expect_eq "Next before the box is ticked" "enabled=0" "$(enabled BtnNext)"
     e2e_screenshot "$e2e_work/2-licence.png"
     press CheckBoxAgree
-    e2e_expect_eq "Next once the box is ticked" "enabled=1" "$(enabled BtnNext)"
+    enabled_soon "Next once the box is ticked" BtnNext "enabled=1"
     press CheckBoxAgree
-    e2e_expect_eq "Next once the box is cleared again" "enabled=0" "$(enabled BtnNext)"
+    enabled_soon "Next once the box is cleared again" BtnNext "enabled=0"
     press BtnPrev
-    e2e_expect_eq "Prev from the licence page" "Screen Saver" "$(page_title)"
+    page_soon "Prev from the licence page" "Screen Saver"
     to_target_page
-    e2e_expect_eq "target page" "Destination" "$(page_title)"
     e2e_expect_eq "file name" "Demo" "$(drive text "$wizard" name:EditFileName)"
     e2e_expect_eq "default folder" "C:\\users\\$win_user\\Documents\\My ScreenSavers\\" "$(drive text "$wizard" name:LabelSysPath)"
     choose_folder
@@ -140,7 +144,7 @@ case "${1:-}" in
       "$(drive text "$wizard" name:LabelDirPrompt)"
     e2e_screenshot "$e2e_work/3-destination.png"
     drive click "$wizard" name:BtnNext >/dev/null
-    e2e_wait_exit 20
+    e2e_wait_exit
     e2e_expect_eq "wizard closed after the install, exit code" 0 "$e2e_exit_code"
 
     expect_patched_copy "$e2e_work/Demo.exe" "$installed"
@@ -155,17 +159,14 @@ case "${1:-}" in
     e2e_mouse_move 500 400
     e2e_start "$installed" /s
     if e2e_wait_window "saverkit: show"; then
-      sleep 1.5
-      e2e_screenshot "$e2e_work/4-installed-show.png"
       # Somewhere on the black screen: the package's blue picture.
-      blue=$(convert "$e2e_work/4-installed-show.png" -fuzz 4% -fill black +opaque '#2060C0' -fill white -opaque '#2060C0' \
-        -format '%[fx:mean > 0.01]' info:)
+      e2e_wait_screen "$e2e_work/4-installed-show.png" blue_shown || true
       e2e_expect_eq "the package's picture on the screen" 1 "$blue"
       e2e_key Escape
     else
       e2e_fail "the installed copy shows no screen saver"
     fi
-    e2e_wait_exit 10
+    e2e_wait_exit
 
     # A second install answered No leaves the first copy as it was.
     before=$(md5sum <"$installed")
@@ -173,19 +174,13 @@ case "${1:-}" in
     to_target_page
     choose_folder
     drive click "$wizard" name:BtnNext >/dev/null
-    question=""
-    for _ in $(seq 50); do
-      question=$(drive text "$wizard" name:LabelMsg)
-      [ -n "$question" ] && break
-      sleep 0.2
-    done
+    e2e_expect_soon "question" "Replace the installed screen saver?" message_text
     e2e_screenshot "$e2e_work/5-replace-question.png"
-    e2e_expect_eq "question" "Replace the installed screen saver?" "$question"
     drive click "$wizard" "text:&No" >/dev/null || e2e_fail "no question with a No button"
-    sleep 0.5
+    e2e_expect_soon "the question gone after No" "" message_text
     e2e_expect_eq "wizard still on the target page after No" "Destination" "$(page_title)"
     drive click "$wizard" name:BtnCancel >/dev/null
-    e2e_wait_exit 10
+    e2e_wait_exit
     e2e_expect_eq "first copy untouched" "$before" "$(md5sum <"$installed")"
 
     # The installed copy removes what the wizard made.
@@ -199,12 +194,12 @@ case "${1:-}" in
     make_setup "$e2e_work/Demo.exe" nolicence
     start_wizard "$e2e_work/Demo.exe" || e2e_end
     press BtnNext
-    e2e_expect_eq "Next skips the missing licence" "Destination" "$(page_title)"
+    page_soon "Next skips the missing licence" "Destination"
     e2e_expect_eq "Next on the target page" "enabled=1" "$(enabled BtnNext)"
     press BtnPrev
-    e2e_expect_eq "Prev back to the first page" "Screen Saver" "$(page_title)"
+    page_soon "Prev back to the first page" "Screen Saver"
     drive click "$wizard" name:BtnCancel >/dev/null
-    e2e_wait_exit 10
+    e2e_wait_exit
     e2e_expect_eq "cancelled, exit code" 0 "$e2e_exit_code"
     [ ! -e "$installed" ] || e2e_fail "a cancelled wizard installed"
     ;;
@@ -217,15 +212,14 @@ case "${1:-}" in
     start_wizard "$e2e_work/Demo.exe" || e2e_end
     to_target_page
     drive click "$wizard" name:BtnNext >/dev/null
-    sleep 1
-    e2e_screenshot "$e2e_work/copy-failed.png"
     # The message form, captioned like the wizard, in front of it.
-    e2e_expect_eq "message" "$copy_failed" "$(drive text "$wizard" name:LabelMsg)"
+    e2e_expect_soon "message" "$copy_failed" message_text
+    e2e_wait_still "$e2e_work/copy-failed.png"
     drive key "$wizard" Return >/dev/null
-    sleep 0.5
+    e2e_expect_soon "the message gone after Return" "" message_text
     e2e_expect_eq "wizard stays on the target page" "Destination" "$(page_title)"
     drive click "$wizard" name:BtnCancel >/dev/null
-    e2e_wait_exit 10
+    e2e_wait_exit
     e2e_expect_eq "files left in the folder" "" "$(ls -A "$target_folder")"
     wine reg query "$key" >/dev/null 2>&1 && e2e_fail "an uninstall entry after a failed copy"
     ;;
@@ -234,17 +228,16 @@ case "${1:-}" in
     # The trailer's package length (its first field, stored complemented) beyond the file: the
     # edition still reads "E", but there is no package to install.
     size=$(stat -c %s "$e2e_work/Demo.exe")
-    printf '\x00\x00\x00\x80' | dd of="$e2e_work/Demo.exe" bs=1 seek=$((size - 400)) conv=notrunc status=none
+    printf '\x00\x00\x00\x80' | dd of="$e2e_work/Demo.exe" bs=1 seek=$((size - E2E_TRAILER_SIZE)) conv=notrunc status=none
     e2e_start "$e2e_work/Demo.exe"
     if e2e_wait_window "ScreenSaver Installer"; then
-      sleep 0.5
-      e2e_screenshot "$e2e_work/data-error.png"
+      e2e_wait_still "$e2e_work/data-error.png"
       e2e_expect_eq "error label" "Data Error..." "$(drive text "ScreenSaver Installer" name:LabelError)"
       drive click "ScreenSaver Installer" name:LabelError >/dev/null
     else
       e2e_fail "no window 'ScreenSaver Installer'"
     fi
-    e2e_wait_exit 10
+    e2e_wait_exit
     e2e_expect_eq "a click on the error ends setup, exit code" 0 "$e2e_exit_code"
     ;;
   uninstall)

@@ -39,6 +39,12 @@ end_show() {
   esac
 }
 
+# red_picture_changed SHOT: true when the pinned red picture's place is no longer all red.
+red_picture_changed() {
+  convert "$1" -crop 200x160+600+300 +repage "$1.crop.png"
+  [ "$(compare -fuzz 5% -metric AE "$1.crop.png" "$e2e_work/red.png" null: 2>&1 || true)" != 0 ]
+}
+
 case "${1:-}" in
   music-mouse | music-key | music-click | music-escape | music-session)
     way=${1#music-}
@@ -46,11 +52,11 @@ case "${1:-}" in
     e2e_mouse_move 500 400
     e2e_start "$e2e_work/Music.scr" /s
     e2e_wait_window "saverkit: show" || e2e_fail "no show window"
-    # Past the second opening of the track: the music player holds the file now.
-    sleep 7
+    # The music's copy written: the music player opens it in the same step, and holds it now.
+    e2e_wait_until "$E2E_PATIENCE" has_temp_files || e2e_fail "the music was never written out"
     e2e_log "temporary files while the show runs: $(temp_files)"
     end_show "$way"
-    e2e_wait_exit 5
+    e2e_wait_exit
     e2e_expect_eq "the show ended ($way)" 0 "$e2e_exit_code"
     e2e_expect_eq "temporary files left behind ($way)" 0 "$(temp_files)"
     ;;
@@ -74,10 +80,12 @@ JSON
     e2e_mouse_move 500 400
     e2e_start "$e2e_work/Slow.scr" /s
     e2e_wait_window "saverkit: show" || e2e_fail "no show window"
-    # The red picture leaves over six seconds, starting after one.
-    sleep 3
+    # The red picture leaves over six seconds, starting after one: Escape once it has begun.
+    expect_colour_soon "the red picture" "srgb(200,40,40)" "$e2e_work/shown.png" 700 380
+    convert -size 200x160 xc:'#C82828' "$e2e_work/red.png"
+    e2e_wait_screen "$e2e_work/leaving.png" red_picture_changed || e2e_fail "the red picture never began to leave"
     e2e_key Escape
-    e2e_wait_exit 5
+    e2e_wait_exit
     e2e_expect_eq "Escape during a transition ends the show" 0 "$e2e_exit_code"
     ;;
   music-window)
@@ -86,15 +94,16 @@ JSON
     e2e_mouse_move 500 400
     e2e_start "$e2e_work/Music.scr" /s
     e2e_wait_window "saverkit: show" || e2e_fail "no show window"
-    sleep 5
-    e2e_screenshot "$e2e_work/music.png"
+    # Music playing (its copy written and opened in the same step), and the screen settled.
+    e2e_wait_until "$E2E_PATIENCE" has_temp_files || e2e_fail "the music was never written out"
+    e2e_wait_still "$e2e_work/music.png"
     # Where Wine puts a music window that shows: a strip 300 pixels wide along the top edge.
     for point in "0 0" "150 0" "298 0" "2 1" "150 1" "298 1" "150 4"; do
       read -r x y <<<"$point"
       expect_colour "background at $x,$y with music playing" "$background" "$(e2e_pixel "$e2e_work/music.png" "$x" "$y")"
     done
     e2e_key Escape
-    e2e_wait_exit 5
+    e2e_wait_exit
     e2e_expect_eq "Escape ends the show" 0 "$e2e_exit_code"
     ;;
   *)

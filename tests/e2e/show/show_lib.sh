@@ -3,20 +3,30 @@
 # files a show leaves, and test music.
 
 # JPEG keeps a flat colour only to within a step or two per channel.
-expect_colour() {  # WHAT EXPECTED ACTUAL
-  local what=$1 expected=$2 actual=$3
+colour_near() {  # EXPECTED ACTUAL
   local -a e a
-  IFS=', ' read -r -a e <<<"$(tr -dc '0-9,' <<<"$expected")"
-  IFS=', ' read -r -a a <<<"$(tr -dc '0-9,' <<<"$actual")"
+  IFS=', ' read -r -a e <<<"$(tr -dc '0-9,' <<<"$1")"
+  IFS=', ' read -r -a a <<<"$(tr -dc '0-9,' <<<"$2")"
   for i in 0 1 2; do
     local d=$(( ${e[$i]:-0} - ${a[$i]:-999} ))
-    if [ "${d#-}" -gt 3 ]; then
-      e2e_fail "$what: expected about '$expected', got '$actual'"
-      return
-    fi
+    [ "${d#-}" -le 3 ] || return 1
   done
-  e2e_log "$what: $actual"
 }
+
+expect_colour() {  # WHAT EXPECTED ACTUAL
+  if colour_near "$2" "$3"; then e2e_log "$1: $3"; else e2e_fail "$1: expected about '$2', got '$3'"; fi
+}
+
+pixel_near() { colour_near "$4" "$(e2e_pixel "$1" "$2" "$3")"; }  # SHOT X Y EXPECTED
+
+# expect_colour_soon WHAT EXPECTED SHOT X Y: waits until the screen shows about EXPECTED at X, Y.
+expect_colour_soon() {
+  e2e_wait_screen "$3" pixel_near "$4" "$5" "$2" || true
+  expect_colour "$1" "$2" "$(e2e_pixel "$3" "$4" "$5")"
+}
+
+# has_temp_files: true once the package reader has written a movie or music copy.
+has_temp_files() { [ "$(temp_files)" -gt 0 ]; }
 
 # The movie and music copies the package reader wrote and has not removed.
 temp_files() {

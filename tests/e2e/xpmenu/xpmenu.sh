@@ -30,13 +30,13 @@ start_host() {  # X on|off REPORT TITLE
   e2e_wait_window "$4" || { e2e_fail "no window '$4'"; e2e_end; }
 }
 
+# reports_done REPORT N: true once the report holds N complete blocks.
+reports_done() { [ "$(grep -c '^end$' "$1" 2>/dev/null)" -ge "$2" ]; }
+
 # report_block REPORT N: the N-th report (1-based), once it is complete.
 report_block() {
   local report=$1 n=$2
-  for _ in $(seq 100); do
-    [ "$(grep -c '^end$' "$report" 2>/dev/null)" -ge "$n" ] && break
-    sleep 0.1
-  done
+  e2e_wait_until "$E2E_PATIENCE" reports_done "$report" "$n" || true
   awk -v n="$n" '/^active/ {block++} block == n' "$report"
 }
 
@@ -67,28 +67,15 @@ case_switching() {
   e2e_drive click "$flat_title" BtnToggle >/dev/null || e2e_fail "the driver could not click Toggle"
   check_block "switched on again" "$(report_block "$report" 3)" 1
   e2e_drive close "$flat_title" >/dev/null
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "host exit after close" 0 "$e2e_exit_code"
 }
 
 # --- look --------------------------------------------------------------------------------------
 
-# Waits (up to 10 s) until two screenshots half a second apart are the same: a form that has
-# just appeared may still be painting, more so on a busy machine.
-settle() {  # OUT
-  local previous="$e2e_work/settle.png"
-  e2e_screenshot "$previous"
-  for _ in $(seq 20); do
-    sleep 0.5
-    e2e_screenshot "$1"
-    [ "$(compare -metric AE "$previous" "$1" null: 2>&1 || true)" = 0 ] && return 0
-    cp "$1" "$previous"
-  done
-}
-
 shot() {  # NAME: the screen, and the two forms cut out side by side (plain left, flat right)
   local full="$e2e_work/full-$1.png"
-  settle "$full"
+  e2e_wait_still "$full"
   convert "$full" -crop 480x300+"$plain_x"+"$top" +repage "$e2e_work/plain-$1.png"
   convert "$full" -crop 480x300+"$flat_x"+"$top" +repage "$e2e_work/flat-$1.png"
   convert "$e2e_work/plain-$1.png" "$e2e_work/flat-$1.png" +append "$e2e_work/side-by-side-$1.png"
@@ -106,9 +93,9 @@ close_both() {
   e2e_drive close "$flat_title" >/dev/null
   e2e_drive close "$plain_title" >/dev/null
   e2e_pid=$flat_pid
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_pid=$plain_pid
-  e2e_wait_exit 10
+  e2e_wait_exit
 }
 
 channels() { tr -dc '0-9,' <<<"$1"; }
@@ -121,6 +108,8 @@ lighter() {
   for v in "${c[@]}"; do out+=($((v + ((255 - v) * $2 + 50) / 100))); done
   echo "${out[0]},${out[1]},${out[2]}"
 }
+
+channels_are() { [ "$(channels "$(e2e_pixel "$1" "$2" "$3")")" = "$4" ]; }  # SHOT X Y R,G,B
 
 expect_pixel() {  # WHAT EXPECTED-R,G,B SHOT X Y
   local got
@@ -146,6 +135,8 @@ case_look() {
     "$(compare -metric AE "$e2e_work/plain-999.png" "$e2e_work/flat-999.png" null: 2>&1 || true)"
 
   e2e_mouse_move $((flat_x + 66)) $((top + 174))
+  e2e_wait_screen "$e2e_work/full-hot-button.png" channels_are $((flat_x + 20)) $((top + 185)) "$(lighter "$face" 60)" ||
+    true
   shot hot-button
   expect_pixel "flat button under the mouse" "$(lighter "$face" 60)" "$e2e_work/flat-hot-button.png" 20 185
   xdotool mousedown 1
@@ -164,7 +155,7 @@ case_look() {
   # The owner-drawn pop-up menu opens under the Menu button.
   e2e_mouse_move $((flat_x + 176)) $((top + 270))
   e2e_click 1
-  sleep 0.5
+  e2e_wait_until "$E2E_PATIENCE" e2e_menu_open || e2e_fail "no pop-up menu under the Menu button"
   e2e_mouse_move $((flat_x + 160)) $((top + 360))  # over "Stretch", below the separator
   shot menu
   convert "$e2e_work/full-menu.png" -crop 480x420+"$flat_x"+"$top" +repage "$e2e_work/flat-menu-open.png"
@@ -197,11 +188,11 @@ case_message() {
   shot message-plain-hot
   e2e_drive click "XP message flat" Btn3 >/dev/null || e2e_fail "the driver could not press Cancel"
   e2e_pid=$flat_pid
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "flat message form: Cancel answers" 2 "$e2e_exit_code"
   e2e_drive close "XP message plain" >/dev/null
   e2e_pid=$plain_pid
-  e2e_wait_exit 10
+  e2e_wait_exit
   e2e_expect_eq "plain message form: closing answers" 2 "$e2e_exit_code"
   e2e_log "screenshots in $e2e_work"
 }

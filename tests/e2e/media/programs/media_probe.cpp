@@ -149,8 +149,9 @@ int Flash(const char* movie, Report& report) {
   host->SetMovieRect(Rect{50, 60, 450, 360});  // resized
   report.Line("resized", 1);
 
-  // Wait for the end of the movie the way the show does (the install request has none).
-  const DWORD deadline = GetTickCount() + (flash.HasPlayer() ? 8000 : 0);
+  // Wait for the end of the movie the way the show does (the install request has none); the
+  // bound is only for a movie that never ends.
+  const DWORD deadline = GetTickCount() + (flash.HasPlayer() ? 60000 : 0);
   while (int(deadline - GetTickCount()) > 0 &&
          !MovieFinished(flash.TotalFrames(), flash.FrameNum(), flash.Playing()))
     Pump(50);

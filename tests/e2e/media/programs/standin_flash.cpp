@@ -210,6 +210,7 @@ class StandInControl final : public IOleObject, public IOleInPlaceObject, public
     if (!playing_ || total_ <= 0) return;
     if (frame_ < total_ - 1) {
       ++frame_;
+      if (frame_ == total_ - 1) Log("last frame %d", frame_);
     } else if (loop_) {
       frame_ = 0;
     } else {

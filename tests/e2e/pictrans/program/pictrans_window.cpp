@@ -3,8 +3,9 @@
 // paused at 50 %, where a wipe from the left shows blue on the left half and green on the right.
 // The title tells the test script the outcome: "pictrans-e2e: paused" or "pictrans-e2e: failed
 // ...". Once paused, the control's OnMouseEnter and OnMouseLeave turn the title into
-// "pictrans-e2e: mouse in" and "pictrans-e2e: mouse out". The window closes itself a few seconds
-// after pausing; the exit code is 0 when every check passed.
+// "pictrans-e2e: mouse in" and "pictrans-e2e: mouse out". The test closes the window; should it
+// never do so, the window closes itself a minute after pausing (or after a failure, or when no
+// pause came). The exit code is 0 when every check passed.
 #include <windows.h>
 
 #include <memory>
@@ -20,6 +21,9 @@ namespace {
 
 constexpr UINT kNextPhaseMessage = WM_APP + 1;
 constexpr UINT_PTR kCloseTimer = 1, kGiveUpTimer = 2;
+// Bounds only a run that hangs or a test that never closes the window: a busy machine may run
+// the transitions slowly, and the test looks at the paused window in its own time.
+constexpr UINT kGiveUpMs = 60000;
 constexpr int kWidth = 400, kHeight = 200;
 constexpr Rgb kRed{200, 30, 30}, kGreen{30, 160, 60}, kBlue{30, 60, 200};
 constexpr TShowStyle kWipeFromLeft = 5, kWipeFromTop = 22;
@@ -50,7 +54,7 @@ class TransitionWindow : public Window {
     control_->OnProgress = [this](TCustomPic_Trans&) {
       if (GetCurrentThreadId() != uiThread_) Fail("a step ran off the user-interface thread");
     };
-    SetTimer(Handle(), kGiveUpTimer, 30000, nullptr);
+    SetTimer(Handle(), kGiveUpTimer, kGiveUpMs, nullptr);
     PostMessageA(Handle(), kNextPhaseMessage, 0, 0);
     return true;
   }
@@ -111,7 +115,7 @@ class TransitionWindow : public Window {
         control_->SetProgress(50);
         paused_ = true;
         SetWindowTextA(Handle(), "pictrans-e2e: paused");
-        SetTimer(Handle(), kCloseTimer, 8000, nullptr);
+        SetTimer(Handle(), kCloseTimer, kGiveUpMs, nullptr);
         break;
       default: break;
     }
