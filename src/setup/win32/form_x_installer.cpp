@@ -105,7 +105,7 @@ void TFormXInstaller::CheckBoxAgreeClick() {
 }
 
 void TFormXInstaller::ButtonSelectDirClick() {
-  const std::string chosen = ChooseDirectory(kChooseDirectoryText);
+  const std::string chosen = ChooseDirectory();
   if (chosen.empty()) return;
   targetDirectory_ = WithBackslash(chosen);
   ShowTargetDirectory();
