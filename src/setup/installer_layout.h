@@ -15,7 +15,6 @@ inline constexpr int kInstallerWidth = 542;
 inline constexpr int kInstallerHeight = 373;
 inline constexpr char kInstallerCaption[] = "Install";
 inline constexpr char kErrorTitle[] = "ScreenSaver Installer";
-inline constexpr char kChooseDirectoryText[] = "Where to install?";
 inline constexpr char kDirectoryChosenPrompt[] = "Your ScreenSaver will be installed to:";
 
 // Dynamic texts the wizard uses, by index.

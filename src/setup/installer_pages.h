@@ -1,6 +1,6 @@
 // The setup wizard's page stepping: TSScr, then TSLicense when the package has a licence text,
 // then TSDest. The tab row is covered, so pages change only through Next and Prev, and the licence
-// must be accepted to go forward from it. The Win32 form mirrors this state into its controls.
+// must be accepted to go forward from it. InstallerModel mirrors this state into the controls.
 #pragma once
 
 namespace saverkit {

@@ -20,7 +20,7 @@ void ShellOpen(const std::string& target) {
   ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-std::string ChooseDirectory(const std::string&) {
+std::string ChooseDirectory() {
   char prompt[256] = {};
   if (LoadStringA(GetModuleHandleA(nullptr), kChooserPromptResource, prompt, sizeof prompt) <= 0 || !prompt[0])
     lstrcpynA(prompt, kDefaultChooserPrompt, sizeof prompt);

@@ -12,10 +12,10 @@ namespace saverkit {
 // opened is not known.
 void ShellOpen(const std::string& target);
 
-// The folder browser rooted at the desktop; the chosen folder, or the empty text when the user
-// cancels. `text` does not preselect a folder. The prompt is string resource 1025 of the
-// program, else "Please Select a Directory:".
-std::string ChooseDirectory(const std::string& text);
+// The folder browser rooted at the desktop, preselecting nothing; the chosen folder, or the empty
+// text when the user cancels. The prompt is string resource 1025 of the program, else "Please
+// Select a Directory:".
+std::string ChooseDirectory();
 
 // 1..99 makes `form` translucent, 100 opaque; other values change nothing. False when Windows
 // refused the change.

@@ -162,7 +162,7 @@ std::string TForm_XSCR_Config::AskSaveName(const SaveDialogRequest& request) {
   return RunSaveDialog(Handle(), options);
 }
 
-std::string TForm_XSCR_Config::ChooseDirectory() { return saverkit::ChooseDirectory(std::string()); }
+std::string TForm_XSCR_Config::ChooseDirectory() { return saverkit::ChooseDirectory(); }
 
 void TForm_XSCR_Config::ShowMessage(const std::string& text, const std::string& caption, int32_t style) {
   MessageBoxForm(text, caption, uint32_t(style), &model_->DynamicTexts());

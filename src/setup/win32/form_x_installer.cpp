@@ -4,16 +4,11 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "base/win32/scoped_win.h"
 #include "forms/win32/message_form.h"
-#include "base/win32/registry_settings_store.h"
 #include "base/win32/shell.h"
-#include "package/reader_environment.h"
 #include "forms/win32/program_texts.h"
 #include "setup/installer_layout.h"
-#include "setup/run_install.h"
-#include "setup/target_directory.h"
-#include "setup/win32/install_system.h"
-#include "setup/install_names.h"
 
 namespace saverkit {
 namespace {
@@ -39,111 +34,47 @@ SystemFolders CurrentSystemFolders() {
 
 }  // namespace
 
-TFormXInstaller::TFormXInstaller(std::string ownPath)
+TFormXInstaller::TFormXInstaller(const XSCR& reader, std::string ownPath)
     : TFormScrNeo(nullptr),
-      ownPath_(std::move(ownPath)),
-      package_(std::make_unique<XSCR>(CurrentReaderEnvironment())),
-      pages_(!package_.Reader().LicenceText().empty()) {
+      machine_([](const std::string& text, const std::string& caption, uint32_t style) {
+        return MessageBoxForm(text, caption, style, nullptr);
+      }) {
   AddInstallerLayout(Components());
-  Bind(Components(), "BtnNext", &ComponentEvents::onClick, [this](Component&) { BtnNextClick(); });
-  Bind(Components(), "BtnPrev", &ComponentEvents::onClick, [this](Component&) { BtnPrevClick(); });
-  Bind(Components(), "CheckBoxAgree", &ComponentEvents::onClick, [this](Component&) { CheckBoxAgreeClick(); });
-  Bind(Components(), "ButtonSelectDir", &ComponentEvents::onClick, [this](Component&) { ButtonSelectDirClick(); });
-  Bind(Components(), "LabelError", &ComponentEvents::onClick, [this](Component&) { LabelErrorClick(); });
+  BindHandlers();
   CreateControls();
   CoverTabs(Components());
 
-  XSCR& reader = package_.Reader();
-  LoadFormTexts(Components(), dynamicTexts_, &reader);
+  TextLines dynamicTexts;
+  LoadFormTexts(Components(), dynamicTexts, &reader);
   FitToContent(Item("PanelMain"));
 
-  Item("MemoLicense").SetCaption(reader.LicenceText());
-  Item("TSLicense").SetTabVisible(pages_.LicenceShown());
-  ShowInstallerPage(Components(), pages_);
-
-  SetCaption(SetupCaption());
-  Item("EditFileName").SetCaption(FileNamePart(reader.Name()));
-  Item("LabelScrName").SetCaption(TrimBlanks(reader.Name()));
-  Item("LabelScrDesc").SetCaption(reader.Info().Description);
-
-  targetDirectory_ = DefaultTargetDirectory(CurrentSystemFolders());
-  ShowTargetDirectory();
+  InstallerHost& host = *this;
+  model_ = std::make_unique<InstallerModel>(Components(), reader, host, machine_, registry_, std::move(dynamicTexts),
+                                            std::move(ownPath));
+  model_->Load(CurrentSystemFolders());
   XPMenu1_.SetActive(true);
 }
 
-bool TFormXInstaller::PackageSigned() { return package_.Reader().Info().HasValidSignature(); }
-
-void TFormXInstaller::ShowDataError() {
-  SetCaption(kErrorTitle);
-  saverkit::ShowDataError(Components());
+void TFormXInstaller::BindHandlers() {
+  auto click = [this](const char* name, void (InstallerModel::*handler)()) {
+    Bind(Components(), name, &ComponentEvents::onClick, [this, handler](Component&) { (model_.get()->*handler)(); });
+  };
+  click("BtnNext", &InstallerModel::BtnNextClick);
+  click("BtnPrev", &InstallerModel::BtnPrevClick);
+  click("CheckBoxAgree", &InstallerModel::CheckBoxAgreeClick);
+  click("ButtonSelectDir", &InstallerModel::ButtonSelectDirClick);
+  click("LabelError", &InstallerModel::LabelErrorClick);
 }
 
-std::string TFormXInstaller::DynamicText(int index) const { return saverkit::DynamicText(index, dynamicTexts_); }
-
-// A package without its own texts keeps the built-in caption rather than an empty title.
-std::string TFormXInstaller::SetupCaption() const {
-  const std::string caption = DynamicText(kSetupCaptionText);
-  return caption.empty() ? kInstallerCaption : caption;
-}
-
-void TFormXInstaller::BtnNextClick() {
-  if (pages_.BtnNextClick()) {
-    RunInstall();
-    return;
-  }
-  ShowInstallerPage(Components(), pages_);
-}
-
-void TFormXInstaller::BtnPrevClick() {
-  pages_.BtnPrevClick();
-  ShowInstallerPage(Components(), pages_);
-}
-
-void TFormXInstaller::CheckBoxAgreeClick() {
-  pages_.CheckBoxAgreeClick(Item("CheckBoxAgree").checked);
-  ShowInstallerPage(Components(), pages_);
-}
-
-void TFormXInstaller::ButtonSelectDirClick() {
-  const std::string chosen = ChooseDirectory(kChooseDirectoryText);
-  if (chosen.empty()) return;
-  targetDirectory_ = WithBackslash(chosen);
-  ShowTargetDirectory();
-  Item("LabelDirPrompt").SetCaption(kDirectoryChosenPrompt);
-}
-
-void TFormXInstaller::LabelErrorClick() { SetModalResult(kModalCancel); }
-
-// The path shortened with an ellipsis to nine tenths of the label, the full path as its hint.
-void TFormXInstaller::ShowTargetDirectory() {
-  Component& label = Item("LabelSysPath");
+std::string TFormXInstaller::CompactPath(const std::string& path, const ControlFont& font, int32_t width) {
   char shortened[MAX_PATH * 2] = {};
-  lstrcpynA(shortened, targetDirectory_.c_str(), sizeof shortened);
-  HDC dc = GetDC(Handle());
-  const HGDIOBJ previous = SelectObject(dc, FontFor(label.EffectiveFont()));
-  PathCompactPathA(dc, shortened, UINT(label.bounds.width * 9 / 10));
-  SelectObject(dc, previous);
-  ReleaseDC(Handle(), dc);
-  label.SetCaption(shortened);
-  label.showHint = true;
-  label.SetHint(targetDirectory_);
+  lstrcpynA(shortened, path.c_str(), sizeof shortened);
+  const ScopedWindowDc dc(Handle());
+  const ScopedSelect select(dc.Dc(), FontFor(font));
+  PathCompactPathA(dc.Dc(), shortened, UINT(width));
+  return shortened;
 }
 
-void TFormXInstaller::RunInstall() {
-  InstallRequest request;
-  request.ownPath = ownPath_;
-  request.targetDirectory = targetDirectory_;
-  request.fileName = Item("EditFileName").caption;
-  request.screenSaverName = Item("LabelScrName").caption;
-  request.shortcut = Item("CheckBoxShorcut").checked;
-  request.caption = SetupCaption();
-  request.overwriteQuestion = DynamicText(kOverwriteQuestionText);
-  request.copyFailed = DynamicText(kCopyFailedText);
-  Win32InstallSystem system([this](const std::string& text, const std::string& caption, uint32_t style) {
-    return MessageBoxForm(text, caption, style, nullptr);
-  });
-  RegistrySettingsStore registry;
-  if (saverkit::RunInstall(request, system, registry)) SetModalResult(kModalOk);
-}
+std::string TFormXInstaller::ChooseDirectory() { return saverkit::ChooseDirectory(); }
 
 }  // namespace saverkit

@@ -70,7 +70,8 @@ void Win32ModeActions::ChangePassword(int32_t owner) { saverkit::ChangePassword(
 
 void Win32ModeActions::RunSetup() {
   const OleSession ole;
-  TFormXInstaller wizard(ownPath_);
+  PackageSlot package(std::make_unique<XSCR>(CurrentReaderEnvironment()));
+  TFormXInstaller wizard(package.Reader(), ownPath_);
   if (!wizard.PackageSigned()) wizard.ShowDataError();
   TrimWorkingSet();
   wizard.ShowModal();
