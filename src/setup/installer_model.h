@@ -8,7 +8,7 @@
 #include <string>
 
 #include "forms/component.h"
-#include "package/helpers/settings_store.h"
+#include "base/settings_store.h"
 #include "package/texts/interface_texts.h"
 #include "package/xscr.h"
 #include "setup/install_system.h"

@@ -10,7 +10,7 @@
 
 #include "controls/win32/xp_menu.h"
 #include "forms/win32/scr_neo_form.h"
-#include "package/helpers/win32/registry_settings_store.h"
+#include "base/win32/registry_settings_store.h"
 #include "package/xscr.h"
 #include "setup/installer_model.h"
 #include "setup/win32/install_system.h"
