@@ -17,8 +17,7 @@
 #include "package/byte_order.h"
 #include "package/package_trailer.h"
 #include "package/xscr.h"
-#include "raster/jpeg_codec.h"
-#include "tools/scrpack/package_writer.h"
+#include "support/package_builder.h"
 
 namespace saverkit {
 namespace {
@@ -26,33 +25,15 @@ namespace {
 constexpr int kPictures = 40;
 constexpr int64_t kMegabyte = 1 << 20;
 
+// The full package with its first picture (and its two labels) kPictures times, ahead of its movie.
 PackageContents TypicalContents() {
-  PackageContents contents;
-  contents.name = "Benchmark";
-  contents.info.FormatVersion = 5;
+  PackageContents contents = testing::FullContents();
   contents.info.DesignWidth = 1280;
   contents.extension.DesignHeight = 1024;
-  Bitmap picture(64, 48, Rgb{90, 120, 200});
-  const std::vector<uint8_t> jpeg = EncodeJpeg(picture, 90);
-  for (int i = 0; i < kPictures; ++i) {
-    PackageItem item;
-    item.data = jpeg;
-    LabelRecord label;
-    label.FontName = "Arial";
-    label.SetText("Caption " + std::to_string(i));
-    item.labels.Add(label);
-    contents.items.push_back(item);
-  }
-  PackageItem movie;
-  movie.record.Kind = kKindMovie;
-  movie.data.assign(4096, 0x46);
+  const PackageItem picture = contents.items[0];
+  const PackageItem movie = contents.items[2];
+  contents.items.assign(kPictures, picture);
   contents.items.push_back(movie);
-  PackageMusic music;
-  music.record.FileSuffix = ".mp3";
-  music.data.assign(4096, 0x55);
-  contents.music = {music, music};
-  contents.background = EncodeJpeg(Bitmap(320, 240, Rgb{10, 20, 30}), 80);
-  contents.licence = std::string(2000, 'L');
   return contents;
 }
 
@@ -98,6 +79,7 @@ std::string PackagePath(int64_t megabytes) {
 
 void BM_OpenPackage(benchmark::State& state) {
   const std::string path = PackagePath(state.range(0));
+  const PackageContents contents = TypicalContents();
   ReaderEnvironment environment;
   environment.executablePath = path;
   environment.screenWidth = 1280;
@@ -105,8 +87,8 @@ void BM_OpenPackage(benchmark::State& state) {
   for (auto _ : state) {
     XSCR reader(environment);
     // Every block behind the hole must still be found, down to the licence at the very end.
-    if (!reader.Packaged() || reader.ItemCount() != kPictures + 1 || reader.LicenceText().size() != 2000 ||
-        reader.Labels().Get(0)->Count() != 1 || !reader.Background()) {
+    if (!reader.Packaged() || reader.ItemCount() != kPictures + 1 || reader.LicenceText() != contents.licence ||
+        reader.Labels().Get(0)->Count() != contents.items[0].labels.Count() || !reader.Background()) {
       state.SkipWithError("the package did not load");
       break;
     }

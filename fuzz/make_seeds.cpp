@@ -1,6 +1,6 @@
 // Writes the fuzzers' seed corpora with our own package writer and JPEG encoder:
 //   make_seeds PACKAGE_SEED_DIR PICTURE_SEED_DIR INTAKE_SEED_DIR
-// Packages of each format with every kind of item, labels, music names, background and licence;
+// The full package of the tests (support/package_builder.h) at each format, and an empty one;
 // pictures at several sizes and qualities, each prefixed by the scale byte the picture fuzzer reads;
 // for the picture intake, photos with EXIF orientations, a PNG and a WebP, each prefixed by the
 // options byte the intake fuzzer reads.
@@ -20,6 +20,7 @@
 #include <cstring>
 
 #include "raster/jpeg_codec.h"
+#include "support/package_builder.h"
 #include "tools/scrpack/package_writer.h"
 
 using namespace saverkit;
@@ -37,41 +38,6 @@ bool Save(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   return bool(file);
-}
-
-PackageContents Contents(int format) {
-  PackageContents contents;
-  contents.name = "Seed";
-  contents.info.FormatVersion = format;
-  contents.info.DesignWidth = 800;
-  contents.extension.DesignHeight = 600;
-  contents.writeAuthor = format >= 4;
-  contents.author.Author = "Seed Author";
-
-  PackageItem picture;
-  picture.record.X = 10;
-  picture.record.Width = 40;
-  picture.record.Height = 30;
-  picture.data = Picture(40, 30, 75);
-  LabelRecord label;
-  label.FontName = "Arial";
-  label.FontSize = 12;
-  label.SetText("caption");
-  picture.labels.Add(label);
-  PackageItem movie;
-  movie.record.Kind = kKindMovie;
-  movie.data = {'F', 'W', 'S', 9, 40, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8};
-  contents.items = {picture, movie};
-
-  PackageMusic music;
-  music.record.FileSuffix = ".mp3";
-  music.data = std::vector<uint8_t>(40, 0x55);
-  music.name = "Tune";
-  contents.music = {music};
-  contents.dynamicTexts = "One\r\nTwo";
-  contents.background = Picture(16, 16, 60);
-  contents.licence = "Licence";
-  return contents;
 }
 
 // A JPEG with an EXIF block as a camera writes it: a big-endian TIFF header and one IFD0 entry,
@@ -134,7 +100,11 @@ int main(int argc, char** argv) {
   }
   const std::string packages = argv[1], pictures = argv[2], intake = argv[3];
   bool ok = true;
-  for (int format : {3, 4, 5}) ok &= Save(packages + "/format" + std::to_string(format), WritePackage(Contents(format)).bytes);
+  for (int format : {3, 4, 5}) {
+    PackageContents contents = testing::FullContents(format);
+    contents.writeAuthor = format >= 4;  // the oldest format also seen without an author block
+    ok &= Save(packages + "/format" + std::to_string(format), WritePackage(contents).bytes);
+  }
   PackageContents empty;
   ok &= Save(packages + "/empty", WritePackage(empty).bytes);
 

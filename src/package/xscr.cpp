@@ -169,11 +169,17 @@ void XSCR::FitLayout() {
   }
 }
 
+void XSCR::DeleteTemporaryFiles() {
+  for (std::vector<std::string>* files : {&itemFiles_, &musicFiles_}) {
+    for (std::string& path : *files) {
+      if (!path.empty()) RemoveFile(path);
+      path.clear();
+    }
+  }
+}
+
 void XSCR::Clear() {
-  for (const std::string& path : itemFiles_)
-    if (!path.empty()) RemoveFile(path);
-  for (const std::string& path : musicFiles_)
-    if (!path.empty()) RemoveFile(path);
+  DeleteTemporaryFiles();
   itemLocators_.clear();
   items_.clear();
   itemFiles_.clear();

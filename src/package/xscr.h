@@ -52,6 +52,9 @@ class XSCR {
   bool LoadFromFile();
   // Empties everything and deletes every extracted temporary file that still exists.
   void Clear();
+  // Deletes every extracted temporary file that still exists; the package stays loaded, and a
+  // movie or music asked for again is extracted anew.
+  void DeleteTemporaryFiles();
 
   int32_t ItemCount() const { return int32_t(items_.size()); }
   int32_t MusicCount() const { return int32_t(music_.size()); }

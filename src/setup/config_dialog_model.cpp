@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "package/temp_files.h"
+#include "raster/stretch.h"
 #include "setup/config_exports.h"
 #include "setup/config_layout.h"
 #include "setup/config_rules.h"
@@ -221,11 +222,8 @@ void ConfigDialogModel::ComboBoxPicsChange() {
   image.SetVisible(!movie);
   if (!movie) {
     Bitmap picture;
-    if (reader_.LoadPicture(row, XSCR::kFullScale, picture)) {
-      const Component& screen = C("PanelScreen");
-      image.SetBounds(FitPreview(item, picture.Width(), picture.Height(), reader_.DesignWidth(),
-                                 reader_.Environment().screenWidth, screen.bounds.width, screen.bounds.height));
-      host_.ShowPreviewPicture(picture);
+    if (LoadPreviewPicture(row, item, picture)) {
+      host_.ShowPreviewPicture(std::move(picture));
     } else {
       image.SetVisible(false);  // nothing to show of a picture that does not decode
     }
@@ -236,6 +234,19 @@ void ConfigDialogModel::ComboBoxPicsChange() {
     if (reader_.ExtractMovie(row, path)) host_.StartMoviePreview(path);
   }
   C("SBtnPSave").SetEnabled(!NoSaving());
+}
+
+bool ConfigDialogModel::LoadPreviewPicture(int32_t row, const ItemRecord& item, Bitmap& picture) {
+  int width = 0, height = 0;
+  if (!reader_.PictureSize(row, width, height)) return false;
+  const Component& screen = C("PanelScreen");
+  const ControlBounds bounds = FitPreview(item, width, height, reader_.DesignWidth(), reader_.Environment().screenWidth,
+                                          screen.bounds.width, screen.bounds.height);
+  // Decoded no larger than the preview needs, as the show decodes its pictures.
+  if (!reader_.LoadPictureToCover(row, bounds.width, bounds.height, picture)) return false;
+  StretchBitmap(picture, bounds.width, bounds.height);
+  C("ImageFore").SetBounds(bounds);
+  return true;
 }
 
 void ConfigDialogModel::SBtnPSaveClick() {

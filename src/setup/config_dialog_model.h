@@ -29,8 +29,8 @@ class ConfigDialogHost {
   virtual ~ConfigDialogHost() = default;
   // A hidden multimedia window with the dialog as parent; null when it cannot be made.
   virtual std::unique_ptr<MediaWindow> CreateMusicWindow(uint32_t style) = 0;
-  // Draws the picture into ImageFore, whose bounds the model has set.
-  virtual void ShowPreviewPicture(const Bitmap& picture) = 0;
+  // ImageFore shows the picture, which has the size of its bounds.
+  virtual void ShowPreviewPicture(Bitmap picture) = 0;
   // Plays the movie looping inside PanelScreen; false when no player could be made there.
   virtual bool StartMoviePreview(const std::string& moviePath) = 0;
   virtual void FreeFlashPreview() = 0;
@@ -118,6 +118,9 @@ class ConfigDialogModel {
   int32_t MusicRow();
   void LoadGeneralPage();
   void LoadPicturesPage();
+  // Picture `row` at the size the preview shows it, decoded no larger than that needs; ImageFore
+  // takes its place. False when the picture does not decode.
+  bool LoadPreviewPicture(int32_t row, const ItemRecord& item, Bitmap& picture);
   void LoadMusicsPage();
   void ShowPagesFor(bool pictures, bool musics, bool licence, bool generator);
   void SetMusicTimer(bool on);

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "setup/installer_layout.h"
-#include "startup/install_names.h"
+#include "setup/install_names.h"
 
 namespace saverkit {
 

@@ -97,125 +97,150 @@ Rect ShowSequencer::InWindow(int32_t x, int32_t y, ItemSize size) const {
                     size.height);
 }
 
-void ShowSequencer::PresentPictureAt(const Rect& area) {
-  stage_.GrabArea(area);
-  stage_.SetBounds(area);
-  stage_.ShowAtOnce();
-}
-
 void ShowSequencer::ShowItem() {
   previousItem_ = currentItem_;
-  if (showPosition_ < 0 || showPosition_ >= int32_t(order_.size())) return;
-  const int32_t index = order_[size_t(showPosition_)];
+  const int32_t index = IndexAtShowPosition();
   if (index < 0) return;
   currentItem_ = package_.GetItem(index);
   const ItemRecord& item = currentItem_;
 
-  ItemSize size{layout_.screenWidth / 2, layout_.screenHeight / 2};
-  int32_t x = size.width / 2;
-  int32_t y = size.height / 2;
-  if (item.Width > 0 && item.Height > 0) {
-    size = {ScaledPixels(item.Width, layout_.scale), ScaledPixels(item.Height, layout_.scale)};
-  }
-
-  if (mover_) {
-    if (previousItem_.Kind == kKindPicture) {
-      x = stage_.Bounds().left - layout_.areaLeft;
-      y = stage_.Bounds().top - layout_.areaTop;
-    } else if (previousItem_.Kind == kKindMovie && movie_) {
-      x = movie_->Bounds().left - layout_.areaLeft;
-      y = movie_->Bounds().top - layout_.areaTop;
-    }
-    size = FitIntoHalfArea(size, layout_.areaWidth, layout_.areaHeight);
-  } else if (item.FixedPosition) {
-    x = ScaledPixels(item.X, layout_.scale);
-    y = ScaledPixels(item.Y, layout_.scale);
-  } else {
-    x = RandomOffset(int64_t(layout_.areaWidth) - size.width, random_);
-    y = RandomOffset(int64_t(layout_.areaHeight) - size.height, random_);
-  }
-
+  ItemPlace place = PlaceItem(item);
   Bitmap picture;
-  const bool loaded = item.Kind == kKindPicture && LoadItemPicture(index, item, size, picture);
-  Rect area = InWindow(x, y, size);
-
-  if (firstShow_) {
-    if (package_.OverlayCount() > 0) CreateOverlays();
-    if (mover_) {
-      y = RandomOffset(int64_t(layout_.areaHeight) - size.height, random_);
-      x = RandomOffset(int64_t(layout_.areaWidth) - size.width, random_);
-      area = InWindow(x, y, size);
-      mover_->SetPos(area.left, area.top);
-    }
-    stage_.GrabArea(area);
-    stage_.SetBounds(area);
-    stage_.SetVisible(true);
-    stage_.ShowAtOnce();
-    stage_.SetVisible(false);
-    firstShow_ = false;
-  } else if (previousItem_.Kind == kKindPicture) {
-    if (previousItem_.OutEffect < -1) {
-      // No way out: the picture stays painted on the background, building a collage.
-      if (stage_.Bounds() != area) {
-        if (!mover_) stage_.LeavePictureOnBackground();
-        PresentPictureAt(area);
-      }
-    } else {
-      stage_.TakeBackgroundUnderPicture();
-      stage_.Execute(ChooseEffect(previousItem_.OutEffect, random_), int16_t(previousItem_.OutStep),
-                     int16_t(previousItem_.OutDelay));
-      window_.ProcessPendingMessages();
-      if (flags_.ending) return;
-    }
-    window_.ProcessPendingMessages();
-    if (flags_.ending) return;
-  }
-
+  const bool loaded = item.Kind == kKindPicture && LoadItemPicture(index, item, place.size, picture);
+  Rect area = InWindow(place.x, place.y, place.size);
+  if (!TakeOutPreviousItem(area, place.size)) return;
   PutCaptions(index);
-
-  if (previousItem_.Kind == kKindMovie && item.Kind == kKindPicture) {
-    stage_.GrabArea(area);
-    stage_.SetBounds(area);
-    stage_.SetVisible(true);
-    stage_.ShowAtOnce();
-  }
-
+  // Over the place the movie had, the picture comes in from the window's own image.
+  if (previousItem_.Kind == kKindMovie && item.Kind == kKindPicture) CoverWithWindowImage(area, Reveal::kShow);
   FreeMovieHost();
-
   if (item.Kind == kKindMovie) {
-    std::string path;
-    if (package_.ExtractMovie(index, path)) movie_ = window_.CreateMovieHost(area);
-    if (movie_) {
-      movie_->ConnectInput(layout_.ignoreMouseMove == 0);
-      movie_->SetMovie(path);
-      movie_->SetVisible(true);
-      movie_->Play();
-    }
-    stage_.SetVisible(false);
+    StartMovie(index, area);
   } else if (item.Kind == kKindPicture) {
-    if (stage_.Bounds() != area) PresentPictureAt(area);
-    if (!stage_.Visible()) stage_.SetVisible(true);
     // A picture that cannot be decoded comes in as a blank of the item's size.
-    if (!loaded) picture = Bitmap(size.width, size.height, layout_.backgroundColour);
-    stage_.SetPicture(std::move(picture), size.width, size.height);
-    if (item.Effect < -1) {
-      stage_.ShowAtOnce();
-    } else {
-      stage_.Execute(ChooseEffect(item.Effect, random_), int16_t(item.Step), int16_t(item.Delay));
-    }
+    if (!loaded) picture = Bitmap(place.size.width, place.size.height, layout_.backgroundColour);
+    BringInPicture(item, area, place.size, std::move(picture));
+  }
+  AimMover(item, place.size);
+  window_.TrimWorkingSet();
+}
+
+int32_t ShowSequencer::IndexAtShowPosition() const {
+  if (showPosition_ < 0 || showPosition_ >= int32_t(order_.size())) return -1;
+  return order_[size_t(showPosition_)];
+}
+
+ShowSequencer::ItemPlace ShowSequencer::PlaceItem(const ItemRecord& item) {
+  ItemPlace place;
+  place.size = {layout_.screenWidth / 2, layout_.screenHeight / 2};
+  place.x = place.size.width / 2;
+  place.y = place.size.height / 2;
+  if (item.Width > 0 && item.Height > 0) {
+    place.size = {ScaledPixels(item.Width, layout_.scale), ScaledPixels(item.Height, layout_.scale)};
   }
 
   if (mover_) {
-    if (item.Kind == kKindPicture) {
-      mover_->SetTarget(ShowMover::Target::kPicture, nullptr);
-    } else if (item.Kind == kKindMovie && movie_) {
-      mover_->SetTarget(ShowMover::Target::kMovie, movie_.get());
-    } else {
-      mover_->SetTarget(ShowMover::Target::kNone, nullptr);
+    // The mover carries on from where the previous item drifted to.
+    if (previousItem_.Kind == kKindPicture) {
+      place.x = stage_.Bounds().left - layout_.areaLeft;
+      place.y = stage_.Bounds().top - layout_.areaTop;
+    } else if (previousItem_.Kind == kKindMovie && movie_) {
+      place.x = movie_->Bounds().left - layout_.areaLeft;
+      place.y = movie_->Bounds().top - layout_.areaTop;
     }
-    mover_->SetSize(size.width, size.height);
+    place.size = FitIntoHalfArea(place.size, layout_.areaWidth, layout_.areaHeight);
+  } else if (item.FixedPosition) {
+    place.x = ScaledPixels(item.X, layout_.scale);
+    place.y = ScaledPixels(item.Y, layout_.scale);
+  } else {
+    place.x = RandomOffset(int64_t(layout_.areaWidth) - place.size.width, random_);
+    place.y = RandomOffset(int64_t(layout_.areaHeight) - place.size.height, random_);
   }
-  window_.TrimWorkingSet();
+  return place;
+}
+
+bool ShowSequencer::TakeOutPreviousItem(Rect& area, ItemSize size) {
+  if (firstShow_) {
+    BeginFirstShow(area, size);
+    return true;
+  }
+  // A movie leaves with its host later on; nothing leaves before the first item.
+  if (previousItem_.Kind != kKindPicture) return true;
+  if (previousItem_.OutEffect < -1) {
+    // No way out: the picture stays painted on the background, building a collage.
+    if (stage_.Bounds() != area) {
+      if (!mover_) stage_.LeavePictureOnBackground();
+      CoverWithWindowImage(area, Reveal::kKeep);
+    }
+  } else {
+    // The picture turns into the background under it.
+    stage_.TakeBackgroundUnderPicture();
+    stage_.Execute(ChooseEffect(previousItem_.OutEffect, random_), int16_t(previousItem_.OutStep),
+                   int16_t(previousItem_.OutDelay));
+    if (!ContinuesAfterPendingMessages()) return false;
+  }
+  return ContinuesAfterPendingMessages();
+}
+
+void ShowSequencer::BeginFirstShow(Rect& area, ItemSize size) {
+  if (package_.OverlayCount() > 0) CreateOverlays();
+  if (mover_) {
+    const int32_t y = RandomOffset(int64_t(layout_.areaHeight) - size.height, random_);
+    const int32_t x = RandomOffset(int64_t(layout_.areaWidth) - size.width, random_);
+    area = InWindow(x, y, size);
+    mover_->SetPos(area.left, area.top);
+  }
+  CoverWithWindowImage(area, Reveal::kShow);
+  stage_.SetVisible(false);
+  firstShow_ = false;
+}
+
+void ShowSequencer::CoverWithWindowImage(const Rect& area, Reveal reveal) {
+  stage_.GrabArea(area);
+  stage_.SetBounds(area);
+  if (reveal == Reveal::kShow) stage_.SetVisible(true);
+  stage_.ShowAtOnce();
+}
+
+bool ShowSequencer::ContinuesAfterPendingMessages() {
+  window_.ProcessPendingMessages();
+  return !flags_.ending;
+}
+
+void ShowSequencer::StartMovie(int32_t index, const Rect& area) {
+  std::string path;
+  if (package_.ExtractMovie(index, path)) movie_ = window_.CreateMovieHost(area);
+  if (movie_) {
+    movie_->ConnectInput(layout_.ignoreMouseMove == 0);
+    movie_->SetMovie(path);
+    movie_->SetVisible(true);
+    movie_->Play();
+  }
+  stage_.SetVisible(false);
+}
+
+void ShowSequencer::BringInPicture(const ItemRecord& item, const Rect& area, ItemSize size, Bitmap picture) {
+  if (stage_.Bounds() != area) CoverWithWindowImage(area, Reveal::kKeep);
+  if (!stage_.Visible()) stage_.SetVisible(true);
+  stage_.SetPicture(std::move(picture), size.width, size.height);
+  // The new picture comes in over what the control shows: the covered area, or the previous
+  // picture when it stayed in place.
+  if (item.Effect < -1) {
+    stage_.ShowAtOnce();
+  } else {
+    stage_.Execute(ChooseEffect(item.Effect, random_), int16_t(item.Step), int16_t(item.Delay));
+  }
+}
+
+void ShowSequencer::AimMover(const ItemRecord& item, ItemSize size) {
+  if (!mover_) return;
+  if (item.Kind == kKindPicture) {
+    mover_->SetTarget(ShowMover::Target::kPicture, nullptr);
+  } else if (item.Kind == kKindMovie && movie_) {
+    mover_->SetTarget(ShowMover::Target::kMovie, movie_.get());
+  } else {
+    mover_->SetTarget(ShowMover::Target::kNone, nullptr);
+  }
+  mover_->SetSize(size.width, size.height);
 }
 
 bool ShowSequencer::LoadItemPicture(int32_t index, const ItemRecord& item, ItemSize& size, Bitmap& picture) {

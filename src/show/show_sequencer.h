@@ -82,10 +82,40 @@ class ShowSequencer {
   void StartItemTimer(uint32_t milliseconds);
   bool MayReplaceCurrentItem();
   void MovePosition(bool forward);
-  void PresentPictureAt(const Rect& area);
-  // Decodes picture item `index` for the show and sets `size` to the size it is shown at; on
-  // failure `size` is the record's, limited like any picture's.
+  // Where an item goes in the show area, and its size.
+  struct ItemPlace {
+    int32_t x = 0;
+    int32_t y = 0;
+    ItemSize size;
+  };
+  // Whether covering an area also makes the picture control visible.
+  enum class Reveal { kKeep, kShow };
+
+  // The steps of ShowItem, in their order:
+  // the item at the show position, or -1 when there is none;
+  int32_t IndexAtShowPosition() const;
+  // its size (the default half screen or the record's) and place (carried on by the mover, the
+  // record's fixed place or a random one);
+  ItemPlace PlaceItem(const ItemRecord& item);
+  // its picture decoded, with `size` set to the size it is shown at; on failure `size` is the
+  // record's, limited like any picture's;
   bool LoadItemPicture(int32_t index, const ItemRecord& item, ItemSize& size, Bitmap& picture);
+  // the way out of the previous item: on the first show the control is set up over `area` (which
+  // a mover places anew); a picture leaves by its out effect or stays on the background. False
+  // when the show ends meanwhile;
+  bool TakeOutPreviousItem(Rect& area, ItemSize size);
+  void BeginFirstShow(Rect& area, ItemSize size);
+  // the captions (PutCaptions), then the movie or the picture comes in;
+  void StartMovie(int32_t index, const Rect& area);
+  void BringInPicture(const ItemRecord& item, const Rect& area, ItemSize size, Bitmap picture);
+  // the mover moves the control of the item now on screen, at its size.
+  void AimMover(const ItemRecord& item, ItemSize size);
+
+  // The picture control shows the window's own image of `area` at once, in `area`: it moves there
+  // with no visible change, ready for an effect to start from.
+  void CoverWithWindowImage(const Rect& area, Reveal reveal);
+  // Processes pending messages; false when they ended the show.
+  bool ContinuesAfterPendingMessages();
   // The rectangle of `size` at (x, y) of the show area, in the window's coordinates.
   Rect InWindow(int32_t x, int32_t y, ItemSize size) const;
   void PutCaptions(int32_t index);

@@ -20,10 +20,11 @@ ShowWindowRules::ShowWindowRules(bool showMode, uint8_t ignoreMouseMove, ShowFla
       input_(input) {}
 
 MessageOutcome ShowWindowRules::OnTimer(uintptr_t id) {
+  if (id == kHostCheckTimerId) return {false, 0, WatchesHostWindow() && !input_.HostWindowExists()};
   if (flags_.ending) {
     // Timers that still arrive after an accepted end only stop again.
     sequencer_.StopShow();
-    return {};
+    return {false, 0};
   }
   switch (id) {
     case kItemTimerId:
@@ -38,7 +39,7 @@ MessageOutcome ShowWindowRules::OnTimer(uintptr_t id) {
     default:
       break;
   }
-  return {};
+  return {false, 0};
 }
 
 MessageOutcome ShowWindowRules::OnMouseMove() {
@@ -99,6 +100,23 @@ MessageOutcome ShowWindowRules::OnSysCommand(uintptr_t command) {
   // No second screen saver on top of this one, and no system command during the password check.
   if ((command & 0xFFF0) == kScScreenSave || flags_.checkingPassword) return {false, 0};
   return {};
+}
+
+MessageOutcome ShowWindowRules::OnEndSession(bool ending) {
+  if (ending) flags_.ending = true;
+  return {false, 0, ending};
+}
+
+ShowRelease ShowWindowRules::OnDestroy() const {
+  return flags_.advancing ? ShowRelease::kMusic : ShowRelease::kEverything;
+}
+
+void ShowWindowRules::SetUpTransitionControl(TPic_Trans& control, Rgb backgroundColour) {
+  control.SetAutoSize(false);
+  control.SetBgMode(bmNone);
+  control.SetColor(backgroundColour);
+  control.SetThreaded(false);
+  control.SetBounds(-1, -1, 1, 1);
 }
 
 void ShowWindowRules::FormActivate() { input_.PostItemTimerMessage(); }

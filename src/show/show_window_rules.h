@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "base/timer_ids.h"
+#include "pictrans/pic_trans.h"
 #include "music/show_music.h"
 #include "show/show_seams.h"
 #include "show/show_sequencer.h"
@@ -45,6 +46,9 @@ class ShowWindowInput {
   virtual void PostClose() = 0;
   // Posts the window WM_TIMER 555, so the first step runs from the message loop.
   virtual void PostItemTimerMessage() = 0;
+  // The preview's host window still exists (it belongs to another process, which may end
+  // without destroying its children).
+  virtual bool HostWindowExists() = 0;
   // "ScreenSaveUsePassword" is set (Windows 9x asks for the password before a show may end).
   virtual bool PasswordRequested() = 0;
   // Asks the user for the screen-saver password; true when it was right or cannot be asked.
@@ -52,10 +56,20 @@ class ShowWindowInput {
 };
 
 // What the window does after the rules saw a message: pass it on to the default handling, or
-// answer it with `result`.
+// answer it with `result`; and whether it then destroys itself.
 struct MessageOutcome {
   bool passOn = true;
   intptr_t result = 0;
+  bool destroyWindow = false;
+};
+
+// What the window lets go of when it is destroyed.
+enum class ShowRelease {
+  // A step of the show is still on the stack (its message pump brought the end): the sequence
+  // lives on until the window's destructor; only the music, which the step never touches, goes.
+  kMusic,
+  // The sequence and the music, then the package's temporary files: the window shows nothing more.
+  kEverything,
 };
 
 class ShowWindowRules {
@@ -65,6 +79,8 @@ class ShowWindowRules {
   ShowWindowRules(bool showMode, uint8_t ignoreMouseMove, ShowFlags& flags, ShowSequencer& sequencer,
                   ShowMusic& music, ShowWindowInput& input);
 
+  // The preview watches its host window on a timer (kHostCheckTimerId) and goes with it.
+  bool WatchesHostWindow() const { return !showMode_; }
   MessageOutcome OnTimer(uintptr_t id);
   MessageOutcome OnMouseMove();
   MessageOutcome OnButtonDown();
@@ -75,6 +91,17 @@ class ShowWindowRules {
   MessageOutcome OnActivateApp(bool active);
   MessageOutcome OnNcActivate(bool active);
   MessageOutcome OnSysCommand(uintptr_t command);
+  // WM_ENDSESSION: when the session really ends, Windows may end the process as soon as the
+  // message is answered, so the window is destroyed at once and nothing is left to a destructor.
+  MessageOutcome OnEndSession(bool ending);
+  // WM_DESTROY, before the child windows go: the music window and the movie hosts are closed
+  // through their own messages while they still exist, then the package's files are deleted.
+  ShowRelease OnDestroy() const;
+
+  // The transition control as the show uses it: sized by the sequence, no background mode of its
+  // own, in the show's background colour, run on the window's thread, and parked outside the
+  // visible area until the first item.
+  static void SetUpTransitionControl(TPic_Trans& control, Rgb backgroundColour);
 
   // Every activation of the form, the first and any later one (back from a password dialog, say):
   // the item timer's message is posted, so the show steps on at once.

@@ -1,5 +1,5 @@
-// Packages for the reader's tests: written by our own package writer behind a small stand-in for
-// the runtime image, into a folder of their own, with pictures encoded at test time.
+// Packages for the reader's tests: the full package (support/package_builder.h) or a variant of
+// it, written behind a small stand-in for the runtime image into a folder of their own.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "package/reader_environment.h"
-#include "raster/bitmap.h"
+#include "support/package_builder.h"
 #include "tools/scrpack/package_writer.h"
 
 namespace saverkit::testing {
@@ -28,11 +28,6 @@ class TempFolder {
  private:
   std::string path_;
 };
-
-// A picture with a gradient and a diagonal, so that scaling and re-encoding show in the pixels.
-Bitmap TestPicture(int width, int height);
-std::vector<uint8_t> TestJpeg(int width, int height, int quality = 90);
-std::vector<uint8_t> PatternBytes(size_t size, uint8_t seed);
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
@@ -55,11 +50,6 @@ struct PackagedFile {
 };
 
 PackagedFile WritePackagedFile(const std::string& path, const PackageContents& contents);
-
-// A package of every kind of item: two pictures (the first with two labels), a movie, an item of
-// an unknown kind, two pieces of music, author, background and licence, at format 5 on an
-// 800 x 600 design screen.
-PackageContents FullContents();
 
 // The environment of a reader for `executable`, with the given screen and temporary folder.
 ReaderEnvironment TestEnvironment(const std::string& executable, const std::string& tempFolder,

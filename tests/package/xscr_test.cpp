@@ -326,6 +326,23 @@ TEST_F(XscrTest, ClearAndTheDestructorDeleteEveryExtractedFile) {
   EXPECT_TRUE(temp_.List().empty());
 }
 
+TEST_F(XscrTest, DeletingTheTemporaryFilesKeepsThePackage) {
+  Write(FullContents());
+  XSCR reader = Open();
+  std::string movie, tune;
+  MusicRecord record;
+  ASSERT_TRUE(reader.ExtractMovie(2, movie));
+  ASSERT_TRUE(reader.ExtractMusic(0, tune, record));
+  reader.DeleteTemporaryFiles();
+  EXPECT_TRUE(temp_.List().empty());
+  EXPECT_EQ(reader.ItemCount(), 4);
+  EXPECT_EQ(reader.MusicCount(), 2);
+
+  ASSERT_TRUE(reader.ExtractMovie(2, movie));
+  EXPECT_EQ(testing::ReadFileBytes(movie), FullContents().items[2].data);
+  EXPECT_EQ(temp_.List().size(), 1u);
+}
+
 TEST_F(XscrTest, MusicWithoutAllItsNamesIsNamedByNumberAndSuffix) {
   PackageContents contents = FullContents();
   contents.info.FormatVersion = 4;

@@ -9,6 +9,7 @@
 #include "package/package_fixture.h"
 #include "package/temp_files.h"
 #include "raster/bmp_decoder.h"
+#include "raster/stretch.h"
 #include "setup/config_dialog_model.h"
 #include "setup/config_layout.h"
 #include "music/scripted_media.h"
@@ -29,7 +30,7 @@ class RecordingHost : public ConfigDialogHost {
     createdStyle = style;
     return std::make_unique<ScriptedMediaWindow>(media);
   }
-  void ShowPreviewPicture(const Bitmap& picture) override { previewWidth = picture.Width(); }
+  void ShowPreviewPicture(Bitmap picture) override { preview = std::move(picture); }
   bool StartMoviePreview(const std::string& path) override {
     moviePreview = path;
     return true;
@@ -58,7 +59,7 @@ class RecordingHost : public ConfigDialogHost {
 
   std::shared_ptr<MediaLog> media = std::make_shared<MediaLog>();
   uint32_t createdStyle = 0;
-  int previewWidth = 0;
+  Bitmap preview;
   std::string moviePreview;
   int flashFreed = 0;
   std::vector<SaveDialogRequest> asked;
@@ -222,11 +223,49 @@ TEST_F(ConfigDialog, PicturesGetThumbnailsAndAFittedPreview) {
   EXPECT_EQ(nullptr, model_->Thumbnail(4));
   // Row 0: 200 x 100 at (100, 50) on an 800-pixel design screen, in a 344-pixel panel.
   EXPECT_EQ((ControlBounds{43, 21, 86, 43}), C("ImageFore").bounds);
-  EXPECT_EQ(64, host_.previewWidth);
+  EXPECT_EQ(86, host_.preview.Width());
+  EXPECT_EQ(43, host_.preview.Height());
   EXPECT_EQ(0x00112233u, C("PanelScreen").EffectiveColor());  // the show's background colour
   EXPECT_TRUE(C("SBtnPSave").enabled);
   EXPECT_TRUE(C("SBtnPSaveAll").enabled);
   EXPECT_TRUE(C("BtnWallpaper").enabled);
+}
+
+// The preview decodes a picture no larger than it shows it: a large photo at a reduced JPEG scale,
+// then stretched to the preview's size; it looks like the full picture stretched there.
+TEST_F(ConfigDialog, ThePreviewDecodesAPictureAtTheSizeItShowsIt) {
+  struct Case {
+    int width, height;
+  };
+  for (const Case c : {Case{64, 48}, Case{1600, 1200}, Case{3000, 400}}) {
+    PackageContents contents = Contents();
+    contents.items[0].record.Width = 0;  // shown at the picture's own size
+    contents.items[0].record.Height = 0;
+    contents.items[0].data = testing::TestJpeg(c.width, c.height);
+    Reopen(contents);
+    const ControlBounds& bounds = C("ImageFore").bounds;
+    ASSERT_TRUE(C("ImageFore").visible);
+    ASSERT_EQ(bounds.width, host_.preview.Width()) << c.width;
+    ASSERT_EQ(bounds.height, host_.preview.Height()) << c.width;
+
+    Bitmap reduced;
+    ASSERT_TRUE(reader_->LoadPictureToCover(0, bounds.width, bounds.height, reduced));
+    EXPECT_LE(reduced.Width(), std::max(bounds.width * 2, c.width / 8 + 1)) << c.width;
+    StretchBitmap(reduced, bounds.width, bounds.height);
+    Bitmap full;
+    ASSERT_TRUE(reader_->LoadPicture(0, XSCR::kFullScale, full));
+    StretchBitmap(full, bounds.width, bounds.height);
+    int notFromTheReducedDecode = 0;
+    long differenceFromFull = 0;
+    for (int y = 0; y < bounds.height; ++y)
+      for (int x = 0; x < bounds.width; ++x) {
+        const Rgb shown = host_.preview.Pixel(x, y), large = full.Pixel(x, y);
+        notFromTheReducedDecode += !(shown == reduced.Pixel(x, y));
+        differenceFromFull += std::abs(shown.r - large.r) + std::abs(shown.g - large.g) + std::abs(shown.b - large.b);
+      }
+    EXPECT_EQ(notFromTheReducedDecode, 0) << c.width;
+    EXPECT_LT(double(differenceFromFull) / (3.0 * bounds.width * bounds.height), 8.0) << c.width;
+  }
 }
 
 TEST_F(ConfigDialog, AMovieItemPlaysInThePreviewAndSavesAsSwf) {

@@ -6,11 +6,11 @@
 
 #include <memory>
 
-#include "helpers/memory_settings_store.h"
+#include "base/memory_settings_store.h"
 #include "package/package_fixture.h"
 #include "setup/installer_layout.h"
 #include "setup/memory_install_system.h"
-#include "startup/install_names.h"
+#include "setup/install_names.h"
 
 namespace saverkit {
 namespace {

@@ -22,8 +22,10 @@ class FakeInput : public ShowWindowInput {
   int itemTimerMessages = 0;
   std::function<void()> whileAsking;
   bool passwordCheckThrows = false;
+  bool hostExists = true;
 
   CursorPoint CursorPos() override { return cursor; }
+  bool HostWindowExists() override { return hostExists; }
   void PostClose() override { ++closesPosted; }
   void PostItemTimerMessage() override { ++itemTimerMessages; }
   bool PasswordRequested() override { return passwordRequested; }

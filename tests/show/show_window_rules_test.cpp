@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "quiet_host.h"
 #include "show_rig.h"
 
 namespace saverkit {
@@ -288,6 +289,60 @@ TEST(Timers, EachIdentifierRunsItsOwnStep) {
   EXPECT_EQ(rig.musicHost.musicSteps, 1);
   EXPECT_EQ(rig.mover->ticks, 1);
   EXPECT_TRUE(rig.package.picturesLoaded.empty());
+}
+
+TEST(Timers, ThePreviewGoesWithItsHostWindowAndTheShowHasNone) {
+  for (const bool preview : {true, false}) {
+    ShowRig rig;
+    rig.layout.preview = preview;
+    rig.AddPictures(1);
+    rig.Start();
+    EXPECT_EQ(rig.rules->WatchesHostWindow(), preview);
+    EXPECT_FALSE(rig.rules->OnTimer(kHostCheckTimerId).destroyWindow) << preview;
+    rig.input.hostExists = false;
+    EXPECT_EQ(rig.rules->OnTimer(kHostCheckTimerId).destroyWindow, preview);
+    EXPECT_FALSE(rig.rules->OnTimer(kItemTimerId).destroyWindow);
+    EXPECT_EQ(rig.package.picturesLoaded.size(), 1u) << "the host check is no step of the show";
+  }
+}
+
+TEST(EndOfShow, TheEndOfTheSessionDestroysTheWindowAtOnce) {
+  ShowRig rig;
+  rig.AddPictures(1);
+  rig.Start();
+  const MessageOutcome query = rig.rules->OnEndSession(false);
+  EXPECT_FALSE(query.destroyWindow);
+  EXPECT_FALSE(query.passOn);
+  EXPECT_FALSE(rig.flags.ending);
+
+  const MessageOutcome end = rig.rules->OnEndSession(true);
+  EXPECT_TRUE(end.destroyWindow);
+  EXPECT_EQ(end.result, 0);
+  EXPECT_TRUE(rig.flags.ending);
+  EXPECT_EQ(rig.input.passwordAsks, 0) << "no password stands in the way of the session's end";
+}
+
+TEST(EndOfShow, AStepOfTheShowStillRunningKeepsItsSequenceUntilTheDestructor) {
+  ShowRig rig;
+  rig.AddPictures(1);
+  rig.Start();
+  EXPECT_EQ(rig.rules->OnDestroy(), ShowRelease::kEverything);
+  rig.flags.advancing = true;
+  EXPECT_EQ(rig.rules->OnDestroy(), ShowRelease::kMusic);
+}
+
+TEST(TransitionControl, RunsOnTheWindowsThreadInTheBackgroundColourParkedOutOfSight) {
+  testing::QuietHost host;
+  TPic_Trans control(host);
+  control.SetThreaded(true);
+  control.SetAutoSize(true);
+  const Rgb colour{10, 20, 30};
+  ShowWindowRules::SetUpTransitionControl(control, colour);
+  EXPECT_FALSE(control.Threaded());
+  EXPECT_FALSE(control.AutoSize());
+  EXPECT_EQ(control.BgMode(), bmNone);
+  EXPECT_EQ(control.Color(), colour);
+  EXPECT_EQ(control.BoundsRect(), (Rect{-1, -1, 0, 0}));
 }
 
 }  // namespace

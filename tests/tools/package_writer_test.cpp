@@ -8,18 +8,13 @@
 
 #include "package/complement.h"
 #include "package_readback.h"
+#include "support/package_builder.h"
 #include "tools/scrpack/packaged_output.h"
 
 namespace saverkit {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> Pattern(size_t size, uint8_t seed) {
-  std::vector<uint8_t> bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = uint8_t(seed + i * 7);
-  return bytes;
-}
 
 LabelRecord Label(const std::string& text, int32_t x, int32_t y) {
   LabelRecord r;
@@ -35,67 +30,19 @@ LabelRecord Label(const std::string& text, int32_t x, int32_t y) {
   return r;
 }
 
-ItemRecord Record(int32_t seconds, int32_t effect, int32_t kind) {
-  ItemRecord r;
-  r.Seconds = seconds;
-  r.Effect = effect;
-  r.Step = 5;
-  r.Delay = 30;
-  r.OutEffect = 12;
-  r.OutStep = 6;
-  r.OutDelay = 35;
-  r.FixedPosition = 1;
-  r.X = 100;
-  r.Y = -50;
-  r.Width = 640;
-  r.Height = 480;
-  r.Kind = kind;
-  r.Overlay = kind == kKindMovie ? 1 : 0;
-  return r;
-}
-
+// The full package with what the writer fills at its limits: a description and an author that
+// leave no room for a terminator, extension lengths the writer must replace with its own, a label
+// without text on a later item, a music without a display name, and an item of fewer bytes than
+// make a complemented eighth.
 PackageContents FullContents(int32_t format) {
-  PackageContents c;
-  c.name = "Harbour Lights";
-  c.info.FormatVersion = format;
-  c.info.DefaultSeconds = 4;
-  c.info.DefaultStep = 8;
-  c.info.DefaultDelay = 20;
-  c.info.DefaultOutStep = 9;
-  c.info.DefaultOutDelay = 21;
-  c.info.BackgroundColor = 0x00203040;
-  c.info.RandomOrder = 1;
-  c.info.DesignWidth = 1024;
-  c.info.NoSaving = 1;
-  c.info.MotionMode = 3;
-  c.info.IgnoreMouseMove = 1;
-  c.info.DefaultEffect = 51;
-  c.info.DefaultOutEffect = -1;
-  c.info.HideGeneratorPage = 1;
-  c.info.Edition = kEditionSetup;
-  c.info.Description = std::string(258, 'd');  // fills the field, no terminator
-  c.writeAuthor = true;
-  c.author = {std::string(32, 'a'), "me@example.org", "https://example.org/harbour"};
-  c.extension.DesignHeight = 768;
-  c.extension.Opacity = 85;
-  c.extension.CursorVisible = 1;
-  c.extension.MusicNamesLength = 12345;  // the writer's own values replace these
+  PackageContents c = testing::FullContents(format);
+  c.info.Description = std::string(258, 'd');
+  c.author.Author = std::string(32, 'a');
+  c.extension.MusicNamesLength = 12345;
   c.extension.BackgroundLength = -3;
-
-  PackageItem picture{Record(5, 51, kKindPicture), Pattern(1000, 1), {}};
-  picture.labels.Add(Label("Quay at dusk", 512, 700));
-  picture.labels.Add(Label("", 1, 2));
-  PackageItem movie{Record(-8, -1, kKindMovie), Pattern(16, 2), {}};
-  PackageItem tiny{Record(0, -2, kKindPicture), Pattern(7, 3), {}};
-  tiny.labels.Add(Label("tiny", 3, 4));
-  c.items = {picture, movie, tiny};
-
-  c.music = {{MusicRecord{".mp3", "MUS1"}, Pattern(333, 4), "Evening Tide"},
-             {MusicRecord{".wav", ""}, Pattern(9, 5), ""}};
-  c.dynamicTexts = "First message\r\nSecond\\nmessage\r\n";
-  c.staticTexts = "[FS_0]\r\nS_1001=Pictures\r\n";
-  c.background = Pattern(500, 6);
-  c.licence = "Use it kindly.";
+  c.items[3].data = testing::PatternBytes(7, 3);
+  c.items[3].labels.Add(Label("", 1, 2));
+  c.music[1].name.clear();
   return c;
 }
 
@@ -114,7 +61,7 @@ class TempFiles {
   std::vector<std::string> paths_;
 };
 
-ReadBackPackage WriteAndReadBack(const PackageContents& contents, TempFiles& temp, std::vector<uint8_t> image = Pattern(4096, 9)) {
+ReadBackPackage WriteAndReadBack(const PackageContents& contents, TempFiles& temp, std::vector<uint8_t> image = testing::PatternBytes(4096, 9)) {
   const WrittenPackage written = WritePackage(contents);
   std::vector<uint8_t> file = image;
   file.insert(file.end(), written.bytes.begin(), written.bytes.end());
@@ -137,80 +84,87 @@ TEST_P(PackageWriterFormatTest, EveryFieldAndBlockReadsBack) {
   const InfoRecord& info = back.trailer.Info;
   EXPECT_TRUE(info.HasValidSignature());
   EXPECT_EQ(info.FormatVersion, format);
-  EXPECT_EQ(info.ItemCount, 3);
+  EXPECT_EQ(info.ItemCount, 4);
   EXPECT_EQ(info.MusicCount, 2);
   EXPECT_EQ(info.HasAuthorInfo, 1);
-  EXPECT_EQ(info.DefaultSeconds, 4);
-  EXPECT_EQ(info.DefaultStep, 8);
-  EXPECT_EQ(info.DefaultDelay, 20);
-  EXPECT_EQ(info.DefaultOutStep, 9);
-  EXPECT_EQ(info.DefaultOutDelay, 21);
-  EXPECT_EQ(info.BackgroundColor, 0x00203040);
+  EXPECT_EQ(info.DefaultSeconds, c.info.DefaultSeconds);
+  EXPECT_EQ(info.DefaultStep, c.info.DefaultStep);
+  EXPECT_EQ(info.DefaultDelay, c.info.DefaultDelay);
+  EXPECT_EQ(info.DefaultOutStep, c.info.DefaultOutStep);
+  EXPECT_EQ(info.DefaultOutDelay, c.info.DefaultOutDelay);
+  EXPECT_EQ(info.BackgroundColor, c.info.BackgroundColor);
   EXPECT_EQ(info.RandomOrder, 1);
-  EXPECT_EQ(info.DesignWidth, 1024);
+  EXPECT_EQ(info.DesignWidth, c.info.DesignWidth);
   EXPECT_EQ(info.NoSaving, 1);
-  EXPECT_EQ(info.MotionMode, 3);
+  EXPECT_EQ(info.MotionMode, c.info.MotionMode);
   EXPECT_EQ(info.IgnoreMouseMove, 1);
-  EXPECT_EQ(info.DefaultEffect, 51);
-  EXPECT_EQ(info.DefaultOutEffect, -1);
+  EXPECT_EQ(info.DefaultEffect, c.info.DefaultEffect);
+  EXPECT_EQ(info.DefaultOutEffect, c.info.DefaultOutEffect);
   EXPECT_EQ(info.HideGeneratorPage, 1);
   EXPECT_EQ(info.Edition, kEditionSetup);
   EXPECT_EQ(info.Description, c.info.Description);
 
-  EXPECT_EQ(back.name, "Harbour Lights");
+  EXPECT_EQ(back.name, c.name);
   ASSERT_TRUE(back.author);
   EXPECT_EQ(back.author->Author, c.author.Author);
-  EXPECT_EQ(back.author->Email, "me@example.org");
-  EXPECT_EQ(back.author->HomePage, "https://example.org/harbour");
+  EXPECT_EQ(back.author->Email, c.author.Email);
+  EXPECT_EQ(back.author->HomePage, c.author.HomePage);
 
-  ASSERT_EQ(back.items.size(), 3u);
-  for (size_t i = 0; i < 3; ++i) {
+  ASSERT_EQ(back.items.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
     EXPECT_TRUE(back.items[i].record == c.items[i].record) << i;
     EXPECT_EQ(back.items[i].data, c.items[i].data) << i;
   }
   ASSERT_EQ(back.music.size(), 2u);
-  EXPECT_EQ(back.music[0].record.FileSuffix, ".mp3");
-  EXPECT_EQ(back.music[0].record.ResourceName, "MUS1");
-  EXPECT_EQ(back.music[0].data, c.music[0].data);
-  EXPECT_EQ(back.music[1].data, c.music[1].data);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(back.music[i].record.FileSuffix, c.music[i].record.FileSuffix) << i;
+    EXPECT_EQ(back.music[i].record.ResourceName, c.music[i].record.ResourceName) << i;
+    EXPECT_EQ(back.music[i].data, c.music[i].data) << i;
+  }
 
   EXPECT_EQ(back.dynamicTexts, c.dynamicTexts);
   EXPECT_EQ(back.staticTexts, c.staticTexts);
 
   ASSERT_TRUE(back.labelTrailerValid);
   EXPECT_TRUE(back.labelBlockComplete);
-  ASSERT_EQ(back.labels.Count(), 3);
+  ASSERT_EQ(back.labels.Count(), 4);
   ASSERT_EQ(back.labels.Get(0)->Count(), 2);
-  const LabelRecord& label = *back.labels.Get(0)->Get(0);
-  EXPECT_EQ(label.Text(), "Quay at dusk");
-  EXPECT_EQ(label.TextLength, 12);
-  EXPECT_EQ(label.FontName, "Georgia");
-  EXPECT_EQ(label.FontSize, 28);
-  EXPECT_EQ(label.FontStyle, LabelRecord::kItalic);
-  EXPECT_EQ(label.FontColor, 0x00FFEEDD);
-  EXPECT_EQ(label.Transparent, 1);
-  EXPECT_EQ(label.BackColor, 0x00010203);
-  EXPECT_EQ(label.CenterX, 512);
-  EXPECT_EQ(label.CenterY, 700);
-  EXPECT_EQ(back.labels.Get(0)->Get(1)->Text(), "");
+  for (int i = 0; i < 2; ++i) {
+    const LabelRecord& label = *back.labels.Get(0)->Get(i);
+    const LabelRecord& written = *c.items[0].labels.Get(i);
+    EXPECT_EQ(label.Text(), written.Text()) << i;
+    EXPECT_EQ(label.TextLength, int32_t(written.Text().size())) << i;
+    EXPECT_EQ(label.FontName, written.FontName) << i;
+    EXPECT_EQ(label.FontSize, written.FontSize) << i;
+    EXPECT_EQ(label.FontStyle, written.FontStyle) << i;
+    EXPECT_EQ(label.FontColor, written.FontColor) << i;
+    EXPECT_EQ(label.Transparent, written.Transparent) << i;
+    EXPECT_EQ(label.BackColor, written.BackColor) << i;
+    EXPECT_EQ(label.CenterX, written.CenterX) << i;
+    EXPECT_EQ(label.CenterY, written.CenterY) << i;
+  }
+  EXPECT_EQ(back.labels.Get(0)->Get(1)->Text(), "Harbour");
   EXPECT_EQ(back.labels.Get(1)->Count(), 0);
-  EXPECT_EQ(back.labels.Get(2)->Get(0)->Text(), "tiny");
+  EXPECT_EQ(back.labels.Get(2)->Count(), 0);
+  ASSERT_EQ(back.labels.Get(3)->Count(), 1);
+  EXPECT_EQ(back.labels.Get(3)->Get(0)->Text(), "");
+  EXPECT_EQ(back.labels.Get(3)->Get(0)->FontName, "Georgia");
 
   if (format >= 4) {
     ASSERT_TRUE(back.extension);
-    EXPECT_EQ(back.extension->DesignHeight, 768);
-    EXPECT_EQ(back.extension->Opacity, 85);
+    EXPECT_EQ(back.extension->DesignHeight, c.extension.DesignHeight);
+    EXPECT_EQ(back.extension->Opacity, c.extension.Opacity);
     EXPECT_EQ(back.extension->CursorVisible, 1);
     // A music without a display name is written under the name the runtime would give it.
-    EXPECT_EQ(back.musicNames, "Evening Tide\r\nMusic-2.wav");
+    EXPECT_EQ(back.musicNames, "Evening Tide\r\nMusic-2.mid");
     EXPECT_EQ(back.background, c.background);
   } else {
     EXPECT_FALSE(back.extension);
   }
   if (format >= 5) {
     ASSERT_TRUE(back.licenceLength);
-    EXPECT_EQ(*back.licenceLength, 14);
-    EXPECT_EQ(back.licence, "Use it kindly.");
+    EXPECT_EQ(*back.licenceLength, int32_t(c.licence.size()));
+    EXPECT_EQ(back.licence, c.licence);
   } else {
     EXPECT_FALSE(back.licenceLength);
   }
@@ -222,13 +176,15 @@ INSTANTIATE_TEST_SUITE_P(Formats, PackageWriterFormatTest, ::testing::Values(3, 
 
 TEST(PackageWriterTest, MediaHaveOnlyTheirLeadingEighthComplemented) {
   PackageContents c = FullContents(5);
+  c.items[1].data = testing::PatternBytes(16, 2);
   const WrittenPackage written = WritePackage(c);
-  // Item 1 has 16 bytes (2 complemented), item 2 has 7 (none).
-  const int64_t movieAt = written.layout.itemOffsets[1];
-  for (int i = 0; i < 16; ++i)
-    EXPECT_EQ(written.bytes[size_t(movieAt + i)], i < 2 ? uint8_t(~c.items[1].data[size_t(i)]) : c.items[1].data[size_t(i)]) << i;
-  const int64_t tinyAt = written.layout.itemOffsets[2];
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(written.bytes[size_t(tinyAt + i)], c.items[2].data[size_t(i)]) << i;
+  // Item 1 has 16 bytes (2 complemented), the movie 1000 (125), item 3 has 7 (none).
+  for (const size_t item : {1, 2, 3}) {
+    const std::vector<uint8_t>& data = c.items[item].data;
+    const int64_t at = written.layout.itemOffsets[item];
+    for (size_t i = 0; i < data.size(); ++i)
+      EXPECT_EQ(written.bytes[size_t(at) + i], i < data.size() / 8 ? uint8_t(~data[i]) : data[i]) << item << ", " << i;
+  }
 }
 
 TEST(PackageWriterTest, LayoutReportsWhereTheBlocksWent) {
@@ -238,7 +194,8 @@ TEST(PackageWriterTest, LayoutReportsWhereTheBlocksWent) {
   EXPECT_GT(v5.layout.licenceOffset, v5.layout.extensionOffset);
   std::vector<uint8_t> licenceLength(v5.bytes.begin() + v5.layout.licenceOffset, v5.bytes.begin() + v5.layout.licenceOffset + 4);
   Complement(licenceLength);
-  EXPECT_EQ(licenceLength, (std::vector<uint8_t>{14, 0, 0, 0}));
+  const std::string licence = testing::FullContents().licence;
+  EXPECT_EQ(licenceLength, (std::vector<uint8_t>{uint8_t(licence.size()), 0, 0, 0}));
 
   const WrittenPackage v3 = WritePackage(FullContents(3));
   EXPECT_EQ(v3.layout.extensionOffset, -1);
@@ -253,7 +210,7 @@ TEST(PackageWriterTest, UnsetFormatWritesTheNewest) {
   EXPECT_EQ(back.trailer.Info.FormatVersion, 5);
   EXPECT_EQ(back.trailer.Info.HasAuthorInfo, 0);
   EXPECT_FALSE(back.author);
-  EXPECT_EQ(back.licence, "Use it kindly.");
+  EXPECT_EQ(back.licence, c.licence);
 }
 
 TEST(PackageWriterTest, EmptyPackageStillCarriesAnEmptyLabelBlock) {
@@ -310,7 +267,7 @@ class PackagedOutputTest : public ::testing::Test {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     runtime_ = (folder_ / "runtime.exe").string();
-    WriteWholeFile(runtime_, Pattern(3000, 11));
+    WriteWholeFile(runtime_, testing::PatternBytes(3000, 11));
   }
   void TearDown() override { fs::remove_all(folder_); }
   size_t FilesInFolder() const { return size_t(std::distance(fs::directory_iterator(folder_), fs::directory_iterator())); }
@@ -324,7 +281,7 @@ TEST_F(PackagedOutputTest, WritesImageThenPackage) {
   const std::string out = (folder_ / "Show.scr").string();
   std::string error;
   ASSERT_TRUE(WritePackagedExecutable(runtime_, package.bytes, out, error)) << error;
-  std::vector<uint8_t> want = Pattern(3000, 11);
+  std::vector<uint8_t> want = testing::PatternBytes(3000, 11);
   want.insert(want.end(), package.bytes.begin(), package.bytes.end());
   EXPECT_EQ(ReadWholeFile(out), want);
   EXPECT_EQ(FilesInFolder(), 2u);  // no temporary file left
@@ -339,7 +296,7 @@ TEST_F(PackagedOutputTest, WritesImageThenPackage) {
   const WrittenPackage second = WritePackage(other);
   const std::string again = (folder_ / "Again.exe").string();
   ASSERT_TRUE(WritePackagedExecutable(out, second.bytes, again, error)) << error;
-  std::vector<uint8_t> want2 = Pattern(3000, 11);
+  std::vector<uint8_t> want2 = testing::PatternBytes(3000, 11);
   want2.insert(want2.end(), second.bytes.begin(), second.bytes.end());
   EXPECT_EQ(ReadWholeFile(again), want2);
 }

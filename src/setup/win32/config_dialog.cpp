@@ -7,10 +7,9 @@
 #include "raster/win32/bitmap_drawing.h"
 #include "forms/win32/message_form.h"
 #include "flash/win32/new_movie_host.h"
+#include "base/win32/resources.h"
 #include "base/win32/shell.h"
-#include "package/reader_environment.h"
 #include "forms/win32/program_texts.h"
-#include "raster/stretch.h"
 #include "setup/config_layout.h"
 #include "setup/music_tool_images.h"
 #include "music/win32/mci_media_window.h"
@@ -30,7 +29,7 @@ void FillRow(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-TForm_XSCR_Config::TForm_XSCR_Config(HWND hostWindow, HWND owner)
+TForm_XSCR_Config::TForm_XSCR_Config(XSCR& package, HWND hostWindow, HWND owner)
     : TFormScrNeo(IsWindow(hostWindow) ? hostWindow : owner), hostWindow_(IsWindow(hostWindow) ? hostWindow : nullptr) {
   if (!Handle()) return;
   if (hostWindow_) {
@@ -43,8 +42,7 @@ TForm_XSCR_Config::TForm_XSCR_Config(HWND hostWindow, HWND owner)
   BindHandlers();
   CreateControls();
   FitToContent(Item("PanelMain"));
-  package_ = std::make_unique<PackageSlot>(std::make_unique<XSCR>(CurrentReaderEnvironment()));
-  XSCR& reader = package_->Reader();
+  XSCR& reader = package;
   TextLines dynamicTexts;
   LoadFormTexts(Components(), dynamicTexts, &reader);
   ConfigDialogHost& host = *this;
@@ -64,7 +62,6 @@ TForm_XSCR_Config::TForm_XSCR_Config(HWND hostWindow, HWND owner)
 TForm_XSCR_Config::~TForm_XSCR_Config() {
   model_.reset();  // frees the movie preview and closes the music
   flashPreview_.reset();
-  package_.reset();  // deletes every file the dialog extracted
   if (hostWindow_ && IsWindow(hostWindow_)) EnableWindow(hostWindow_, TRUE);
   if (hostParent_ && IsWindow(hostParent_)) EnableWindow(hostParent_, TRUE);
   const HWND front = hostParent_ ? hostParent_ : hostWindow_;
@@ -133,12 +130,7 @@ std::unique_ptr<MediaWindow> TForm_XSCR_Config::CreateMusicWindow(uint32_t style
   return MusicWndCreate(Handle(), style);
 }
 
-void TForm_XSCR_Config::ShowPreviewPicture(const Bitmap& picture) {
-  const ControlBounds& bounds = Item("ImageFore").bounds;
-  Bitmap shown = picture.Clone();
-  StretchBitmap(shown, bounds.width, bounds.height);  // half-tone, to the displayed size
-  SetPicture("ImageFore", std::move(shown));
-}
+void TForm_XSCR_Config::ShowPreviewPicture(Bitmap picture) { SetPicture("ImageFore", std::move(picture)); }
 
 bool TForm_XSCR_Config::StartMoviePreview(const std::string& moviePath) {
   FreeFlashPreview();

@@ -13,7 +13,7 @@
 #include "flash/win32/flash_host_panel.h"
 #include "forms/win32/scr_neo_form.h"
 #include "base/win32/registry_settings_store.h"
-#include "package/package_slot.h"
+#include "package/xscr.h"
 #include "setup/config_dialog_model.h"
 
 namespace saverkit {
@@ -22,7 +22,9 @@ class TForm_XSCR_Config : public TFormScrNeo, private ConfigDialogHost {
  public:
   // `hostWindow`: the window named on the command line (/c:<window>), which with its parent stays
   // disabled while the dialog lives; null without one, when `owner` (possibly null) owns it.
-  TForm_XSCR_Config(HWND hostWindow, HWND owner);
+  // `package` outlives the dialog; the files it extracted go with it, after the music window and
+  // the movie preview closed them.
+  TForm_XSCR_Config(XSCR& package, HWND hostWindow, HWND owner);
   ~TForm_XSCR_Config() override;
 
  private:
@@ -32,7 +34,7 @@ class TForm_XSCR_Config : public TFormScrNeo, private ConfigDialogHost {
   void ComboBoxMusicsDrawItem(const DRAWITEMSTRUCT& item);
 
   std::unique_ptr<MediaWindow> CreateMusicWindow(uint32_t style) override;
-  void ShowPreviewPicture(const Bitmap& picture) override;
+  void ShowPreviewPicture(Bitmap picture) override;
   bool StartMoviePreview(const std::string& moviePath) override;
   void FreeFlashPreview() override;
   std::string AskSaveName(const SaveDialogRequest& request) override;
@@ -48,9 +50,6 @@ class TForm_XSCR_Config : public TFormScrNeo, private ConfigDialogHost {
   HWND hostWindow_;
   HWND hostParent_ = nullptr;
   RegistrySettingsStore settings_;
-  // Released last: releasing the reader deletes the files it extracted, which the music window
-  // and the movie preview must have closed by then.
-  std::unique_ptr<PackageSlot> package_;
   std::unique_ptr<ConfigDialogModel> model_;
   std::unique_ptr<FlashHostPanel> flashPreview_;
   // Last, so the flat look is taken off before the controls it paints go.

@@ -7,7 +7,6 @@
 #include "flash/win32/new_movie_host.h"
 #include "base/win32/shell.h"
 #include "base/win32/working_set.h"
-#include "package/reader_environment.h"
 #include "music/music_options.h"
 #include "music/win32/mci_media_window.h"
 #include "show/win32/flash_show_movie.h"
@@ -21,13 +20,13 @@ constexpr char kTitle[] = "saverkit: show";
 constexpr char kPreviewTitle[] = "saverkit: preview";
 constexpr char kDesktopKey[] = "\\Control Panel\\Desktop";
 constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
-// The preview's host belongs to another process, which may end without destroying its children;
-// the preview looks for it every half second (kHostCheckTimerId) and goes when it is gone.
+// How often the preview looks for its host window.
 constexpr UINT kHostCheckMs = 500;
 
 }  // namespace
 
-TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND owner) : hostWindow_(hostWindow) {
+TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(XSCR& package, RunMode mode, HWND hostWindow, HWND owner)
+    : hostWindow_(hostWindow), reader_(package) {
   // Unpinned places, random effects and the music order differ from one show to the next.
   random_.SeedFromClock();
   const bool preview = mode == RunMode::Preview;
@@ -44,8 +43,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND
     screen.window =
         Rect{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
   }
-  package_ = std::make_unique<PackageSlot>(std::make_unique<XSCR>(CurrentReaderEnvironment()));
-  XSCR& reader = package_->Reader();
+  XSCR& reader = reader_;
   setup_ = DecideShowSetup(mode, screen, reader);
 
   WindowPlacement placement;
@@ -61,10 +59,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND
     placement.style = WS_POPUP | WS_CLIPCHILDREN;
     placement.parent = owner;
   }
-  if (!Create(kClassName, preview ? kPreviewTitle : kTitle, placement)) {
-    package_.reset();
-    return;
-  }
+  if (!Create(kClassName, preview ? kPreviewTitle : kTitle, placement)) return;
   if (!preview) {
     SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, nullptr, 0);
     screenSaverRunningSet_ = true;
@@ -77,11 +72,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND
   timers_ = std::make_unique<WindowTimers>(Handle());
   picTransHost_ = std::make_unique<Win32PicTransHost>(Handle());
   picTrans_ = std::make_unique<TPic_Trans>(*picTransHost_);
-  picTrans_->SetAutoSize(false);
-  picTrans_->SetBgMode(bmNone);
-  picTrans_->SetColor(colour);
-  picTrans_->SetThreaded(false);
-  picTrans_->SetBounds(-1, -1, 1, 1);  // parked outside the visible area until the first item
+  ShowWindowRules::SetUpTransitionControl(*picTrans_, colour);
   stage_ = std::make_unique<TransStage>(*picTrans_, *picTransHost_, colour);
 
   RECT client{0, 0, 0, 0};
@@ -109,7 +100,7 @@ TFormX_Scr_Saver_Main::TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND
     cursorHidden_ = true;
   }
   if (setup_.opacityPercent) SetFormOpacity(Handle(), *setup_.opacityPercent);
-  if (preview) SetTimer(Handle(), kHostCheckTimerId, kHostCheckMs, nullptr);
+  if (rules_->WatchesHostWindow()) SetTimer(Handle(), kHostCheckTimerId, kHostCheckMs, nullptr);
   saverkit::TrimWorkingSet();
 }
 
@@ -131,7 +122,7 @@ void TFormX_Scr_Saver_Main::ReleaseShow() {
   sequencer_.reset();
   music_.reset();
   showPackage_.reset();
-  package_.reset();
+  reader_.DeleteTemporaryFiles();
 }
 
 void TFormX_Scr_Saver_Main::StartShow() {
@@ -144,7 +135,9 @@ void TFormX_Scr_Saver_Main::StartShow() {
 }
 
 LRESULT TFormX_Scr_Saver_Main::Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam) {
-  return outcome.passOn ? DefaultHandling(message, wParam, lParam) : outcome.result;
+  const LRESULT result = outcome.passOn ? DefaultHandling(message, wParam, lParam) : outcome.result;
+  if (outcome.destroyWindow) DestroyWindow(Handle());
+  return result;
 }
 
 LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,12 +145,7 @@ LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM
   if (picTransHost_->HandleMessage(*picTrans_, message, lParam)) return 0;
   switch (message) {
     case WM_TIMER:
-      if (wParam == kHostCheckTimerId) {
-        if (!IsWindow(hostWindow_)) DestroyWindow(Handle());
-        return 0;
-      }
-      rules_->OnTimer(wParam);
-      return 0;
+      return Answer(rules_->OnTimer(wParam), message, wParam, lParam);
     case WM_MOUSEMOVE:
       return Answer(rules_->OnMouseMove(), message, wParam, lParam);
     case WM_LBUTTONDOWN:
@@ -190,23 +178,14 @@ LRESULT TFormX_Scr_Saver_Main::HandleMessage(UINT message, WPARAM wParam, LPARAM
     case WM_ERASEBKGND:
       return 1;
     case WM_DESTROY:
-      // Before the child windows go: the music window and the movie hosts are closed through
-      // their own messages while they still exist, then the reader deletes their files. A step
-      // of the show whose message pump brought the close is still on the stack: its sequence
-      // lives on until the destructor, and only the music, which the step never touches, goes.
-      if (flags_.advancing) {
-        if (music_) music_->TearDown();
-      } else {
+      if (rules_->OnDestroy() == ShowRelease::kEverything) {
         ReleaseShow();
+      } else if (music_) {
+        music_->TearDown();
       }
       break;
     case WM_ENDSESSION:
-      // Windows may end the process as soon as this returns: nothing may be left to a destructor.
-      if (wParam) {
-        flags_.ending = true;
-        DestroyWindow(Handle());
-      }
-      return 0;
+      return Answer(rules_->OnEndSession(wParam != 0), message, wParam, lParam);
   }
   return Window::HandleMessage(message, wParam, lParam);
 }
@@ -274,6 +253,8 @@ CursorPoint TFormX_Scr_Saver_Main::CursorPos() {
   GetCursorPos(&point);
   return {point.x, point.y};
 }
+
+bool TFormX_Scr_Saver_Main::HostWindowExists() { return IsWindow(hostWindow_) != FALSE; }
 
 void TFormX_Scr_Saver_Main::PostClose() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 

@@ -13,7 +13,7 @@
 #include "base/random_source.h"
 #include "base/win32/registry_settings_store.h"
 #include "base/win32/window_timers.h"
-#include "package/package_slot.h"
+#include "package/xscr.h"
 #include "pictrans/pic_trans.h"
 #include "pictrans/win32/pic_trans_host.h"
 #include "music/show_music.h"
@@ -34,8 +34,8 @@ class TFormX_Scr_Saver_Main : public Window,
                               private MusicShowHost {
  public:
   // RunMode::Preview inside `hostWindow`, the display control panel's; otherwise the full-screen
-  // show, owned by `owner`.
-  TFormX_Scr_Saver_Main(RunMode mode, HWND hostWindow, HWND owner);
+  // show, owned by `owner`. `package` outlives the window.
+  TFormX_Scr_Saver_Main(XSCR& package, RunMode mode, HWND hostWindow, HWND owner);
   ~TFormX_Scr_Saver_Main() override;
 
   // Shows the window and starts the sequence, as the form's activation does.
@@ -47,8 +47,8 @@ class TFormX_Scr_Saver_Main : public Window,
   void OnDestroyed() override { PostQuitMessage(0); }
 
  private:
-  // Ends the show's sequence and music and releases the package reader with its temporary files;
-  // the window then shows nothing more. Safe to call more than once.
+  // Ends the show's sequence and music and deletes the package's temporary files; the window then
+  // shows nothing more. Safe to call more than once.
   void ReleaseShow();
   LRESULT Answer(const MessageOutcome& outcome, UINT message, WPARAM wParam, LPARAM lParam);
   void FlashMouseMove();
@@ -64,6 +64,7 @@ class TFormX_Scr_Saver_Main : public Window,
   // ShowWindowInput
   CursorPoint CursorPos() override;
   void PostClose() override;
+  bool HostWindowExists() override;
   void PostItemTimerMessage() override;
   bool PasswordRequested() override;
   bool AskPassword() override;
@@ -77,7 +78,7 @@ class TFormX_Scr_Saver_Main : public Window,
   bool cursorHidden_ = false;
   bool screenSaverRunningSet_ = false;
 
-  std::unique_ptr<PackageSlot> package_;
+  XSCR& reader_;
   std::unique_ptr<XscrShowPackage> showPackage_;
   std::unique_ptr<XscrMusicLibrary> musicLibrary_;
   RegistrySettingsStore settings_;

@@ -39,12 +39,14 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
   const bool taskbarButton = HasTaskbarButton(decision);
   if (!taskbarButton) application.HideFromTaskbar();
   std::srand(unsigned(std::time(nullptr)));
+  // One reader for the mode's form; it deletes the files extracted from the package when it goes.
+  PackageSlot package(std::make_unique<XSCR>(CurrentReaderEnvironment()));
 
   switch (decision.mode) {
     case RunMode::Configure: {
       // Modal to the window that asked; a number that names no window leaves it unowned.
       const HWND host = AsWindow(decision.HostWindow);
-      TForm_XSCR_Config dialog(host, taskbarButton ? nullptr : application.Handle());
+      TForm_XSCR_Config dialog(package.Reader(), host, taskbarButton ? nullptr : application.Handle());
       if (!dialog.IsAlive()) break;
       SetWindowTextA(application.Handle(), dialog.GetCaption().c_str());
       TrimWorkingSet();
@@ -52,13 +54,13 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
       break;
     }
     case RunMode::Preview: {
-      TFormX_Scr_Saver_Main preview(RunMode::Preview, AsWindow(decision.HostWindow), nullptr);
+      TFormX_Scr_Saver_Main preview(package.Reader(), RunMode::Preview, AsWindow(decision.HostWindow), nullptr);
       preview.StartShow();
       RunModal(preview);
       break;
     }
     default: {
-      TFormX_Scr_Saver_Main show(RunMode::Show, nullptr, application.Handle());
+      TFormX_Scr_Saver_Main show(package.Reader(), RunMode::Show, nullptr, application.Handle());
       show.StartShow();
       RunModal(show);
       break;
