@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "forms/win32/bitmap_drawing.h"
-#include "forms/win32/message_form.h"
 #include "package/helpers/win32/new_movie_host.h"
 #include "package/helpers/win32/resources.h"
 #include "package/helpers/win32/shell.h"
@@ -15,6 +14,7 @@
 #include "setup/config_layout.h"
 #include "setup/music_tool_images.h"
 #include "setup/win32/mci_media_window.h"
+#include "setup/win32/message_form.h"
 #include "setup/win32/wallpaper.h"
 
 namespace saverkit {

@@ -4,7 +4,6 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "forms/win32/message_form.h"
 #include "package/helpers/win32/registry_settings_store.h"
 #include "package/helpers/win32/shell.h"
 #include "package/reader_environment.h"
@@ -13,6 +12,7 @@
 #include "setup/run_install.h"
 #include "setup/target_directory.h"
 #include "setup/win32/install_system.h"
+#include "setup/win32/message_form.h"
 #include "startup/install_names.h"
 
 namespace saverkit {

@@ -16,7 +16,7 @@
 #include "controls/win32/xp_menu.h"
 #include "forms/layout.h"
 #include "forms/win32/form_window.h"
-#include "forms/win32/message_form.h"
+#include "setup/win32/message_form.h"
 
 namespace saverkit {
 namespace {
