@@ -2,15 +2,21 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
+#include "forms/control_geometry.h"
 #include "forms/win32/bitmap_drawing.h"
 #include "forms/win32/form_inspection.h"
 #include "forms/win32/gdi.h"
+#include "forms/win32/text_drawing.h"
 #include "forms/win32/window.h"
 
 namespace saverkit {
 namespace {
+
+// The form's own subclass of a control's window; the flat painter's has another id.
+constexpr UINT_PTR kControlSubclassId = 1;
 
 RECT ToRect(const ControlBounds& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
 
@@ -47,14 +53,14 @@ ControlObject::~ControlObject() {
 void ControlObject::AttachWindow(HWND hwnd) {
   if (!hwnd) return;
   SetPropA(hwnd, kControlProperty, this);
-  SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(hwnd, SubclassProc, kControlSubclassId, reinterpret_cast<DWORD_PTR>(this));
   if (!component_.name.empty())
     SetPropA(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(component_.name.c_str()))));
 }
 
 void ControlObject::DetachWindow(HWND hwnd) {
   if (!hwnd) return;
-  RemoveWindowSubclass(hwnd, SubclassProc, 1);
+  RemoveWindowSubclass(hwnd, SubclassProc, kControlSubclassId);
   RemovePropA(hwnd, kControlProperty);
   if (HANDLE atom = RemovePropA(hwnd, kNameProperty)) GlobalDeleteAtom(ATOM(reinterpret_cast<UINT_PTR>(atom)));
 }
@@ -170,7 +176,7 @@ NativeControl::NativeControl(ControlHost& host, Component& component, int id) : 
   if (component.visible) style |= WS_VISIBLE;
   if (!component.enabled) style |= WS_DISABLED;
   const ControlBounds& b = component.bounds;
-  hwnd_ = CreateWindowExA(exStyle, windowClass, text.c_str(), style, b.left, b.top, b.width, WindowHeight(),
+  hwnd_ = CreateWindowExA(exStyle, windowClass, text.c_str(), style, b.left, b.top, b.width, ControlWindowHeight(component_),
                           ParentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                           nullptr);
   if (!hwnd_) return;
@@ -190,14 +196,6 @@ NativeControl::~NativeControl() {
 
 ControlObject* NativeControl::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<ControlObject*>(GetPropA(hwnd, kControlProperty)) : nullptr;
-}
-
-int NativeControl::WindowHeight() const {
-  // A drop-down list's window height includes its open list.
-  if (component_.Kind() != ComponentKind::kComboBox) return component_.bounds.height;
-  const int rows = component_.dropDownCount > 0 ? component_.dropDownCount : 1;
-  const int rowHeight = component_.itemHeight > 0 ? component_.itemHeight : component_.bounds.height;
-  return component_.bounds.height + rows * rowHeight + 2;
 }
 
 bool NativeControl::IsButtonKind() const {
@@ -249,9 +247,10 @@ bool NativeControl::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (component_.itemHeight <= 0) return false;
-      // Row -1 is the selection field of the closed box; it keeps the box's own height.
-      measure->itemHeight = UINT(measure->itemID == UINT(-1) ? component_.bounds.height - 6 : component_.itemHeight);
+      // Row -1 is the selection field of the closed box.
+      const std::optional<int32_t> height = OwnerDrawRowHeight(component_, measure->itemID == UINT(-1));
+      if (!height) return false;
+      measure->itemHeight = UINT(*height);
       result = TRUE;
       return true;
     }
@@ -296,7 +295,7 @@ void NativeControl::Changed(Component& component, ComponentChange change) {
       return;
     case ComponentChange::kBounds: {
       const ControlBounds& b = component.bounds;
-      SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, ControlWindowHeight(component_), SWP_NOZORDER | SWP_NOACTIVATE);
       return;
     }
     case ComponentChange::kChecked:
@@ -337,12 +336,9 @@ void GraphicControl::Command() {
 void GraphicControl::SetPicture(Bitmap picture) {
   picture_ = std::move(picture);
   icon_ = nullptr;
-  if (component_.autoSize && !component_.stretch && !picture_.Empty()) {
-    ControlBounds b = component_.bounds;
-    b.width = picture_.Width();
-    b.height = picture_.Height();
+  if (const auto sized = AutoSizedBounds(component_, picture_.Width(), picture_.Height())) {
     InvalidateInContainer(component_.bounds);
-    component_.SetBounds(b);
+    component_.SetBounds(*sized);
   }
   InvalidateInContainer(component_.bounds);
 }
@@ -394,36 +390,26 @@ void GraphicControl::PaintLabel(HDC dc, const RECT& box) {
   if (!component_.showAccelChar) format |= DT_NOPREFIX;
   if (component_.alignment == TextAlign::kCenter) format |= DT_CENTER;
   if (component_.alignment == TextAlign::kRight) format |= DT_RIGHT;
-  const std::string& text = component_.caption;
-  RECT place = box;
-  if (component_.layout != VerticalAlign::kTop) {
-    RECT measured = box;
-    DrawTextA(dc, text.c_str(), int(text.size()), &measured, format | DT_CALCRECT);
-    const int spare = (box.bottom - box.top) - (measured.bottom - measured.top);
-    place.top += component_.layout == VerticalAlign::kCenter ? spare / 2 : spare;
-  }
-  DrawTextA(dc, text.c_str(), int(text.size()), &place, format);
+  DrawAlignedText(dc, component_.caption, box, format, component_.layout);
 }
 
 void GraphicControl::PaintImage(HDC dc, const RECT& box) {
-  const int width = box.right - box.left, height = box.bottom - box.top;
+  const Rect area{box.left, box.top, box.right, box.bottom};
   if (icon_) {
     const int size = GetSystemMetrics(SM_CXICON);
-    const int x = component_.centred ? box.left + (width - size) / 2 : box.left;
-    const int y = component_.centred ? box.top + (height - size) / 2 : box.top;
-    DrawIconEx(dc, x, y, icon_, size, size, 0, nullptr, DI_NORMAL);
+    const Rect place = PicturePlace(area, size, size, component_.centred);
+    DrawIconEx(dc, place.left, place.top, icon_, size, size, 0, nullptr, DI_NORMAL);
     return;
   }
   if (picture_.Empty()) return;
   if (component_.stretch) {
-    StretchDrawBitmap(picture_, dc, Rect{box.left, box.top, box.right, box.bottom});
+    StretchDrawBitmap(picture_, dc, area);
     return;
   }
-  const int x = component_.centred ? box.left + (width - picture_.Width()) / 2 : box.left;
-  const int y = component_.centred ? box.top + (height - picture_.Height()) / 2 : box.top;
+  const Rect place = PicturePlace(area, picture_.Width(), picture_.Height(), component_.centred);
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-  DrawBitmap(picture_, x, y, dc);
+  DrawBitmap(picture_, place.left, place.top, dc);
   RestoreDC(dc, saved);
 }
 
@@ -431,8 +417,7 @@ void GraphicControl::PaintBevel(HDC dc, const RECT& box) {
   if (component_.bevelOuter == Bevel::kNone) return;  // a spacer
   RECT edge = box;
   const UINT kind = component_.bevelOuter == Bevel::kRaised ? EDGE_RAISED : EDGE_ETCHED;
-  // A bevel two pixels high or less is a separator line along its top.
-  DrawEdge(dc, &edge, kind, box.bottom - box.top <= 2 ? BF_TOP : BF_RECT);
+  DrawEdge(dc, &edge, kind, IsSeparatorBevel(component_) ? BF_TOP : BF_RECT);
 }
 
 }  // namespace saverkit

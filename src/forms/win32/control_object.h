@@ -91,7 +91,6 @@ class NativeControl : public ControlObject {
   bool IsEditKind() const;  // edits and memos
   void Clicked();
   void FillItems();
-  int WindowHeight() const;
 
   HWND hwnd_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "forms/component_description.h"
 #include "forms/win32/composite_controls.h"
 #include "forms/win32/form_inspection.h"
+#include "forms/win32/text_drawing.h"
 
 namespace saverkit {
 namespace {
@@ -178,15 +179,11 @@ HFONT FormWindow::FontFor(const ControlFont& font) {
   const std::string key = FontKey(font);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second.Get();
-  int height = font.height;
-  if (height == 0 && font.size != 0) {
-    ScopedWindowDc screen(nullptr);
-    height = -MulDiv(font.size, GetDeviceCaps(screen.Dc(), LOGPIXELSY), 72);
-  }
-  HFONT created = CreateFontA(height, 0, 0, 0, font.style.bold ? FW_BOLD : FW_NORMAL, font.style.italic,
-                              font.style.underline, font.style.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                              font.name.empty() ? "Arial" : font.name.c_str());
+  // A form's controls without a font of their own anywhere up their parents write in Arial.
+  ControlFont named = font;
+  if (named.name.empty()) named.name = "Arial";
+  ScopedWindowDc screen(nullptr);
+  HFONT created = CreateControlFont(named, screen.Dc());
   if (!created) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   return fonts_.emplace(key, ScopedFont(created)).first->second.Get();
 }
