@@ -11,4 +11,8 @@ namespace saverkit {
 // empty inner one gives the empty rectangle at the outer top-left corner.
 Rect FitRect(const Rect& inner, const Rect& outer, bool force);
 
+// A `width` x `height` rectangle centred in `outer`; a larger one overhangs it equally on both
+// sides (odd differences halved toward zero).
+Rect CentreRect(int width, int height, const Rect& outer);
+
 }  // namespace saverkit

@@ -1,41 +1,41 @@
 #include "controls/xp_attach_rules.h"
 
-#include <utility>
-
 namespace saverkit {
 
-namespace {
-
-template <typename T, size_t N>
-std::optional<T> Lookup(const std::pair<std::string_view, T> (&table)[N], std::string_view name) {
-  for (const auto& [key, value] : table)
-    if (key == name) return value;
-  return std::nullopt;
+std::optional<TXPControl> XPControlOf(ComponentKind kind) {
+  switch (kind) {
+    case ComponentKind::kComboBox: return xcCombo;
+    case ComponentKind::kEdit:
+    case ComponentKind::kLabeledEdit: return xcEdit;
+    case ComponentKind::kMaskEdit: return xcMaskEdit;
+    case ComponentKind::kMemo: return xcMemo;
+    case ComponentKind::kRichEdit: return xcRichEdit;
+    case ComponentKind::kCheckBox: return xcCheckBox;
+    case ComponentKind::kRadioButton: return xcRadioButton;
+    case ComponentKind::kButton:
+    case ComponentKind::kUpDown: return xcButton;
+    case ComponentKind::kBitButton: return xcBitBtn;
+    case ComponentKind::kSpeedButton: return xcSpeedButton;
+    case ComponentKind::kPanel: return xcPanel;
+    case ComponentKind::kGroupBox: return xcGroupBox;
+    default: return std::nullopt;
+  }
 }
 
-constexpr std::pair<std::string_view, TXPControl> kControlClasses[] = {
-    {"TComboBox", xcCombo},         {"TEdit", xcEdit},         {"TLabeledEdit", xcEdit},
-    {"TMaskEdit", xcMaskEdit},      {"TMemo", xcMemo},         {"TRichEdit", xcRichEdit},
-    {"TCheckBox", xcCheckBox},      {"TRadioButton", xcRadioButton}, {"TButton", xcButton},
-    {"TUpDown", xcButton},          {"TBitBtn", xcBitBtn},     {"TSpeedButton", xcSpeedButton},
-    {"TPanel", xcPanel},            {"TGroupBox", xcGroupBox},
-};
-
-constexpr std::pair<std::string_view, TXPContainer> kContainerClasses[] = {
-    {"TToolBar", xccToolbar},     {"TCoolBar", xccCoolbar},       {"TPanel", xccPanel},
-    {"TControlBar", xccControlbar}, {"TScrollBox", xccScrollBox}, {"TGroupBox", xccGroupBox},
-    {"TTabSheet", xccTabSheet},   {"TPageScroller", xccPageScroller}, {"TFrame", xccFrame},
-};
-
-}  // namespace
-
-std::optional<TXPControl> XPControlOfClass(std::string_view className) {
-  return Lookup(kControlClasses, className);
-}
-
-std::optional<TXPContainer> XPContainerOfClass(std::string_view parentClassName) {
-  if (parentClassName.empty() || parentClassName.substr(0, 5) == "TForm") return xccForm;
-  return Lookup(kContainerClasses, parentClassName);
+std::optional<TXPContainer> XPContainerOf(ComponentKind parentKind) {
+  switch (parentKind) {
+    case ComponentKind::kForm: return xccForm;
+    case ComponentKind::kFrame: return xccFrame;
+    case ComponentKind::kToolBar: return xccToolbar;
+    case ComponentKind::kCoolBar: return xccCoolbar;
+    case ComponentKind::kPanel: return xccPanel;
+    case ComponentKind::kControlBar: return xccControlbar;
+    case ComponentKind::kScrollBox: return xccScrollBox;
+    case ComponentKind::kGroupBox: return xccGroupBox;
+    case ComponentKind::kTabSheet: return xccTabSheet;
+    case ComponentKind::kPageScroller: return xccPageScroller;
+    default: return std::nullopt;
+  }
 }
 
 SubclassKind SubclassKindOf(TXPControl control) {
@@ -67,8 +67,8 @@ SubclassKind SubclassKindOf(TXPControl control) {
 
 bool ShouldSubclass(const XPCandidate& candidate, const XPMenuSettings& settings) {
   if (candidate.tag == kXPUntouchedTag || candidate.parentTag == kXPUntouchedTag) return false;
-  const auto control = XPControlOfClass(candidate.className);
-  const auto container = XPContainerOfClass(candidate.parentClassName);
+  const auto control = XPControlOf(candidate.kind);
+  const auto container = XPContainerOf(candidate.parentKind);
   return control && container && settings.controls.Has(*control) && settings.containers.Has(*container);
 }
 

@@ -4,25 +4,25 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "controls/control_subclass_state.h"
 #include "controls/xp_menu_settings.h"
+#include "forms/component_kind.h"
 
 namespace saverkit {
 
 inline constexpr int kXPUntouchedTag = 999;
 
-// The framework class names of the controls the painter knows ("TEdit", "TComboBox", ...).
-std::optional<TXPControl> XPControlOfClass(std::string_view className);
+// The painter's kind of a control it knows (edits, combo boxes, buttons, panels, ...).
+std::optional<TXPControl> XPControlOf(ComponentKind kind);
 // The container kind of a parent; a control with no parent component sits on the form.
-std::optional<TXPContainer> XPContainerOfClass(std::string_view parentClassName);
+std::optional<TXPContainer> XPContainerOf(ComponentKind parentKind);
 SubclassKind SubclassKindOf(TXPControl control);
 
 struct XPCandidate {
-  std::string_view className;
+  ComponentKind kind = ComponentKind::kOther;
   int tag = 0;
-  std::string_view parentClassName;  // empty: the form itself
+  ComponentKind parentKind = ComponentKind::kForm;  // a control with no parent component sits on the form
   int parentTag = 0;
 };
 

@@ -51,7 +51,7 @@ void ShowCaptionLabels(ComponentOwner& showWindow, const std::vector<CaptionLabe
     if (isNew) {
       Component created;
       created.name = name;
-      created.className = "TLabel";
+      created.SetClassName("TLabel");
       created.visible = false;
       created.autoSize = false;
       created.showAccelChar = false;

@@ -1,11 +1,17 @@
 #include "forms/component.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace saverkit {
 
 void Component::Notify(ComponentChange change) {
   if (link) link->Changed(*this, change);
+}
+
+void Component::SetClassName(std::string value) {
+  kind_ = ComponentKindOf(value);
+  className_ = std::move(value);
 }
 
 void Component::SetCaption(const std::string& text) {
@@ -34,14 +40,14 @@ void Component::SetEnabled(bool value) {
 }
 
 void Component::SetChecked(bool value) {
-  const bool grouped = className == "TSpeedButton" && groupIndex > 0;
+  const bool grouped = kind_ == ComponentKind::kSpeedButton && groupIndex > 0;
   if (grouped && !value) return;  // a group always keeps one button down
   if (checked == value) return;
   checked = value;
   Notify(ComponentChange::kChecked);
   if (!grouped || !owner) return;
   for (Component* sibling : owner->ChildrenOf(parent)) {
-    if (sibling == this || sibling->className != className || sibling->groupIndex != groupIndex) continue;
+    if (sibling == this || sibling->kind_ != kind_ || sibling->groupIndex != groupIndex) continue;
     if (!sibling->checked) continue;
     sibling->checked = false;
     sibling->Notify(ComponentChange::kChecked);

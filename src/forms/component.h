@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/component_kind.h"
+
 namespace saverkit {
 
 struct ControlBounds {
@@ -177,7 +179,6 @@ class ComponentOwner;
 // properties are copied in one piece and read as `component.wordWrap`.
 struct Component : ControlProps {
   std::string name;
-  std::string className;  // "TLabel", "TButton", "TMenuItem", ...
   int32_t tag = 0;
   std::string caption;
   ControlBounds bounds;
@@ -189,6 +190,12 @@ struct Component : ControlProps {
 
   ComponentEvents events;
   ControlLink* link = nullptr;
+
+  // The class name the layout gives ("TLabel", "TButton", "TMenuItem", ...) and the kind it
+  // makes, worked out here once.
+  void SetClassName(std::string value);
+  const std::string& ClassName() const { return className_; }
+  ComponentKind Kind() const { return kind_; }
 
   // Setters store the value and tell the real control only when it changed.
   void SetCaption(const std::string& text);
@@ -214,6 +221,9 @@ struct Component : ControlProps {
  private:
   friend class ComponentOwner;
   void Notify(ComponentChange change);
+
+  std::string className_;
+  ComponentKind kind_ = ComponentKind::kOther;
 };
 
 // Owns components in creation order; the order is the one every walk over a form follows, the

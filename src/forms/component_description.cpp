@@ -19,7 +19,7 @@ std::string OneLine(const std::string& text) {
 
 std::string DescribeComponent(const Component& c) {
   const ControlBounds& b = c.bounds;
-  return "class=" + c.className + "\nname=" + c.name + "\ntag=" + std::to_string(c.tag) +
+  return "class=" + c.ClassName() + "\nname=" + c.name + "\ntag=" + std::to_string(c.tag) +
          "\ncaption=" + OneLine(c.caption) + "\nvisible=" + (c.visible ? "1" : "0") +
          "\nenabled=" + (c.enabled ? "1" : "0") + "\nchecked=" + (c.checked ? "1" : "0") +
          "\nitemIndex=" + std::to_string(c.itemIndex) + "\nitems=" + std::to_string(c.items.size()) +

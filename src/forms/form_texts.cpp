@@ -3,13 +3,19 @@
 namespace saverkit {
 namespace {
 
-bool TakesStaticCaption(const std::string& className) {
-  static const char* const kCaptionClasses[] = {"TSpeedButton", "TLabel",  "TTabSheet",
-                                                "TCheckBox",    "TButton", "TGroupBox", "TMenuItem"};
-  for (const char* name : kCaptionClasses) {
-    if (className == name) return true;
+bool TakesStaticCaption(ComponentKind kind) {
+  switch (kind) {
+    case ComponentKind::kSpeedButton:
+    case ComponentKind::kLabel:
+    case ComponentKind::kTabSheet:
+    case ComponentKind::kCheckBox:
+    case ComponentKind::kButton:
+    case ComponentKind::kGroupBox:
+    case ComponentKind::kMenuItem:
+      return true;
+    default:
+      return false;
   }
-  return false;
 }
 
 }  // namespace
@@ -20,7 +26,7 @@ void ApplyStaticTexts(const TextLines& staticLines, const std::string& section, 
     Component& component = form.At(i);
     if (component.tag < 0) continue;
     const std::string value = ini.Read(section, "S_" + std::to_string(component.tag));
-    if (value.empty() || !TakesStaticCaption(component.className)) continue;
+    if (value.empty() || !TakesStaticCaption(component.Kind())) continue;
     component.SetCaption(value);
   }
 }

@@ -7,7 +7,7 @@ bool AddLayout(ComponentOwner& form, const std::vector<LayoutRow>& rows) {
   for (const LayoutRow& row : rows) {
     Component component;
     static_cast<ControlProps&>(component) = row.props;
-    component.className = row.className;
+    component.SetClassName(row.className);
     component.name = row.name;
     component.tag = row.tag;
     component.caption = row.caption;

@@ -164,11 +164,11 @@ void ConfigDialogModel::ShowPagesFor(bool pictures, bool musics, bool licence, b
 }
 
 void ConfigDialogModel::BtnTabsClick(Component& sender) {
-  if (sender.className != "TSpeedButton") return;
+  if (sender.Kind() != ComponentKind::kSpeedButton) return;
   const Component& pages = C("PageControlScr");
   int32_t index = 0;
   for (const Component* sheet : form_.ChildrenOf(&pages)) {
-    if (sheet->className != "TTabSheet") continue;
+    if (sheet->Kind() != ComponentKind::kTabSheet) continue;
     if (sheet->tag == sender.tag && sheet->tabVisible) {
       C("PageControlScr").SetItemIndex(index);
       break;
@@ -182,7 +182,7 @@ void ConfigDialogModel::PageControlScrChange() {
   Component& pages = C("PageControlScr");
   int32_t activeTag = -1, index = 0;
   for (const Component* sheet : form_.ChildrenOf(&pages)) {
-    if (sheet->className != "TTabSheet") continue;
+    if (sheet->Kind() != ComponentKind::kTabSheet) continue;
     if (index++ == pages.itemIndex) activeTag = sheet->tag;
   }
   std::vector<Component*> buttons;
@@ -283,7 +283,7 @@ void ConfigDialogModel::PMWallpaperPopup() {
 
 void ConfigDialogModel::PMIWallpaperClick(Component& sender) {
   const int32_t row = PictureRow();
-  if (sender.className != "TMenuItem" || row < 0 || NoSaving()) return;
+  if (sender.Kind() != ComponentKind::kMenuItem || row < 0 || NoSaving()) return;
   const std::string path = WithTrailingSeparator(host_.SystemDirectory()) + kWallpaperFileName;
   // A bitmap that could not be written must not become the wallpaper: an older file of that
   // name, or none, would show instead.

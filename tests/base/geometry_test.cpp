@@ -39,6 +39,24 @@ TEST(FitRect, CentresOrScalesKeepingProportions) {
   }
 }
 
+TEST(CentreRect, CentresInsideOrOverhangsEqually) {
+  const struct {
+    int width, height;
+    Rect outer, expected;
+  } cases[] = {
+      {32, 32, RectAt(16, 16, 100, 50), RectAt(50, 25, 32, 32)},
+      {10, 10, RectAt(0, 0, 15, 15), RectAt(2, 2, 10, 10)},  // halved toward zero
+      {120, 80, RectAt(10, 10, 100, 50), RectAt(0, -5, 120, 80)},
+      {101, 51, RectAt(0, 0, 100, 50), RectAt(0, 0, 101, 51)},  // -1 / 2 is 0, not -1
+      {0, 0, RectAt(0, 0, 100, 50), RectAt(50, 25, 0, 0)},
+      {40, 30, RectAt(0, 0, 40, 30), RectAt(0, 0, 40, 30)},
+  };
+  for (const auto& c : cases) {
+    const Rect r = CentreRect(c.width, c.height, c.outer);
+    EXPECT_EQ(r, c.expected) << c.width << "x" << c.height << " gave " << r.left << "," << r.top;
+  }
+}
+
 TEST(SetFormOpacity, MapsPercentToAlpha) {
   struct Case { int percent; std::optional<Opacity> expected; } cases[] = {
       {50, Opacity{true, 127}}, {1, Opacity{true, 2}}, {99, Opacity{true, 252}},

@@ -79,6 +79,7 @@ TEST(ControlSubclassState, RebuildingHoldsOffPaintingAndDestruction) {
 }
 
 TEST(XPAttachRules, WhichControlsAreSubclassed) {
+  using K = ComponentKind;
   const XPMenuSettings all;
   const XPMenuSettings wizard = SetupWizardXPSettings();
   const XPMenuSettings config = ConfigurationDialogXPSettings();
@@ -89,20 +90,20 @@ TEST(XPAttachRules, WhichControlsAreSubclassed) {
     bool taken;
   };
   const Case cases[] = {
-      {"button on a panel", {"TButton", 0, "TPanel", 0}, all, true},
-      {"button tagged 999", {"TButton", 999, "TPanel", 0}, all, false},
-      {"on a panel tagged 999", {"TEdit", 0, "TPanel", 999}, all, false},
-      {"other tags are fine", {"TEdit", 998, "TPanel", 1000}, all, true},
-      {"label is not painted", {"TLabel", 0, "TPanel", 0}, all, false},
-      {"unknown parent", {"TButton", 0, "TListView", 0}, all, false},
-      {"on the form", {"TButton", 0, "", 0}, all, true},
-      {"on the form, dialog", {"TButton", 0, "", 0}, config, false},
-      {"on a tab sheet, wizard", {"TCheckBox", 0, "TTabSheet", 0}, wizard, true},
-      {"on a tab sheet, configuration", {"TCheckBox", 0, "TTabSheet", 0}, config, false},
-      {"radio not in the dialogs' kinds", {"TRadioButton", 0, "TPanel", 0}, wizard, false},
-      {"speed button in a group box", {"TSpeedButton", 0, "TGroupBox", 0}, config, true},
-      {"labelled edit counts as edit", {"TLabeledEdit", 0, "TPanel", 0}, config, true},
-      {"memo needs its own kind", {"TMemo", 0, "TPanel", 0}, config, false},
+      {"button on a panel", {K::kButton, 0, K::kPanel, 0}, all, true},
+      {"button tagged 999", {K::kButton, 999, K::kPanel, 0}, all, false},
+      {"on a panel tagged 999", {K::kEdit, 0, K::kPanel, 999}, all, false},
+      {"other tags are fine", {K::kEdit, 998, K::kPanel, 1000}, all, true},
+      {"label is not painted", {K::kLabel, 0, K::kPanel, 0}, all, false},
+      {"unknown parent", {K::kButton, 0, K::kOther, 0}, all, false},
+      {"on the form", {K::kButton, 0, K::kForm, 0}, all, true},
+      {"on the form, dialog", {K::kButton, 0, K::kForm, 0}, config, false},
+      {"on a tab sheet, wizard", {K::kCheckBox, 0, K::kTabSheet, 0}, wizard, true},
+      {"on a tab sheet, configuration", {K::kCheckBox, 0, K::kTabSheet, 0}, config, false},
+      {"radio not in the dialogs' kinds", {K::kRadioButton, 0, K::kPanel, 0}, wizard, false},
+      {"speed button in a group box", {K::kSpeedButton, 0, K::kGroupBox, 0}, config, true},
+      {"labelled edit counts as edit", {K::kLabeledEdit, 0, K::kPanel, 0}, config, true},
+      {"memo needs its own kind", {K::kMemo, 0, K::kPanel, 0}, config, false},
   };
   for (const Case& c : cases) EXPECT_EQ(ShouldSubclass(c.candidate, c.settings), c.taken) << c.what;
 }

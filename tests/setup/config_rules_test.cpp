@@ -25,7 +25,7 @@ TabRow MakeTabs(const std::vector<bool>& visible) {
   TabRow row;
   for (bool shown : visible) {
     Component button;
-    button.className = "TSpeedButton";
+    button.SetClassName("TSpeedButton");
     button.bounds = {-5, 0, 80, 25};
     button.visible = shown;
     row.buttons.push_back(button);

@@ -34,7 +34,7 @@ TEST(BuiltInTexts, ResourcesAreTheComplementedTextsAndNameTheMessageButtons) {
   }
   ComponentOwner form;
   Component next;
-  next.className = "TButton";
+  next.SetClassName("TButton");
   next.tag = 2009;
   form.Add(next);
   TextLines dynamic;

@@ -17,7 +17,7 @@ std::vector<uint8_t> Stored(const std::string& text) {
 Component Control(const std::string& name, const std::string& className, int32_t tag, const std::string& caption) {
   Component c;
   c.name = name;
-  c.className = className;
+  c.SetClassName(className);
   c.tag = tag;
   c.caption = caption;
   return c;

@@ -8,6 +8,8 @@
 #include "controls/win32/xp_surface.h"
 #include "controls/xp_attach_rules.h"
 #include "controls/xp_menu_painter.h"
+#include "forms/win32/control_object.h"
+#include "base/win32/scoped_win.h"
 
 namespace saverkit {
 
@@ -18,17 +20,17 @@ constexpr UINT_PTR kContainerSubclassId = 0x5851;
 
 XPCandidate CandidateOf(const Component& c) {
   XPCandidate candidate;
-  candidate.className = c.className;
+  candidate.kind = c.Kind();
   candidate.tag = c.tag;
   if (c.parent) {
-    candidate.parentClassName = c.parent->className;
+    candidate.parentKind = c.parent->Kind();
     candidate.parentTag = c.parent->tag;
   }
   return candidate;
 }
 
-HWND WindowOf(FormWindow& form, const Component& c) {
-  ControlObject* object = form.ObjectOf(c);
+HWND WindowOf(ControlHost& host, const Component& c) {
+  ControlObject* object = host.ObjectOf(c);
   return object ? object->Handle() : nullptr;
 }
 
@@ -48,7 +50,7 @@ HFONT CreateMenuFont(const XPMenuSettings& settings) {
 
 }  // namespace
 
-TXPMenu::TXPMenu(FormWindow& form, XPMenuSettings settings) : form_(form), settings_(std::move(settings)) {}
+TXPMenu::TXPMenu(ControlHost& host, XPMenuSettings settings) : host_(host), settings_(std::move(settings)) {}
 
 TXPMenu::~TXPMenu() { SetActive(false); }
 
@@ -56,7 +58,7 @@ void TXPMenu::SetActive(bool active) {
   if (active == active_) return;
   active_ = active;
   InitItems(active, true);
-  if (form_.Handle()) DrawMenuBar(form_.Handle());
+  if (host_.FormHandle()) DrawMenuBar(host_.FormHandle());
 }
 
 void TXPMenu::Forget(TControlSubClass* subclass) {
@@ -73,12 +75,12 @@ void TXPMenu::InitItems(bool attach, bool redraw) {
     toolBars_.clear();
     return;
   }
-  if (form_.Handle() && settings_.controls.Has(xcPopupMenu)) HookWindow(form_.Handle());
-  ComponentOwner& components = form_.Components();
+  if (host_.FormHandle() && settings_.controls.Has(xcPopupMenu)) HookWindow(host_.FormHandle());
+  ComponentOwner& components = host_.Components();
   for (int i = 0; i < components.Count(); ++i) {
     Component& c = components.At(i);
-    if (c.className == "TToolBar") {
-      const HWND bar = WindowOf(form_, c);
+    if (c.Kind() == ComponentKind::kToolBar) {
+      const HWND bar = WindowOf(host_, c);
       if (!bar || !settings_.controls.Has(xcToolbar)) continue;
       SetWindowLongPtrA(bar, GWL_STYLE, GetWindowLongPtrA(bar, GWL_STYLE) | TBSTYLE_FLAT);
       if (TakesOwnerDraw(c.tag, false, settings_)) {
@@ -94,9 +96,9 @@ void TXPMenu::InitItems(bool attach, bool redraw) {
 
 void TXPMenu::AttachControl(Component& c, bool redraw) {
   if (!ShouldSubclass(CandidateOf(c), settings_)) return;
-  const HWND hwnd = WindowOf(form_, c);
+  const HWND hwnd = WindowOf(host_, c);
   if (!hwnd || TControlSubClass::IsSubclassed(hwnd)) return;
-  subclasses_.push_back(std::make_unique<TControlSubClass>(*this, c, hwnd, *XPControlOfClass(c.className)));
+  subclasses_.push_back(std::make_unique<TControlSubClass>(*this, c, hwnd, *XPControlOf(c.Kind())));
   if (redraw) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
@@ -172,7 +174,7 @@ void TXPMenu::OnInitMenuPopup(HMENU menu) {
     info.cch = sizeof text - 1;
     if (!GetMenuItemInfoA(menu, UINT(i), TRUE, &info)) continue;
     if (info.fType & MFT_OWNERDRAW) continue;  // drawn by someone else already
-    ControlObject* object = form_.ObjectById(int(info.wID));
+    ControlObject* object = host_.ObjectById(int(info.wID));
     const int tag = object ? object->Model().tag : 0;
     if (!TakesOwnerDraw(tag, false, settings_)) continue;
     MenuEntry entry;
@@ -193,7 +195,7 @@ void TXPMenu::OnInitMenuPopup(HMENU menu) {
 void TXPMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   if (measure.itemData > menuEntries_.size()) return;
   const MenuEntry& entry = menuEntries_[measure.itemData - 1];
-  const HWND form = form_.Handle();
+  const HWND form = host_.FormHandle();
   const HDC dc = GetDC(form);
   if (!dc) return;
   {

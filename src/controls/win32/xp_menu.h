@@ -16,13 +16,13 @@
 
 #include "controls/win32/control_subclass.h"
 #include "controls/xp_menu_settings.h"
-#include "forms/win32/form_window.h"
+#include "forms/win32/control_host.h"
 
 namespace saverkit {
 
 class TXPMenu {
  public:
-  TXPMenu(FormWindow& form, XPMenuSettings settings);
+  TXPMenu(ControlHost& host, XPMenuSettings settings);
   ~TXPMenu();
   TXPMenu(const TXPMenu&) = delete;
   TXPMenu& operator=(const TXPMenu&) = delete;
@@ -34,7 +34,7 @@ class TXPMenu {
 
   // Called by a subclass whose control is being destroyed: frees it.
   void Forget(TControlSubClass* subclass);
-  HFONT FontOf(const Component& component) { return form_.FontFor(component.EffectiveFont()); }
+  HFONT FontOf(const Component& component) { return host_.FontFor(component.EffectiveFont()); }
 
  private:
   struct MenuEntry {
@@ -57,7 +57,7 @@ class TXPMenu {
   LRESULT ToolBarDrawButton(NMTBCUSTOMDRAW& draw);
   bool IsOurToolBar(HWND hwnd) const;
 
-  FormWindow& form_;
+  ControlHost& host_;
   XPMenuSettings settings_;
   bool active_ = false;
   std::vector<std::unique_ptr<TControlSubClass>> subclasses_;

@@ -4,6 +4,7 @@
 
 #include "flash/win32/rk_xshockwave_flash_ex.h"
 #include "base/win32/scoped_win.h"
+#include "forms/win32/text_drawing.h"
 
 namespace saverkit {
 
@@ -43,19 +44,15 @@ class InstallRequestLabel : public Window {
   void PaintContent(HDC dc, const RECT& area) override {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (!font_) {
-      const int height = -MulDiv(kLabelPointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
-      font_.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+      ControlFont arial;
+      arial.name = "Arial";
+      arial.size = kLabelPointSize;
+      font_.Reset(CreateControlFont(arial, dc));
     }
     ScopedSelect selectFont(dc, font_.Get());
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
-    // DrawText centres one line vertically only, so the block of lines is measured and placed.
-    RECT measured = area;
-    DrawTextA(dc, kInstallRequest, -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
-    RECT text = area;
-    text.top += ((area.bottom - area.top) - (measured.bottom - measured.top)) / 2;
-    DrawTextA(dc, kInstallRequest, -1, &text, DT_CENTER | DT_WORDBREAK);
+    DrawAlignedText(dc, kInstallRequest, area, DT_CENTER | DT_WORDBREAK, VerticalAlign::kCenter);
   }
 
  private:

@@ -5,6 +5,7 @@
 #include <oleauto.h>
 
 #include "flash/win32/ole_control_site.h"
+#include "base/win32/wide_text.h"
 
 namespace saverkit {
 
@@ -21,14 +22,6 @@ constexpr DISPID kPlayingId = 125;
 constexpr DISPID kMenuId = 135;
 
 constexpr UINT_PTR kSubclassId = 0x5A4B;
-
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-  std::wstring wide(size_t(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), n);
-  return wide;
-}
 
 std::string Narrow(const wchar_t* text, int length) {
   if (!text || length <= 0) return {};

@@ -4,7 +4,6 @@
 #include <string>
 #include <type_traits>
 
-#include "forms/win32/form_window.h"
 #include "raster/win32/bitmap_drawing.h"
 #include "base/win32/scoped_win.h"
 
@@ -17,7 +16,7 @@ DWORD VisibilityStyle(const Component& c) { return (c.visible ? WS_VISIBLE : 0) 
 
 // --- page control ---------------------------------------------------------------------------------
 
-PageControl::PageControl(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {
+PageControl::PageControl(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {
   const ControlBounds& b = component.bounds;
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
                       (component.tabWidth > 0 ? TCS_FIXEDWIDTH : 0) | VisibilityStyle(component);
@@ -26,7 +25,7 @@ PageControl::PageControl(FormWindow& form, Component& component, int id) : Contr
                           nullptr);
   if (!hwnd_) return;
   AttachWindow(hwnd_);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(component.EffectiveFont())), FALSE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.FontFor(component.EffectiveFont())), FALSE);
   if (component.tabWidth > 0 || component.tabHeight > 0)
     SendMessageA(hwnd_, TCM_SETITEMSIZE, 0, MAKELPARAM(component.tabWidth, component.tabHeight));
 }
@@ -40,7 +39,7 @@ PageControl::~PageControl() {
 std::vector<Component*> PageControl::Sheets() const {
   std::vector<Component*> sheets;
   for (Component* child : component_.owner->ChildrenOf(&component_)) {
-    if (child->className == "TTabSheet") sheets.push_back(child);
+    if (child->Kind() == ComponentKind::kTabSheet) sheets.push_back(child);
   }
   return sheets;
 }
@@ -98,8 +97,8 @@ void PageControl::Changed(Component& component, ComponentChange change) {
   ControlObject::Changed(component, change);
 }
 
-TabSheet::TabSheet(FormWindow& form, Component& component, int id, PageControl* pages)
-    : PanelControl(form, component, id), pages_(pages) {
+TabSheet::TabSheet(ControlHost& host, Component& component, int id, PageControl* pages)
+    : PanelControl(host, component, id), pages_(pages) {
   if (pages_) pages_->SheetsChanged();
 }
 
@@ -110,7 +109,7 @@ void TabSheet::Changed(Component& component, ComponentChange change) {
 
 // --- tool bar ---------------------------------------------------------------------------------------
 
-ToolBar::ToolBar(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {
+ToolBar::ToolBar(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {
   const ControlBounds& b = component.bounds;
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
                       CCS_NOPARENTALIGN | VisibilityStyle(component);
@@ -177,13 +176,13 @@ bool ToolBar::OwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
 
 bool ToolBar::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_COMMAND) {
-    if (ControlObject* button = form_.ObjectById(LOWORD(wParam))) button->Command();
+    if (ControlObject* button = host_.ObjectById(LOWORD(wParam))) button->Command();
     result = 0;
     return true;
   }
   if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOA) {
     auto* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-    ControlObject* button = form_.ObjectById(int(info->hdr.idFrom));
+    ControlObject* button = host_.ObjectById(int(info->hdr.idFrom));
     info->lpszText = button ? const_cast<char*>(button->Model().hint.c_str()) : const_cast<char*>("");
     result = 0;
     return true;
@@ -191,8 +190,8 @@ bool ToolBar::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
   return false;
 }
 
-ToolButton::ToolButton(FormWindow& form, Component& component, int id, ToolBar* bar)
-    : ControlObject(form, component, id), bar_(bar) {
+ToolButton::ToolButton(ControlHost& host, Component& component, int id, ToolBar* bar)
+    : ControlObject(host, component, id), bar_(bar) {
   if (bar_) bar_->AddButton(*this);
 }
 
@@ -217,7 +216,7 @@ bool PopupMenu::Open(int screenX, int screenY) {
   HMENU menu = owned.get();
   if (!menu) return false;
   for (Component* item : component_.owner->ChildrenOf(&component_)) {
-    ControlObject* object = form_.ObjectOf(*item);
+    ControlObject* object = host_.ObjectOf(*item);
     if (!object || !item->visible) continue;
     if (item->separator || item->caption == "-") {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -226,8 +225,7 @@ bool PopupMenu::Open(int screenX, int screenY) {
     const UINT flags = MF_STRING | (item->enabled ? 0 : MF_GRAYED) | (item->checked ? MF_CHECKED : 0);
     AppendMenuA(menu, flags, UINT_PTR(object->Id()), item->caption.c_str());
   }
-  if (form_.onMenuBuilt) form_.onMenuBuilt(menu, component_);
-  HWND owner = form_.Handle();
+  HWND owner = host_.FormHandle();
   SetForegroundWindow(owner);  // so that a click elsewhere closes the menu
   return TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0, owner, nullptr) !=
          FALSE;
@@ -239,18 +237,18 @@ void MenuItem::Command() {
 
 // --- timer ------------------------------------------------------------------------------------------
 
-FormTimer::FormTimer(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) { Apply(); }
+FormTimer::FormTimer(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) { Apply(); }
 
 FormTimer::~FormTimer() {
-  if (form_.Handle()) KillTimer(form_.Handle(), UINT_PTR(id_));
+  if (host_.FormHandle()) KillTimer(host_.FormHandle(), UINT_PTR(id_));
 }
 
 void FormTimer::Apply() {
-  if (!form_.Handle()) return;
+  if (!host_.FormHandle()) return;
   if (component_.enabled && component_.interval > 0) {
-    SetTimer(form_.Handle(), UINT_PTR(id_), UINT(component_.interval), nullptr);
+    SetTimer(host_.FormHandle(), UINT_PTR(id_), UINT(component_.interval), nullptr);
   } else {
-    KillTimer(form_.Handle(), UINT_PTR(id_));
+    KillTimer(host_.FormHandle(), UINT_PTR(id_));
   }
 }
 

@@ -17,7 +17,7 @@ namespace saverkit {
 // one; the model's itemIndex is the active sheet among all sheets, and only that sheet shows.
 class PageControl : public ControlObject {
  public:
-  PageControl(FormWindow& form, Component& component, int id);
+  PageControl(ControlHost& host, Component& component, int id);
   ~PageControl() override;
   HWND Handle() const override { return hwnd_; }
   HWND ChildHost() const override { return hwnd_; }
@@ -38,7 +38,7 @@ class PageControl : public ControlObject {
 // A tab sheet: a panel that its page control sizes, shows and hides.
 class TabSheet : public PanelControl {
  public:
-  TabSheet(FormWindow& form, Component& component, int id, PageControl* pages);
+  TabSheet(ControlHost& host, Component& component, int id, PageControl* pages);
   void Changed(Component& component, ComponentChange change) override;
 
  private:
@@ -49,7 +49,7 @@ class TabSheet : public PanelControl {
 // through the bar's WM_COMMAND.
 class ToolBar : public ControlObject {
  public:
-  ToolBar(FormWindow& form, Component& component, int id);
+  ToolBar(ControlHost& host, Component& component, int id);
   ~ToolBar() override;
   HWND Handle() const override { return hwnd_; }
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -68,7 +68,7 @@ class ToolBar : public ControlObject {
 
 class ToolButton : public ControlObject {
  public:
-  ToolButton(FormWindow& form, Component& component, int id, ToolBar* bar);
+  ToolButton(ControlHost& host, Component& component, int id, ToolBar* bar);
   void Command() override;
   void Changed(Component& component, ComponentChange change) override;
 
@@ -80,20 +80,20 @@ class ToolButton : public ControlObject {
 // captions, enabled and checked states are always the model's.
 class PopupMenu : public ControlObject {
  public:
-  PopupMenu(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {}
+  PopupMenu(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {}
   bool Open(int screenX, int screenY);
 };
 
 class MenuItem : public ControlObject {
  public:
-  MenuItem(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {}
+  MenuItem(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {}
   void Command() override;
 };
 
 // A window timer of the form with the component's id; it runs while enabled, with its interval.
 class FormTimer : public ControlObject {
  public:
-  FormTimer(FormWindow& form, Component& component, int id);
+  FormTimer(ControlHost& host, Component& component, int id);
   ~FormTimer() override;
   void Changed(Component& component, ComponentChange change) override;
   void Tick();

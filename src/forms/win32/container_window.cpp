@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "forms/layout.h"
-#include "forms/win32/form_window.h"
 #include "base/win32/scoped_win.h"
 
 namespace saverkit {
@@ -49,7 +48,7 @@ bool ContainerWindow::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam,
   // WM_MEASUREITEM comes while the control's window is being made, before it is known by handle.
   if (!control && message == WM_MEASUREITEM) {
     const auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    ControlObject* creating = form_.Creating();
+    ControlObject* creating = host_.Creating();
     if (measure->CtlType != ODT_MENU && creating && creating->Id() == int(measure->CtlID)) control = creating;
   }
   return control && control->Reflect(message, wParam, lParam, result);
@@ -87,7 +86,7 @@ LRESULT ContainerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void ContainerWindow::PaintBackground(HDC dc, const RECT& clientArea) {
-  FillRect(dc, &clientArea, form_.BrushFor(form_.Components().color));
+  FillRect(dc, &clientArea, host_.BrushFor(host_.Components().color));
 }
 
 void ContainerWindow::PaintContent(HDC dc, const RECT& clientArea) {
@@ -95,21 +94,21 @@ void ContainerWindow::PaintContent(HDC dc, const RECT& clientArea) {
   MemoryDc memory(dc, clientArea.right, clientArea.bottom);
   HDC target = memory ? memory.Dc() : dc;
   PaintBackground(target, clientArea);
-  for (Component* child : form_.Components().ChildrenOf(self_)) {
-    ControlObject* control = form_.ObjectOf(*child);
+  for (Component* child : host_.Components().ChildrenOf(self_)) {
+    ControlObject* control = host_.ObjectOf(*child);
     if (control && control->IsGraphic()) control->Paint(target);
   }
   if (memory) BitBlt(dc, 0, 0, clientArea.right, clientArea.bottom, memory.Dc(), 0, 0, SRCCOPY);
 }
 
 GraphicControl* ContainerWindow::GraphicAt(int x, int y) const {
-  const auto children = form_.Components().ChildrenOf(self_);
+  const auto children = host_.Components().ChildrenOf(self_);
   for (auto it = children.rbegin(); it != children.rend(); ++it) {  // the front one first
     const Component& child = **it;
     if (!child.visible || !child.enabled) continue;
     const ControlBounds& b = child.bounds;
     if (x < b.left || y < b.top || x >= b.left + b.width || y >= b.top + b.height) continue;
-    ControlObject* control = form_.ObjectOf(child);
+    ControlObject* control = host_.ObjectOf(child);
     if (control && control->IsGraphic()) return static_cast<GraphicControl*>(control);
   }
   return nullptr;
@@ -179,7 +178,7 @@ bool ContainerWindow::OnSetCursor() {
 void ContainerWindow::OnSize() {
   RECT client;
   GetClientRect(Handle(), &client);
-  AlignChildren(form_.Components(), self_, client.right, client.bottom);
+  AlignChildren(host_.Components(), self_, client.right, client.bottom);
 }
 
 // --- panels ---------------------------------------------------------------------------------------
@@ -203,20 +202,20 @@ bool PanelControl::PanelWindow::CreateIn(HWND parent, Component& component, int 
 
 void PanelControl::PanelWindow::PaintBackground(HDC dc, const RECT& clientArea) {
   const Component& panel = *self_;
-  FillRect(dc, &clientArea, form_.BrushFor(panel.EffectiveColor()));
+  FillRect(dc, &clientArea, host_.BrushFor(panel.EffectiveColor()));
   RECT edge = clientArea;
-  if (panel.className == "TGroupBox") {
+  if (panel.Kind() == ComponentKind::kGroupBox) {
     // An etched frame with the caption breaking its top line.
-    ScopedSelect font(dc, form_.FontFor(panel.EffectiveFont()));
+    ScopedSelect font(dc, host_.FontFor(panel.EffectiveFont()));
     SIZE text = {0, 0};
     GetTextExtentPoint32A(dc, panel.caption.c_str(), int(panel.caption.size()), &text);
     edge.top += text.cy / 2;
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     if (panel.caption.empty()) return;
     RECT label = {8, 0, 8 + text.cx + 4, text.cy};
-    FillRect(dc, &label, form_.BrushFor(panel.EffectiveColor()));
+    FillRect(dc, &label, host_.BrushFor(panel.EffectiveColor()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, FormWindow::ToColorRef(panel.EffectiveFont().color));
+    SetTextColor(dc, ToColorRef(panel.EffectiveFont().color));
     label.left += 2;
     DrawTextA(dc, panel.caption.c_str(), int(panel.caption.size()), &label, DT_SINGLELINE);
     return;
@@ -226,19 +225,19 @@ void PanelControl::PanelWindow::PaintBackground(HDC dc, const RECT& clientArea) 
   }
   InflateRect(&edge, -panel.borderWidth, -panel.borderWidth);
   if (panel.bevelInner != Bevel::kNone) DrawEdge(dc, &edge, EdgeFor(panel.bevelInner), BF_RECT | BF_ADJUST);
-  if (!panel.caption.empty() && panel.className == "TPanel") {
-    ScopedSelect font(dc, form_.FontFor(panel.EffectiveFont()));
+  if (!panel.caption.empty() && panel.Kind() == ComponentKind::kPanel) {
+    ScopedSelect font(dc, host_.FontFor(panel.EffectiveFont()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, FormWindow::ToColorRef(panel.EffectiveFont().color));
+    SetTextColor(dc, ToColorRef(panel.EffectiveFont().color));
     DrawTextA(dc, panel.caption.c_str(), int(panel.caption.size()), &edge, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
   }
 }
 
-PanelControl::PanelControl(FormWindow& form, Component& component, int id)
-    : ControlObject(form, component, id), window_(form, &component) {
+PanelControl::PanelControl(ControlHost& host, Component& component, int id)
+    : ControlObject(host, component, id), window_(host, &component) {
   window_.CreateIn(ParentWindow(), component, id);
   AttachWindow(Handle());
-  if (component.showHint) form_.UpdateHint(*this);
+  if (component.showHint) host_.UpdateHint(*this);
 }
 
 PanelControl::~PanelControl() {

@@ -16,7 +16,7 @@ namespace saverkit {
 class ContainerWindow : public Window {
  public:
   // `self` is the container's component; null for the form.
-  ContainerWindow(FormWindow& form, Component* self) : form_(form), self_(self) {}
+  ContainerWindow(ControlHost& host, Component* self) : host_(host), self_(self) {}
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -26,7 +26,7 @@ class ContainerWindow : public Window {
   // The controls are going: no mouse state may point at them any more.
   void ForgetControls() { hovered_ = pressed_ = nullptr; }
 
-  FormWindow& form_;
+  ControlHost& host_;
   Component* self_;
 
  private:
@@ -46,7 +46,7 @@ class ContainerWindow : public Window {
 // A panel, tab sheet or group box: a container window that is also a control of the form.
 class PanelControl : public ControlObject {
  public:
-  PanelControl(FormWindow& form, Component& component, int id);
+  PanelControl(ControlHost& host, Component& component, int id);
   ~PanelControl() override;
   HWND Handle() const override { return window_.Handle(); }
   HWND ChildHost() const override { return window_.Handle(); }

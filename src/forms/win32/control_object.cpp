@@ -2,14 +2,21 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
+#include "forms/control_geometry.h"
 #include "raster/win32/bitmap_drawing.h"
 #include "forms/win32/form_inspection.h"
-#include "forms/win32/form_window.h"
+#include "base/win32/scoped_win.h"
+#include "forms/win32/text_drawing.h"
+#include "forms/win32/window.h"
 
 namespace saverkit {
 namespace {
+
+// The form's own subclass of a control's window; the flat painter's has another id.
+constexpr UINT_PTR kControlSubclassId = 1;
 
 RECT ToRect(const ControlBounds& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
 
@@ -34,8 +41,8 @@ std::string WindowText(HWND hwnd) {
 
 }  // namespace
 
-ControlObject::ControlObject(FormWindow& form, Component& component, int id)
-    : form_(form), component_(component), id_(id) {
+ControlObject::ControlObject(ControlHost& host, Component& component, int id)
+    : host_(host), component_(component), id_(id) {
   component_.link = this;
 }
 
@@ -46,19 +53,19 @@ ControlObject::~ControlObject() {
 void ControlObject::AttachWindow(HWND hwnd) {
   if (!hwnd) return;
   SetPropA(hwnd, kControlProperty, this);
-  SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(hwnd, SubclassProc, kControlSubclassId, reinterpret_cast<DWORD_PTR>(this));
   if (!component_.name.empty())
     SetPropA(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(component_.name.c_str()))));
 }
 
 void ControlObject::DetachWindow(HWND hwnd) {
   if (!hwnd) return;
-  RemoveWindowSubclass(hwnd, SubclassProc, 1);
+  RemoveWindowSubclass(hwnd, SubclassProc, kControlSubclassId);
   RemovePropA(hwnd, kControlProperty);
   if (HANDLE atom = RemovePropA(hwnd, kNameProperty)) GlobalDeleteAtom(ATOM(reinterpret_cast<UINT_PTR>(atom)));
 }
 
-HWND ControlObject::ParentWindow() const { return form_.ContainerOf(component_); }
+HWND ControlObject::ParentWindow() const { return host_.ContainerOf(component_); }
 
 void ControlObject::InvalidateInContainer(const ControlBounds& bounds) const {
   const RECT box = ToRect(bounds);
@@ -85,7 +92,7 @@ LRESULT CALLBACK ControlObject::SubclassProc(HWND hwnd, UINT message, WPARAM wPa
 bool ControlObject::EraseWithParentColour(WPARAM dc) {
   RECT area;
   GetClientRect(Handle(), &area);
-  FillRect(reinterpret_cast<HDC>(dc), &area, form_.BrushFor(component_.parent ? component_.parent->EffectiveColor()
+  FillRect(reinterpret_cast<HDC>(dc), &area, host_.BrushFor(component_.parent ? component_.parent->EffectiveColor()
                                                                                : component_.EffectiveColor()));
   return true;
 }
@@ -93,7 +100,7 @@ bool ControlObject::EraseWithParentColour(WPARAM dc) {
 void ControlObject::Click() {
   // The handler may close the form or change the model; the modal result is read after it.
   if (component_.events.onClick) component_.events.onClick(component_);
-  if (component_.modalResult != kModalNone) form_.SetModalResult(component_.modalResult);
+  if (component_.modalResult != kModalNone) host_.SetModalResult(component_.modalResult);
 }
 
 void ControlObject::Changed(Component& component, ComponentChange change) {
@@ -116,7 +123,7 @@ void ControlObject::Changed(Component& component, ComponentChange change) {
       EnableWindow(hwnd, component.enabled);
       break;
     case ComponentChange::kHint:
-      form_.UpdateHint(*this);
+      host_.UpdateHint(*this);
       break;
     case ComponentChange::kZOrder: {
       // The model's order among siblings: the last is in front.
@@ -137,30 +144,30 @@ void ControlObject::Changed(Component& component, ComponentChange change) {
 
 // --- standard controls --------------------------------------------------------------------------
 
-NativeControl::NativeControl(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {
-  const std::string& kind = component.className;
+NativeControl::NativeControl(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {
+  const ComponentKind kind = component.Kind();
   const char* windowClass = "BUTTON";
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD exStyle = 0;
   std::string text = component.caption;
-  if (kind == "TButton") {
+  if (kind == ComponentKind::kButton) {
     style |= WS_TABSTOP | (component.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  } else if (kind == "TSpeedButton") {
+  } else if (kind == ComponentKind::kSpeedButton) {
     // A group keeps exactly one button down: a push-like radio button the model checks itself.
     style |= component.groupIndex > 0 ? (BS_RADIOBUTTON | BS_PUSHLIKE) : BS_PUSHBUTTON;
-  } else if (kind == "TCheckBox") {
+  } else if (kind == ComponentKind::kCheckBox) {
     style |= WS_TABSTOP | BS_AUTOCHECKBOX;
-  } else if (kind == "TEdit") {
+  } else if (kind == ComponentKind::kEdit) {
     windowClass = "EDIT";
     style |= WS_TABSTOP | ES_AUTOHSCROLL | (component.readOnly ? ES_READONLY : 0);
     exStyle |= WS_EX_CLIENTEDGE;
-  } else if (kind == "TMemo") {
+  } else if (kind == ComponentKind::kMemo) {
     windowClass = "EDIT";
     style |= WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | (component.readOnly ? ES_READONLY : 0) |
              (component.verticalScrollBar ? WS_VSCROLL : 0);
     exStyle |= WS_EX_CLIENTEDGE;
     text = WithCrLf(text);
-  } else if (kind == "TComboBox") {
+  } else if (kind == ComponentKind::kComboBox) {
     windowClass = "COMBOBOX";
     style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
              (component.ownerDraw ? (CBS_OWNERDRAWFIXED | CBS_HASSTRINGS) : 0);
@@ -169,18 +176,16 @@ NativeControl::NativeControl(FormWindow& form, Component& component, int id) : C
   if (component.visible) style |= WS_VISIBLE;
   if (!component.enabled) style |= WS_DISABLED;
   const ControlBounds& b = component.bounds;
-  hwnd_ = CreateWindowExA(exStyle, windowClass, text.c_str(), style, b.left, b.top, b.width, WindowHeight(),
+  hwnd_ = CreateWindowExA(exStyle, windowClass, text.c_str(), style, b.left, b.top, b.width, ControlWindowHeight(component_),
                           ParentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                           nullptr);
   if (!hwnd_) return;
   AttachWindow(hwnd_);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(component.EffectiveFont())), FALSE);
-  if (kind == "TEdit" || kind == "TMemo") {
-    if (component.maxLength > 0) SendMessageA(hwnd_, EM_SETLIMITTEXT, WPARAM(component.maxLength), 0);
-  }
-  if (kind == "TComboBox") FillItems();
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.FontFor(component.EffectiveFont())), FALSE);
+  if (IsEditKind() && component.maxLength > 0) SendMessageA(hwnd_, EM_SETLIMITTEXT, WPARAM(component.maxLength), 0);
+  if (kind == ComponentKind::kComboBox) FillItems();
   if (component.checked) SendMessageA(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
-  if (component.showHint) form_.UpdateHint(*this);
+  if (component.showHint) host_.UpdateHint(*this);
 }
 
 NativeControl::~NativeControl() {
@@ -193,17 +198,13 @@ ControlObject* NativeControl::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<ControlObject*>(GetPropA(hwnd, kControlProperty)) : nullptr;
 }
 
-int NativeControl::WindowHeight() const {
-  // A drop-down list's window height includes its open list.
-  if (component_.className != "TComboBox") return component_.bounds.height;
-  const int rows = component_.dropDownCount > 0 ? component_.dropDownCount : 1;
-  const int rowHeight = component_.itemHeight > 0 ? component_.itemHeight : component_.bounds.height;
-  return component_.bounds.height + rows * rowHeight + 2;
+bool NativeControl::IsButtonKind() const {
+  const ComponentKind kind = component_.Kind();
+  return kind == ComponentKind::kButton || kind == ComponentKind::kSpeedButton || kind == ComponentKind::kCheckBox;
 }
 
-bool NativeControl::IsButtonKind() const {
-  const std::string& kind = component_.className;
-  return kind == "TButton" || kind == "TSpeedButton" || kind == "TCheckBox";
+bool NativeControl::IsEditKind() const {
+  return component_.Kind() == ComponentKind::kEdit || component_.Kind() == ComponentKind::kMemo;
 }
 
 void NativeControl::FillItems() {
@@ -213,10 +214,10 @@ void NativeControl::FillItems() {
 }
 
 void NativeControl::Clicked() {
-  if (component_.className == "TCheckBox") {
+  if (component_.Kind() == ComponentKind::kCheckBox) {
     // The box has toggled itself; the model follows without telling the box again.
     component_.checked = SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  } else if (component_.className == "TSpeedButton" && component_.groupIndex > 0) {
+  } else if (component_.Kind() == ComponentKind::kSpeedButton && component_.groupIndex > 0) {
     component_.SetChecked(true);
   }
   Click();
@@ -232,10 +233,10 @@ bool NativeControl::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       const WORD code = HIWORD(wParam);
       if (IsButtonKind() && code == BN_CLICKED) {
         Clicked();
-      } else if (component_.className == "TEdit" && code == EN_CHANGE) {
+      } else if (component_.Kind() == ComponentKind::kEdit && code == EN_CHANGE) {
         component_.caption = WindowText(hwnd_);
         if (component_.events.onChange) component_.events.onChange(component_);
-      } else if (component_.className == "TComboBox" && code == CBN_SELCHANGE) {
+      } else if (component_.Kind() == ComponentKind::kComboBox && code == CBN_SELCHANGE) {
         component_.itemIndex = int32_t(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0));
         if (component_.events.onChange) component_.events.onChange(component_);
       } else {
@@ -246,9 +247,10 @@ bool NativeControl::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (component_.itemHeight <= 0) return false;
-      // Row -1 is the selection field of the closed box; it keeps the box's own height.
-      measure->itemHeight = UINT(measure->itemID == UINT(-1) ? component_.bounds.height - 6 : component_.itemHeight);
+      // Row -1 is the selection field of the closed box.
+      const std::optional<int32_t> height = OwnerDrawRowHeight(component_, measure->itemID == UINT(-1));
+      if (!height) return false;
+      measure->itemHeight = UINT(*height);
       result = TRUE;
       return true;
     }
@@ -274,12 +276,11 @@ bool NativeControl::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       // Check boxes and read-only memos take the colour of what they sit on, or white for a memo.
-      const bool memo = component_.className == "TMemo" || component_.className == "TEdit";
-      const uint32_t colour = memo ? kColorWindow : component_.EffectiveColor();
+      const uint32_t colour = IsEditKind() ? kColorWindow : component_.EffectiveColor();
       HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, FormWindow::ToColorRef(colour));
-      SetTextColor(dc, FormWindow::ToColorRef(component_.EffectiveFont().color));
-      result = reinterpret_cast<LRESULT>(form_.BrushFor(colour));
+      SetBkColor(dc, ToColorRef(colour));
+      SetTextColor(dc, ToColorRef(component_.EffectiveFont().color));
+      result = reinterpret_cast<LRESULT>(host_.BrushFor(colour));
       return true;
     }
   }
@@ -290,11 +291,11 @@ void NativeControl::Changed(Component& component, ComponentChange change) {
   if (!hwnd_) return;
   switch (change) {
     case ComponentChange::kCaption:
-      SetWindowTextA(hwnd_, (component.className == "TMemo" ? WithCrLf(component.caption) : component.caption).c_str());
+      SetWindowTextA(hwnd_, (component.Kind() == ComponentKind::kMemo ? WithCrLf(component.caption) : component.caption).c_str());
       return;
     case ComponentChange::kBounds: {
       const ControlBounds& b = component.bounds;
-      SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, ControlWindowHeight(component_), SWP_NOZORDER | SWP_NOACTIVATE);
       return;
     }
     case ComponentChange::kChecked:
@@ -307,7 +308,7 @@ void NativeControl::Changed(Component& component, ComponentChange change) {
       SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(component.itemIndex), 0);
       return;
     case ComponentChange::kFont:
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(component.EffectiveFont())), TRUE);
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.FontFor(component.EffectiveFont())), TRUE);
       return;
     default:
       ControlObject::Changed(component, change);
@@ -323,9 +324,9 @@ bool NativeControl::OwnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
 
 // --- graphic controls ---------------------------------------------------------------------------
 
-GraphicControl::GraphicControl(FormWindow& form, Component& component, int id) : ControlObject(form, component, id) {
+GraphicControl::GraphicControl(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {
   paintsInContainer_ = true;
-  if (component.showHint) form_.UpdateHint(*this);
+  if (component.showHint) host_.UpdateHint(*this);
 }
 
 void GraphicControl::Command() {
@@ -335,12 +336,9 @@ void GraphicControl::Command() {
 void GraphicControl::SetPicture(Bitmap picture) {
   picture_ = std::move(picture);
   icon_ = nullptr;
-  if (component_.autoSize && !component_.stretch && !picture_.Empty()) {
-    ControlBounds b = component_.bounds;
-    b.width = picture_.Width();
-    b.height = picture_.Height();
+  if (const auto sized = AutoSizedBounds(component_, picture_.Width(), picture_.Height())) {
     InvalidateInContainer(component_.bounds);
-    component_.SetBounds(b);
+    component_.SetBounds(*sized);
   }
   InvalidateInContainer(component_.bounds);
 }
@@ -358,7 +356,7 @@ void GraphicControl::Changed(Component& component, ComponentChange change) {
       InvalidateRect(ParentWindow(), nullptr, FALSE);
       break;
     case ComponentChange::kHint:
-      form_.UpdateHint(*this);
+      host_.UpdateHint(*this);
       break;
     case ComponentChange::kRepaint:
       InvalidateInContainer(component.bounds);
@@ -373,10 +371,9 @@ void GraphicControl::Changed(Component& component, ComponentChange change) {
 void GraphicControl::Paint(HDC dc) {
   if (!component_.visible || component_.bounds.width <= 0 || component_.bounds.height <= 0) return;
   const RECT box = ToRect(component_.bounds);
-  const std::string& kind = component_.className;
-  if (kind == "TLabel") {
+  if (component_.Kind() == ComponentKind::kLabel) {
     PaintLabel(dc, box);
-  } else if (kind == "TBevel") {
+  } else if (component_.Kind() == ComponentKind::kBevel) {
     PaintBevel(dc, box);
   } else {
     PaintImage(dc, box);
@@ -384,45 +381,35 @@ void GraphicControl::Paint(HDC dc) {
 }
 
 void GraphicControl::PaintLabel(HDC dc, const RECT& box) {
-  if (!component_.transparent) FillRect(dc, &box, form_.BrushFor(component_.EffectiveColor()));
+  if (!component_.transparent) FillRect(dc, &box, host_.BrushFor(component_.EffectiveColor()));
   const ControlFont& font = component_.EffectiveFont();
-  ScopedSelect select(dc, form_.FontFor(font));
+  ScopedSelect select(dc, host_.FontFor(font));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, FormWindow::ToColorRef(component_.enabled ? font.color : kSystemColorFlag | COLOR_GRAYTEXT));
+  SetTextColor(dc, ToColorRef(component_.enabled ? font.color : kSystemColorFlag | COLOR_GRAYTEXT));
   UINT format = component_.wordWrap ? DT_WORDBREAK : 0;
   if (!component_.showAccelChar) format |= DT_NOPREFIX;
   if (component_.alignment == TextAlign::kCenter) format |= DT_CENTER;
   if (component_.alignment == TextAlign::kRight) format |= DT_RIGHT;
-  const std::string& text = component_.caption;
-  RECT place = box;
-  if (component_.layout != VerticalAlign::kTop) {
-    RECT measured = box;
-    DrawTextA(dc, text.c_str(), int(text.size()), &measured, format | DT_CALCRECT);
-    const int spare = (box.bottom - box.top) - (measured.bottom - measured.top);
-    place.top += component_.layout == VerticalAlign::kCenter ? spare / 2 : spare;
-  }
-  DrawTextA(dc, text.c_str(), int(text.size()), &place, format);
+  DrawAlignedText(dc, component_.caption, box, format, component_.layout);
 }
 
 void GraphicControl::PaintImage(HDC dc, const RECT& box) {
-  const int width = box.right - box.left, height = box.bottom - box.top;
+  const Rect area{box.left, box.top, box.right, box.bottom};
   if (icon_) {
     const int size = GetSystemMetrics(SM_CXICON);
-    const int x = component_.centred ? box.left + (width - size) / 2 : box.left;
-    const int y = component_.centred ? box.top + (height - size) / 2 : box.top;
-    DrawIconEx(dc, x, y, icon_, size, size, 0, nullptr, DI_NORMAL);
+    const Rect place = PicturePlace(area, size, size, component_.centred);
+    DrawIconEx(dc, place.left, place.top, icon_, size, size, 0, nullptr, DI_NORMAL);
     return;
   }
   if (picture_.Empty()) return;
   if (component_.stretch) {
-    StretchDrawBitmap(picture_, dc, Rect{box.left, box.top, box.right, box.bottom});
+    StretchDrawBitmap(picture_, dc, area);
     return;
   }
-  const int x = component_.centred ? box.left + (width - picture_.Width()) / 2 : box.left;
-  const int y = component_.centred ? box.top + (height - picture_.Height()) / 2 : box.top;
+  const Rect place = PicturePlace(area, picture_.Width(), picture_.Height(), component_.centred);
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-  DrawBitmap(picture_, x, y, dc);
+  DrawBitmap(picture_, place.left, place.top, dc);
   RestoreDC(dc, saved);
 }
 
@@ -430,8 +417,7 @@ void GraphicControl::PaintBevel(HDC dc, const RECT& box) {
   if (component_.bevelOuter == Bevel::kNone) return;  // a spacer
   RECT edge = box;
   const UINT kind = component_.bevelOuter == Bevel::kRaised ? EDGE_RAISED : EDGE_ETCHED;
-  // A bevel two pixels high or less is a separator line along its top.
-  DrawEdge(dc, &edge, kind, box.bottom - box.top <= 2 ? BF_TOP : BF_RECT);
+  DrawEdge(dc, &edge, kind, IsSeparatorBevel(component_) ? BF_TOP : BF_RECT);
 }
 
 }  // namespace saverkit

@@ -10,15 +10,14 @@
 #include <functional>
 
 #include "forms/component.h"
+#include "forms/win32/control_host.h"
 #include "raster/bitmap.h"
 
 namespace saverkit {
 
-class FormWindow;
-
 class ControlObject : public ControlLink {
  public:
-  ControlObject(FormWindow& form, Component& component, int id);
+  ControlObject(ControlHost& host, Component& component, int id);
   ~ControlObject() override;
   ControlObject(const ControlObject&) = delete;
   ControlObject& operator=(const ControlObject&) = delete;
@@ -59,7 +58,7 @@ class ControlObject : public ControlLink {
   HWND ParentWindow() const;
   void InvalidateInContainer(const ControlBounds& bounds) const;
 
-  FormWindow& form_;
+  ControlHost& host_;
   Component& component_;
   const int id_;
   bool paintsInContainer_ = false;
@@ -72,7 +71,7 @@ class ControlObject : public ControlLink {
 // A standard Windows control (button, check box, edit, memo, combo box, speed button).
 class NativeControl : public ControlObject {
  public:
-  NativeControl(FormWindow& form, Component& component, int id);
+  NativeControl(ControlHost& host, Component& component, int id);
   ~NativeControl() override;
 
   HWND Handle() const override { return hwnd_; }
@@ -89,9 +88,9 @@ class NativeControl : public ControlObject {
 
  private:
   bool IsButtonKind() const;
+  bool IsEditKind() const;  // edits and memos
   void Clicked();
   void FillItems();
-  int WindowHeight() const;
 
   HWND hwnd_ = nullptr;
 };
@@ -99,7 +98,7 @@ class NativeControl : public ControlObject {
 // A label, image or bevel: painted by the window of its parent.
 class GraphicControl : public ControlObject {
  public:
-  GraphicControl(FormWindow& form, Component& component, int id);
+  GraphicControl(ControlHost& host, Component& component, int id);
   void Command() override;
   void Paint(HDC dc) override;
   void Changed(Component& component, ComponentChange change) override;

@@ -8,16 +8,10 @@
 #include "forms/component_description.h"
 #include "forms/win32/composite_controls.h"
 #include "forms/win32/form_inspection.h"
+#include "forms/win32/text_drawing.h"
 
 namespace saverkit {
 namespace {
-
-bool IsOneOf(const std::string& kind, std::initializer_list<const char*> kinds) {
-  for (const char* k : kinds) {
-    if (kind == k) return true;
-  }
-  return false;
-}
 
 std::string FontKey(const ControlFont& font) {
   return font.name + '|' + std::to_string(font.size) + '|' + std::to_string(font.height) + '|' +
@@ -64,21 +58,40 @@ bool FormWindow::CreateForm(HWND owner, int clientWidth, int clientHeight, const
 }
 
 std::unique_ptr<ControlObject> FormWindow::MakeControl(Component& component, int id) {
-  const std::string& kind = component.className;
   ControlObject* parent = component.parent ? ObjectOf(*component.parent) : nullptr;
-  if (kind == "TTabSheet") return std::make_unique<TabSheet>(*this, component, id, dynamic_cast<PageControl*>(parent));
-  if (IsOneOf(kind, {"TPanel", "TGroupBox"})) return std::make_unique<PanelControl>(*this, component, id);
-  if (IsOneOf(kind, {"TButton", "TSpeedButton", "TCheckBox", "TEdit", "TMemo", "TComboBox"}))
-    return std::make_unique<NativeControl>(*this, component, id);
-  if (IsOneOf(kind, {"TLabel", "TImage", "XImageEx", "TBevel"}))
-    return std::make_unique<GraphicControl>(*this, component, id);
-  if (kind == "TPageControl") return std::make_unique<PageControl>(*this, component, id);
-  if (kind == "TToolBar") return std::make_unique<ToolBar>(*this, component, id);
-  if (kind == "TToolButton") return std::make_unique<ToolButton>(*this, component, id, dynamic_cast<ToolBar*>(parent));
-  if (kind == "TPopupMenu") return std::make_unique<PopupMenu>(*this, component, id);
-  if (kind == "TMenuItem") return std::make_unique<MenuItem>(*this, component, id);
-  if (kind == "TTimer") return std::make_unique<FormTimer>(*this, component, id);
-  return nullptr;  // a component without a control of its own (an image list, a painter)
+  switch (component.Kind()) {
+    case ComponentKind::kTabSheet:
+      return std::make_unique<TabSheet>(*this, component, id, dynamic_cast<PageControl*>(parent));
+    case ComponentKind::kPanel:
+    case ComponentKind::kGroupBox:
+      return std::make_unique<PanelControl>(*this, component, id);
+    case ComponentKind::kButton:
+    case ComponentKind::kSpeedButton:
+    case ComponentKind::kCheckBox:
+    case ComponentKind::kEdit:
+    case ComponentKind::kMemo:
+    case ComponentKind::kComboBox:
+      return std::make_unique<NativeControl>(*this, component, id);
+    case ComponentKind::kLabel:
+    case ComponentKind::kImage:
+    case ComponentKind::kHoverImage:
+    case ComponentKind::kBevel:
+      return std::make_unique<GraphicControl>(*this, component, id);
+    case ComponentKind::kPageControl:
+      return std::make_unique<PageControl>(*this, component, id);
+    case ComponentKind::kToolBar:
+      return std::make_unique<ToolBar>(*this, component, id);
+    case ComponentKind::kToolButton:
+      return std::make_unique<ToolButton>(*this, component, id, dynamic_cast<ToolBar*>(parent));
+    case ComponentKind::kPopupMenu:
+      return std::make_unique<PopupMenu>(*this, component, id);
+    case ComponentKind::kMenuItem:
+      return std::make_unique<MenuItem>(*this, component, id);
+    case ComponentKind::kTimer:
+      return std::make_unique<FormTimer>(*this, component, id);
+    default:
+      return nullptr;  // a component without a control of its own (an image list, a painter)
+  }
 }
 
 void FormWindow::CreateControls() {
@@ -162,24 +175,15 @@ bool FormWindow::Popup(const std::string& menu, int screenX, int screenY) {
   return control && control->Open(screenX, screenY);
 }
 
-COLORREF FormWindow::ToColorRef(uint32_t color) {
-  if ((color & kSystemColorFlag) == kSystemColorFlag) return GetSysColor(int(color & 0xFF));
-  return COLORREF(color & 0x00FFFFFFu);
-}
-
 HFONT FormWindow::FontFor(const ControlFont& font) {
   const std::string key = FontKey(font);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second.Get();
-  int height = font.height;
-  if (height == 0 && font.size != 0) {
-    ScopedWindowDc screen(nullptr);
-    height = -MulDiv(font.size, GetDeviceCaps(screen.Dc(), LOGPIXELSY), 72);
-  }
-  HFONT created = CreateFontA(height, 0, 0, 0, font.style.bold ? FW_BOLD : FW_NORMAL, font.style.italic,
-                              font.style.underline, font.style.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                              font.name.empty() ? "Arial" : font.name.c_str());
+  // A form's controls without a font of their own anywhere up their parents write in Arial.
+  ControlFont named = font;
+  if (named.name.empty()) named.name = "Arial";
+  ScopedWindowDc screen(nullptr);
+  HFONT created = CreateControlFont(named, screen.Dc());
   if (!created) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   return fonts_.emplace(key, ScopedFont(created)).first->second.Get();
 }
@@ -244,7 +248,7 @@ void FormWindow::CenterOnScreen() {
 Component* FormWindow::ButtonWithRole(bool cancel) {
   for (int i = 0; i < components_.Count(); ++i) {
     Component& c = components_.At(i);
-    if (c.className != "TButton" || !(cancel ? c.isCancel : c.isDefault)) continue;
+    if (c.Kind() != ComponentKind::kButton || !(cancel ? c.isCancel : c.isDefault)) continue;
     if (c.visible && c.enabled) return &c;
   }
   return nullptr;

@@ -21,18 +21,20 @@
 
 #include "forms/component.h"
 #include "forms/win32/container_window.h"
+#include "forms/win32/control_host.h"
 #include "forms/win32/control_object.h"
 #include "base/win32/scoped_win.h"
 #include "raster/bitmap.h"
 
 namespace saverkit {
 
-class FormWindow : public ContainerWindow {
+class FormWindow : public ContainerWindow, public ControlHost {
  public:
   FormWindow();
   ~FormWindow() override;
 
-  ComponentOwner& Components() { return components_; }
+  ComponentOwner& Components() override { return components_; }
+  HWND FormHandle() const override { return Handle(); }
   // The component of that name; a name the form lacks is a programming error (std::out_of_range).
   Component& Item(const std::string& name);
 
@@ -46,7 +48,7 @@ class FormWindow : public ContainerWindow {
   int ShowModal();
   int ModalResult() const { return modalResult_; }
   // Any value but kModalNone ends ShowModal with it.
-  void SetModalResult(int result) { modalResult_ = result; }
+  void SetModalResult(int result) override { modalResult_ = result; }
   // Asks the form to close, as its close box would: CloseQuery decides; a modal form then ends
   // with kModalCancel, any other is destroyed.
   void Close();
@@ -66,23 +68,15 @@ class FormWindow : public ContainerWindow {
   bool SetDrawItem(const std::string& list, std::function<void(const DRAWITEMSTRUCT&)> draw);
   // Opens the pop-up menu at a screen point; its items' click events follow a choice.
   bool Popup(const std::string& menu, int screenX, int screenY);
-  // Called with each pop-up menu as it is built, just before it opens (item ids are the
-  // items' control ids, see ObjectById): a painter may make its items owner-drawn.
-  std::function<void(HMENU menu, Component& popup)> onMenuBuilt;
 
-  // Shared GDI objects of the form's controls.
-  HFONT FontFor(const ControlFont& font);
-  HBRUSH BrushFor(uint32_t color);
-  static COLORREF ToColorRef(uint32_t color);
-
-  // The window the component's control is in: its parent's child host, or the form.
-  HWND ContainerOf(const Component& component);
-  ControlObject* ObjectOf(const Component& component);
-  ControlObject* ObjectById(int id);
-  // The object whose window is being created (WM_MEASUREITEM arrives before the window is known).
-  ControlObject* Creating() const { return creating_; }
-  // Tooltips: adds or updates the hint of a control.
-  void UpdateHint(ControlObject& control);
+  // The host of the form's controls.
+  HFONT FontFor(const ControlFont& font) override;
+  HBRUSH BrushFor(uint32_t color) override;
+  HWND ContainerOf(const Component& component) override;
+  ControlObject* ObjectOf(const Component& component) override;
+  ControlObject* ObjectById(int id) override;
+  ControlObject* Creating() const override { return creating_; }
+  void UpdateHint(ControlObject& control) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

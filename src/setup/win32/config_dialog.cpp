@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "raster/win32/bitmap_drawing.h"
-#include "forms/win32/message_form.h"
 #include "flash/win32/new_movie_host.h"
 #include "base/win32/resources.h"
 #include "base/win32/shell.h"
@@ -13,6 +12,7 @@
 #include "setup/config_layout.h"
 #include "setup/music_tool_images.h"
 #include "music/win32/mci_media_window.h"
+#include "setup/win32/message_form.h"
 #include "setup/win32/wallpaper.h"
 
 namespace saverkit {

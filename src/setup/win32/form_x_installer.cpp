@@ -5,10 +5,10 @@
 #include <shlwapi.h>
 
 #include "base/win32/scoped_win.h"
-#include "forms/win32/message_form.h"
 #include "base/win32/shell.h"
 #include "forms/win32/program_texts.h"
 #include "setup/installer_layout.h"
+#include "setup/win32/message_form.h"
 
 namespace saverkit {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 #include "base/win32/scoped_win.h"
 #include "base/win32/special_folders.h"
+#include "base/win32/wide_text.h"
 
 namespace saverkit {
 namespace {
@@ -126,11 +126,9 @@ void Win32InstallSystem::CreateShortcut(const std::string& target, const std::st
   link->SetWorkingDirectory(workingDirectory.c_str());
   const ScopedComPtr<IPersistFile> file = link.As<IPersistFile>(IID_IPersistFile);
   if (!file) return;
-  const int length = MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, nullptr, 0);
-  if (length <= 0) return;
-  std::vector<wchar_t> wide(static_cast<size_t>(length));
-  MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide.data(), length);
-  file->Save(wide.data(), TRUE);
+  const std::wstring wide = Widen(linkPath);
+  if (wide.empty()) return;
+  file->Save(wide.c_str(), TRUE);
 }
 
 void Win32InstallSystem::StartProgram(const std::string& program, const std::string& parameters) {

@@ -9,6 +9,7 @@
 #include "base/registry_values.h"
 #include "base/win32/registry_settings_store.h"
 #include "base/win32/scoped_win.h"
+#include "base/win32/wide_text.h"
 #include "setup/config_rules.h"
 
 namespace saverkit {
@@ -36,12 +37,10 @@ bool ApplyThroughActiveDesktop(const std::string& bitmapPath, int32_t style) {
       if (FAILED(desktop->GetWallpaperOptions(&options, 0))) return false;
       break;
   }
-  const int length = MultiByteToWideChar(CP_ACP, 0, bitmapPath.c_str(), -1, nullptr, 0);
-  if (length <= 0) return false;
-  std::vector<wchar_t> widePath(size_t(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bitmapPath.c_str(), -1, widePath.data(), length);
+  const std::wstring widePath = Widen(bitmapPath);
+  if (widePath.empty()) return false;
   return SUCCEEDED(desktop->SetWallpaperOptions(&options, 0)) &&
-         SUCCEEDED(desktop->SetWallpaper(widePath.data(), 0)) &&
+         SUCCEEDED(desktop->SetWallpaper(widePath.c_str(), 0)) &&
          SUCCEEDED(desktop->ApplyChanges(AD_APPLY_ALL | AD_APPLY_FORCE));
 }
 

@@ -20,13 +20,13 @@
 
 #include "forms/layout.h"
 #include "forms/win32/form_window.h"
-#include "forms/win32/message_form.h"
 #include "forms/win32/scr_neo_form.h"
 #include "base/win32/resources.h"
 #include "raster/win32/resource_pictures.h"
 #include "package/reader_environment.h"
 #include "forms/win32/program_texts.h"
 #include "package/xscr.h"
+#include "setup/win32/message_form.h"
 
 namespace saverkit {
 namespace {

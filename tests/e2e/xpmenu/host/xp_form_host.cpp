@@ -16,7 +16,7 @@
 #include "controls/win32/xp_menu.h"
 #include "forms/layout.h"
 #include "forms/win32/form_window.h"
-#include "forms/win32/message_form.h"
+#include "setup/win32/message_form.h"
 
 namespace saverkit {
 namespace {
@@ -99,7 +99,7 @@ class HostForm : public FormWindow {
       const HWND hwnd = ControlHandle(c.name);
       if (!hwnd) continue;
       const bool edge = (GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
-      std::fprintf(out, "%s %s subclassed=%d clientedge=%d\n", c.name.c_str(), c.className.c_str(),
+      std::fprintf(out, "%s %s subclassed=%d clientedge=%d\n", c.name.c_str(), c.ClassName().c_str(),
                    TControlSubClass::IsSubclassed(hwnd) ? 1 : 0, edge ? 1 : 0);
     }
     std::fprintf(out, "end\n");

@@ -1,6 +1,6 @@
-#include "forms/win32/message_form.h"
+#include "setup/win32/message_form.h"
 
-#include "forms/message_form_rules.h"
+#include "setup/message_form_rules.h"
 
 namespace saverkit {
 

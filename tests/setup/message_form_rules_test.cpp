@@ -1,4 +1,4 @@
-#include "forms/message_form_rules.h"
+#include "setup/message_form_rules.h"
 
 #include <gtest/gtest.h>
 
