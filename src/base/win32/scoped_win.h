@@ -147,10 +147,12 @@ class PaintScope {
   HDC dc_;
 };
 
-// GetDC / ReleaseDC of a window (or of the screen for a null window).
+// GetDC / ReleaseDC of a window's client area (or of the screen for a null window); with
+// `wholeWindow` GetWindowDC, which reaches the frame and border too.
 class ScopedWindowDc {
  public:
-  explicit ScopedWindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  explicit ScopedWindowDc(HWND hwnd, bool wholeWindow = false)
+      : hwnd_(hwnd), dc_(wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
   ~ScopedWindowDc() {
     if (dc_) ReleaseDC(hwnd_, dc_);
   }

@@ -189,14 +189,8 @@ PaintPlan TControlSubClass::PlanFor(const XPPaintContext& c, HDC dc, ControlLook
 void TControlSubClass::PaintControlXP() {
   if (state_.Building() || !IsWindowVisible(hwnd_)) return;
   // The window's whole area: an edit's border is outside its client area.
-  struct WindowDc {
-    HWND hwnd;
-    HDC dc;
-    ~WindowDc() {
-      if (dc) ReleaseDC(hwnd, dc);
-    }
-  } windowDc{hwnd_, GetWindowDC(hwnd_)};
-  HDC dc = windowDc.dc;
+  const ScopedWindowDc windowDc(hwnd_, true);
+  HDC dc = windowDc.Dc();
   if (!dc) return;
   RECT window;
   GetWindowRect(hwnd_, &window);

@@ -196,28 +196,26 @@ void TXPMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   if (measure.itemData > menuEntries_.size()) return;
   const MenuEntry& entry = menuEntries_[measure.itemData - 1];
   const HWND form = host_.FormHandle();
-  const HDC dc = GetDC(form);
+  const ScopedWindowDc windowDc(form);
+  const HDC dc = windowDc.Dc();
   if (!dc) return;
-  {
-    ScopedFont font(CreateMenuFont(settings_));
-    ScopedSelect select(dc, font.Get());
-    const std::string text = MenuItemMeasureText(entry.caption, "");
-    SIZE size = {0, 0}, ampersand = {0, 0};
-    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-    GetTextExtentPoint32A(dc, "&", 1, &ampersand);
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    MenuItemMeasure item;
-    item.caption = entry.caption;
-    item.textWidth = int(size.cx);
-    item.textHeight = int(tm.tmHeight);
-    item.ampersandWidth = int(ampersand.cx);
-    const MenuItemSize got =
-        saverkit::MeasureItem(settings_, MetricsOf(dc), item, {int(measure.itemWidth), int(measure.itemHeight)});
-    measure.itemWidth = UINT(got.width);
-    measure.itemHeight = UINT(got.height);
-  }
-  ReleaseDC(form, dc);
+  ScopedFont font(CreateMenuFont(settings_));
+  ScopedSelect select(dc, font.Get());
+  const std::string text = MenuItemMeasureText(entry.caption, "");
+  SIZE size = {0, 0}, ampersand = {0, 0};
+  GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+  GetTextExtentPoint32A(dc, "&", 1, &ampersand);
+  TEXTMETRICA tm = {};
+  GetTextMetricsA(dc, &tm);
+  MenuItemMeasure item;
+  item.caption = entry.caption;
+  item.textWidth = int(size.cx);
+  item.textHeight = int(tm.tmHeight);
+  item.ampersandWidth = int(ampersand.cx);
+  const MenuItemSize got =
+      saverkit::MeasureItem(settings_, MetricsOf(dc), item, {int(measure.itemWidth), int(measure.itemHeight)});
+  measure.itemWidth = UINT(got.width);
+  measure.itemHeight = UINT(got.height);
 }
 
 void TXPMenu::DrawItem(const DRAWITEMSTRUCT& draw) {

@@ -125,7 +125,6 @@ ToolBar::~ToolBar() {
     DetachWindow(hwnd_);
     DestroyWindow(hwnd_);
   }
-  if (images_) ImageList_Destroy(images_);
 }
 
 void ToolBar::AddButton(ControlObject& button) {
@@ -154,17 +153,14 @@ void ToolBar::SetImages(const std::vector<Bitmap>& images, int width, int height
     // The image list copies the bitmap; it must not stay selected into a device context.
     ScopedBitmap copy(CreateCompatibleBitmap(screen.Dc(), width, height));
     {
-      HDC copyDc = CreateCompatibleDC(screen.Dc());
-      HGDIOBJ previous = SelectObject(copyDc, copy.Get());
-      BitBlt(copyDc, 0, 0, width, height, memory.Dc(), 0, 0, SRCCOPY);
-      SelectObject(copyDc, previous);
-      DeleteDC(copyDc);
+      const ScopedCreatedDc copyDc(CreateCompatibleDC(screen.Dc()));
+      const ScopedSelect selected(copyDc.Get(), copy.Get());
+      BitBlt(copyDc.Get(), 0, 0, width, height, memory.Dc(), 0, 0, SRCCOPY);
     }
     ImageList_Add(list, copy.Get(), nullptr);
   }
   SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
-  if (images_) ImageList_Destroy(images_);
-  images_ = list;
+  images_.Reset(list);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

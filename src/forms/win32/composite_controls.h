@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "base/win32/scoped_win.h"
 #include "forms/win32/container_window.h"
 #include "forms/win32/control_object.h"
 #include "raster/bitmap.h"
@@ -63,7 +64,7 @@ class ToolBar : public ControlObject {
 
  private:
   HWND hwnd_ = nullptr;
-  HIMAGELIST images_ = nullptr;
+  ScopedImageList images_;
 };
 
 class ToolButton : public ControlObject {

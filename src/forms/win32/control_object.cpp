@@ -407,10 +407,9 @@ void GraphicControl::PaintImage(HDC dc, const RECT& box) {
     return;
   }
   const Rect place = PicturePlace(area, picture_.Width(), picture_.Height(), component_.centred);
-  const int saved = SaveDC(dc);
+  const ScopedSavedDc saved(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
   DrawBitmap(picture_, place.left, place.top, dc);
-  RestoreDC(dc, saved);
 }
 
 void GraphicControl::PaintBevel(HDC dc, const RECT& box) {
