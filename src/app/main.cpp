@@ -1,10 +1,10 @@
 // The program's entry: decide the role once, then run it under the one error guard.
 #include <windows.h>
 
+#include "app/mode_actions.h"
 #include "startup/edition.h"
 #include "startup/mode_dispatch.h"
 #include "startup/run_mode.h"
-#include "startup/win32/mode_actions.h"
 #include "startup/win32/process.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -7,7 +7,6 @@
 
 #include "package/complement.h"
 #include "package/package_fixture.h"
-#include "package/package_slot.h"
 #include "package/temp_files.h"
 #include "raster/jpeg_codec.h"
 
@@ -523,17 +522,6 @@ TEST_F(XscrTest, AProgramWithoutPackageHasOnlyItsNameFromTheResource) {
 
   XSCR pathless(TestEnvironment("", temp_.Path()));
   EXPECT_EQ(pathless.Name(), "");
-}
-
-TEST(PackageSlotTest, HoldsTheReaderWhileTheFormLives) {
-  EXPECT_EQ(CurrentPackage(), nullptr);
-  EXPECT_EQ(CurrentItemOrDefault(0).Seconds, 10) << "the record used when no reader exists";
-  {
-    PackageSlot slot(std::make_unique<XSCR>(ReaderEnvironment{}));
-    EXPECT_EQ(CurrentPackage(), &slot.Reader());
-    EXPECT_EQ(CurrentItemOrDefault(0).Seconds, 0) << "an empty reader's defaults";
-  }
-  EXPECT_EQ(CurrentPackage(), nullptr);
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
-#include "startup/win32/mode_actions.h"
+#include "app/mode_actions.h"
 
 #include <windows.h>
 
-#include <cstdlib>
-#include <ctime>
-
 #include "base/win32/working_set.h"
-#include "package/package_slot.h"
 #include "setup/win32/config_dialog.h"
 #include "setup/win32/form_x_installer.h"
 #include "show/win32/show_window.h"
@@ -32,21 +28,24 @@ void RunModal(const Window& window) {
 
 }  // namespace
 
+XSCR& Win32ModeActions::Package() {
+  if (!package_) package_ = std::make_unique<XSCR>(CurrentReaderEnvironment());
+  return *package_;
+}
+
 void Win32ModeActions::RunSaver(const StartupDecision& decision) {
   if (!SaverRunsForEdition(ReadEdition(ownPath_))) return;
   const OleSession ole;
   ApplicationWindow application(ApplicationTitle());
   const bool taskbarButton = HasTaskbarButton(decision);
   if (!taskbarButton) application.HideFromTaskbar();
-  std::srand(unsigned(std::time(nullptr)));
-  // One reader for the mode's form; it deletes the files extracted from the package when it goes.
-  PackageSlot package(std::make_unique<XSCR>(CurrentReaderEnvironment()));
+  XSCR& package = Package();
 
   switch (decision.mode) {
     case RunMode::Configure: {
       // Modal to the window that asked; a number that names no window leaves it unowned.
       const HWND host = AsWindow(decision.HostWindow);
-      TForm_XSCR_Config dialog(package.Reader(), host, taskbarButton ? nullptr : application.Handle());
+      TForm_XSCR_Config dialog(package, host, taskbarButton ? nullptr : application.Handle());
       if (!dialog.IsAlive()) break;
       SetWindowTextA(application.Handle(), dialog.GetCaption().c_str());
       TrimWorkingSet();
@@ -54,13 +53,13 @@ void Win32ModeActions::RunSaver(const StartupDecision& decision) {
       break;
     }
     case RunMode::Preview: {
-      TFormX_Scr_Saver_Main preview(package.Reader(), RunMode::Preview, AsWindow(decision.HostWindow), nullptr);
+      TFormX_Scr_Saver_Main preview(package, RunMode::Preview, AsWindow(decision.HostWindow), nullptr);
       preview.StartShow();
       RunModal(preview);
       break;
     }
     default: {
-      TFormX_Scr_Saver_Main show(package.Reader(), RunMode::Show, nullptr, application.Handle());
+      TFormX_Scr_Saver_Main show(package, RunMode::Show, nullptr, application.Handle());
       show.StartShow();
       RunModal(show);
       break;
@@ -72,8 +71,7 @@ void Win32ModeActions::ChangePassword(int32_t owner) { saverkit::ChangePassword(
 
 void Win32ModeActions::RunSetup() {
   const OleSession ole;
-  PackageSlot package(std::make_unique<XSCR>(CurrentReaderEnvironment()));
-  TFormXInstaller wizard(package.Reader(), ownPath_);
+  TFormXInstaller wizard(Package(), ownPath_);
   if (!wizard.PackageSigned()) wizard.ShowDataError();
   TrimWorkingSet();
   wizard.ShowModal();
@@ -83,11 +81,8 @@ void Win32ModeActions::RunUninstall() {
   const OleSession ole;
   TrimWorkingSet();
   // The reader gives the name and is released before anything is removed.
-  std::string name;
-  {
-    PackageSlot package(std::make_unique<XSCR>(CurrentReaderEnvironment()));
-    name = package.Reader().Name();
-  }
+  const std::string name = Package().Name();
+  package_.reset();
   Win32UninstallSystem system;
   saverkit::RunUninstall(ownPath_, name, system);
 }
