@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #ifdef _WIN32

@@ -34,6 +34,14 @@ class XscrTest : public ::testing::Test {
   XSCR Open(int screenWidth = 800, int screenHeight = 600) {
     return XSCR(TestEnvironment(Executable(), temp_.Path(), screenWidth, screenHeight));
   }
+  // Extracts the full package's movie (item 2) and its first tune; the movie's copy's path.
+  std::string ExtractMovieAndTune(XSCR& reader) {
+    std::string movie, tune;
+    MusicRecord record;
+    EXPECT_TRUE(reader.ExtractMovie(2, movie));
+    EXPECT_TRUE(reader.ExtractMusic(0, tune, record));
+    return movie;
+  }
 
   TempFolder folder_;
   TempFolder temp_;
@@ -306,10 +314,8 @@ TEST_F(XscrTest, ClearAndTheDestructorDeleteEveryExtractedFile) {
   Write(FullContents());
   {
     XSCR reader = Open();
-    std::string movie, tune;
-    MusicRecord record;
-    ASSERT_TRUE(reader.ExtractMovie(2, movie));
-    ASSERT_TRUE(reader.ExtractMusic(0, tune, record));
+    const std::string movie = ExtractMovieAndTune(reader);
+    ASSERT_FALSE(movie.empty());
     std::filesystem::permissions(movie, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
     reader.Clear();
     EXPECT_TRUE(temp_.List().empty()) << "read-only copies too";
@@ -319,6 +325,8 @@ TEST_F(XscrTest, ClearAndTheDestructorDeleteEveryExtractedFile) {
     EXPECT_FALSE(reader.Info().HasValidSignature());
 
     reader.Load();
+    std::string tune;
+    MusicRecord record;
     ASSERT_TRUE(reader.ExtractMusic(1, tune, record));
     EXPECT_EQ(temp_.List().size(), 1u);
   }
@@ -328,10 +336,8 @@ TEST_F(XscrTest, ClearAndTheDestructorDeleteEveryExtractedFile) {
 TEST_F(XscrTest, DeletingTheTemporaryFilesKeepsThePackage) {
   Write(FullContents());
   XSCR reader = Open();
-  std::string movie, tune;
-  MusicRecord record;
-  ASSERT_TRUE(reader.ExtractMovie(2, movie));
-  ASSERT_TRUE(reader.ExtractMusic(0, tune, record));
+  std::string movie = ExtractMovieAndTune(reader);
+  ASSERT_FALSE(movie.empty());
   reader.DeleteTemporaryFiles();
   EXPECT_TRUE(temp_.List().empty());
   EXPECT_EQ(reader.ItemCount(), 4);
