@@ -40,9 +40,11 @@ look() {  # SHOT
   read -r width height left top < <(convert "$1" -fuzz 20% -trim -format '%w %h %X %Y\n' info: | tr -d '+')
   upper=$(e2e_pixel "$1" $((left + width / 2)) $((top + height / 4)))
   lower=$(e2e_pixel "$1" $((left + width / 2)) $((top + 3 * height / 4)))
-  [ "$height" -ge 568 ] && red_first "$upper" && blue_first "$lower"
+  [ "$width" -ge 376 ] && [ "$height" -ge 568 ] && red_first "$upper" && blue_first "$lower"
 }
-# Shown once its transition is over: upright and whole, or what it showed last.
+# Shown once its transition is over: upright and whole, or what it showed last. Both sides count:
+# a wipe that uncovers the photo column by column is full height and upright long before it is
+# whole.
 e2e_wait_screen "$e2e_work/photo.png" look || true
 e2e_log "the photo on screen: ${width}x${height} at $left,$top"
 [ "$width" -ge 376 ] && [ "$width" -le 392 ] || e2e_fail "photo width $width, expected about 384"
