@@ -38,16 +38,18 @@ bool ParseWindowNumber(const std::string& text, int32_t& value) {
   return true;
 }
 
+// A number joined to its switch starts at the fourth character: Windows sends "/p:1234" and
+// "/c:1234", and every argument is read the same way, whatever its first three characters are.
+constexpr size_t kJoinedNumberStart = 3;
+
 }  // namespace
 
 bool ParseHostWindow(const std::vector<std::string>& args, int32_t& hostWindow) {
   if (args.empty()) return true;
   if (args.size() >= 2) return ParseWindowNumber(args[1], hostWindow);
   const std::string& first = args[0];
-  size_t numberStart = ModeLetterPosition(first) + 1;
-  if (numberStart < first.size() && first[numberStart] == ':') ++numberStart;
-  if (numberStart >= first.size()) return true;
-  return ParseWindowNumber(first.substr(numberStart), hostWindow);
+  if (first.size() <= kJoinedNumberStart) return true;
+  return ParseWindowNumber(first.substr(kJoinedNumberStart), hostWindow);
 }
 
 StartupDecision DecideRunMode(const std::string& ownPath, const std::vector<std::string>& args,

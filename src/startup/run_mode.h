@@ -37,9 +37,10 @@ StartupDecision DecideRunMode(const std::string& ownPath, const std::vector<std:
                               const EditionReader& readEdition);
 
 // The host window of an A, C or P request into `hostWindow`; false when the text given is not
-// a whole number that fits in 32 bits. With one argument the number follows the mode letter and
-// one optional ':' (/c:4660, -c:4660, c:4660); none there keeps `hostWindow` as it was. With two
-// or more arguments the second one is the number (/p 1234).
+// a whole number that fits in 32 bits. With one argument the number is what follows its first three
+// characters (/c:4660 and -c:4660 give 4660, c:4660 gives 660); an argument of three characters or
+// fewer keeps `hostWindow` as it was. With two or more arguments the second one is the number
+// (/p 1234).
 bool ParseHostWindow(const std::vector<std::string>& args, int32_t& hostWindow);
 
 }  // namespace saverkit

@@ -40,13 +40,16 @@ const Case kCases[] = {
     {kScr, {"/c"}, S, RunMode::Configure, 0},
     {kScr, {"/C:4660"}, S, RunMode::Configure, 4660},
     {kScr, {"-c:4660"}, S, RunMode::Configure, 4660},
-    {kScr, {"c:4660"}, S, RunMode::Configure, 4660},
+    {kScr, {"c:4660"}, S, RunMode::Configure, 660},  // the number starts at the 4th character
     {kScr, {"/c", "4660"}, S, RunMode::Configure, 4660},
     {kScr, {"/c:"}, S, RunMode::Configure, 0},
     {kScr, {"/c:zz"}, S, RunMode::Show, 0},
     {kScr, {"/p", "1234"}, S, RunMode::Preview, 1234},
     {kScr, {"/P:1234"}, S, RunMode::Preview, 1234},
-    {kScr, {"/p1234"}, S, RunMode::Preview, 1234},
+    {kScr, {"/p:4294967295"}, S, RunMode::Preview, -1},
+    {kScr, {"/p1234"}, S, RunMode::Preview, 234},
+    {kScr, {"/c 4660"}, S, RunMode::Configure, 4660},  // quoted as one argument
+    {kScr, {"/p:"}, S, RunMode::Show, 0},
     {kScr, {"/p", "1234", "extra"}, S, RunMode::Preview, 1234},
     {kScr, {"/p", "4294967295"}, S, RunMode::Preview, -1},  // printed unsigned
     {kScr, {"/p:x"}, S, RunMode::Show, 0},
