@@ -8,10 +8,16 @@ namespace saverkit {
 
 inline constexpr char kSelfDeleteBatchName[] = "delme.bat";
 
-// The batch text, six lines each ending in CR LF: "@echo off", "attrib P -r -h", ":loop",
-// "del P", "if exist P goto loop", "del B". `shortPath` is the executable's short (8.3) path,
-// which has no blanks; where a system gives no short names, a path with blanks is quoted, and so
-// is a batch path with blanks, so that each command still names exactly one file.
+// How often the batch tries to delete the executable, about a second apart, before it gives up
+// (a preview still running from the file, a file the user may not delete): about a minute.
+inline constexpr int kSelfDeleteTries = 60;
+
+// The batch text, lines ending in CR LF: it clears the read-only and hidden attributes of P, then
+// tries "del P" until P is gone or the tries run out, waiting a second between tries with ping
+// (timeout needs a console, and the batch runs hidden), and deletes itself B last either way.
+// Every path is quoted and its '%' doubled, so that a name with blanks, '&', '^', '(', ')' or '%'
+// still names exactly that one file. `shortPath` is the executable's short (8.3) path where the
+// system has short names, its long path otherwise.
 std::string SelfDeleteBatch(const std::string& shortPath, const std::string& batchPath);
 
 }  // namespace saverkit

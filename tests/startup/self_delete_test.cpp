@@ -16,29 +16,51 @@ std::vector<std::string> CrLfLines(const std::string& text) {
   return lines;
 }
 
-TEST(SelfDeleteBatch, NamesTheShortPathOnThreeLinesAndDeletesItselfLast) {
-  // C:\Program Files\My Saver\Night Sky.scr in its short form.
+TEST(SelfDeleteBatch, RetriesAboutASecondApartForAMinuteThenDeletesItself) {
   const std::vector<std::string> lines =
       CrLfLines(SelfDeleteBatch("C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR", "C:\\TEMP\\delme.bat"));
   const std::vector<std::string> expected = {
       "@echo off",
-      "attrib C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR -r -h",
+      "attrib \"C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR\" -r -h",
+      "set tries=0",
       ":loop",
-      "del C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR",
-      "if exist C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR goto loop",
-      "del C:\\TEMP\\delme.bat",
+      "del \"C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR\"",
+      "if not exist \"C:\\PROGRA~1\\MYSAVE~1\\NIGHTS~1.SCR\" goto done",
+      "set /a tries+=1",
+      "if %tries% geq 60 goto done",
+      "ping -n 2 127.0.0.1 >nul",
+      "goto loop",
+      ":done",
+      "del \"C:\\TEMP\\delme.bat\"",
   };
   EXPECT_EQ(lines, expected);
 }
 
-TEST(SelfDeleteBatch, PathsWithBlanksAreQuotedSoEachCommandNamesOneFile) {
-  const std::vector<std::string> lines = CrLfLines(SelfDeleteBatch(
-      "C:\\Program Files\\My Saver\\Night Sky.scr", "C:\\Users\\Ada Painter\\AppData\\Local\\Temp\\delme.bat"));
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[1], "attrib \"C:\\Program Files\\My Saver\\Night Sky.scr\" -r -h");
-  EXPECT_EQ(lines[3], "del \"C:\\Program Files\\My Saver\\Night Sky.scr\"");
-  EXPECT_EQ(lines[4], "if exist \"C:\\Program Files\\My Saver\\Night Sky.scr\" goto loop");
-  EXPECT_EQ(lines[5], "del \"C:\\Users\\Ada Painter\\AppData\\Local\\Temp\\delme.bat\"");
+// Where a system keeps no short names the long name reaches the batch as it is: every character
+// cmd would act on must reach `del` as part of the one name.
+TEST(SelfDeleteBatch, EveryPathIsQuotedAndItsPercentSignsDoubled) {
+  struct Case {
+    const char* path;
+    const char* written;
+  };
+  const Case cases[] = {
+      {"C:\\Program Files\\My Saver\\Night Sky.scr", "\"C:\\Program Files\\My Saver\\Night Sky.scr\""},
+      {"D:\\Savers\\Tom&Jerry.scr", "\"D:\\Savers\\Tom&Jerry.scr\""},
+      {"D:\\Savers\\Tom & Jerry 100%.scr", "\"D:\\Savers\\Tom & Jerry 100%%.scr\""},
+      {"D:\\Savers\\%PATH%.scr", "\"D:\\Savers\\%%PATH%%.scr\""},
+      {"D:\\Savers\\Up^Down.scr", "\"D:\\Savers\\Up^Down.scr\""},
+      {"D:\\Savers (old)\\Sky (2).scr", "\"D:\\Savers (old)\\Sky (2).scr\""},
+      {"D:\\Savers\\Hi!.scr", "\"D:\\Savers\\Hi!.scr\""},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> lines = CrLfLines(SelfDeleteBatch(c.path, std::string(c.path) + ".bat"));
+    const std::string written = c.written;
+    ASSERT_EQ(lines.size(), 12u) << c.path;
+    EXPECT_EQ(lines[1], "attrib " + written + " -r -h") << c.path;
+    EXPECT_EQ(lines[4], "del " + written) << c.path;
+    EXPECT_EQ(lines[5], "if not exist " + written + " goto done") << c.path;
+    EXPECT_EQ(lines[11], "del " + written.substr(0, written.size() - 1) + ".bat\"") << c.path;
+  }
 }
 
 }  // namespace

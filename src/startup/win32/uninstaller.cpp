@@ -12,7 +12,7 @@
 namespace saverkit {
 namespace {
 
-// The 8.3 form has no blanks; a volume without short names gives the long path back.
+// The 8.3 form where the volume keeps short names, the long path otherwise.
 std::string ShortPath(const std::string& path) {
   char buffer[MAX_PATH] = {};
   const DWORD length = GetShortPathNameA(path.c_str(), buffer, sizeof buffer);
@@ -49,8 +49,8 @@ bool SelfDelete(const std::string& path) {
   const std::string batch = folder + kSelfDeleteBatchName;
   const std::string text = SelfDeleteBatch(ShortPath(path), batch);
   if (!WriteWholeFile(batch, std::vector<uint8_t>(text.begin(), text.end()))) return false;
-  const std::string command = batch.find(' ') == std::string::npos ? batch : '"' + batch + '"';
-  WinExec(command.c_str(), SW_HIDE);
+  // Quoted whatever it holds: a user folder may have blanks or '&' in its name.
+  WinExec(('"' + batch + '"').c_str(), SW_HIDE);
   return true;
 }
 

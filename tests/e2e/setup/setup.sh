@@ -264,6 +264,19 @@ case "${1:-}" in
     wine reg query "${key}2" >/dev/null 2>&1 || e2e_fail "another uninstall entry went too"
     e2e_expect_eq "files left in the screen saver's folder" "" "$(ls -A "$target_folder")"
     ;;
+  uninstall-odd-name)
+    # Installed under a name that cmd would split or expand unless it is quoted and its '%'
+    # doubled, beside files named like the pieces it would be split into.
+    own_user_folders
+    mkdir -p "$target_folder"
+    odd="$target_folder/Tom & Jerry 100%.scr"
+    e2e_package "$odd" S
+    for other in "Tom" "Jerry 100%.scr" "Tom & Jerry 100.scr" "100%.scr" "Jerry.scr"; do echo keep >"$target_folder/$other"; done
+    answer_uninstall "$odd" Yes
+    expect_deleted_later "$odd"
+    e2e_expect_eq "files left beside it" "100%.scr,Jerry 100%.scr,Jerry.scr,Tom,Tom & Jerry 100.scr" \
+      "$(cd "$target_folder" && ls -A | LC_ALL=C sort | paste -sd,)"
+    ;;
   *)
     echo "unknown case '${1:-}'" >&2
     exit 2
