@@ -2,8 +2,8 @@
 // class, name, parent, tag, built-in caption and bounds, then the properties of its class.
 //
 //   const LayoutRow kRows[] = {
-//     {"TPanel", "PanelMain", "", -1, "", {0, 0, 392, 183}, Props().Colour(kColorWhite)},
-//     {"TButton", "Btn1", "PanelMain", -1, "&OK", {34, 130, 100, 29}, Props().Default().Result(kModalOk)},
+//     {"TPanel", "PanelMain", "", kUntagged, "", {0, 0, 392, 183}, Props().Colour(kColorWhite)},
+//     {"TButton", "Btn1", "PanelMain", kUntagged, "&OK", {34, 130, 100, 29}, Props().Default().Result(kModalOk)},
 //   };
 #pragma once
 
@@ -14,6 +14,12 @@
 #include "forms/component.h"
 
 namespace saverkit {
+
+// The tag of a component the layout gives no number: like any tag it looks up "S_" + tag in the
+// static texts, so a package's "S_0" reaches every such label, button, box and menu item.
+inline constexpr int32_t kUntagged = 0;
+// A component whose caption must never change, whatever the texts say.
+inline constexpr int32_t kFixedCaption = -1;
 
 struct LayoutRow {
   const char* className;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace saverkit {
 
@@ -43,8 +44,10 @@ class InstallSystem {
   virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
   virtual void RemoveFile(const std::string& path) = 0;
 
-  // The message form: the button pressed (6 for Yes).
-  virtual int ShowMessage(const std::string& text, const std::string& caption, uint32_t style) = 0;
+  // The message form, its buttons captioned from `buttonTexts` (the dynamic texts); the button
+  // pressed (6 for Yes).
+  virtual int ShowMessage(const std::string& text, const std::string& caption, uint32_t style,
+                          const std::vector<std::string>& buttonTexts) = 0;
   // The user's desktop folder, or the empty text.
   virtual std::string DesktopFolder() = 0;
   // A shell shortcut at `linkPath` to `target`; failures are silent.

@@ -32,7 +32,7 @@ void InstallerModel::Load(const SystemFolders& system) {
   C("TSLicense").SetTabVisible(pages_.LicenceShown());
   ShowPage();
 
-  host_.ShowCaption(Caption());
+  host_.ShowCaption(Caption(), ApplicationTitle());
   C("EditFileName").SetCaption(FileNamePart(reader_.Name()));
   C("LabelScrName").SetCaption(TrimBlanks(reader_.Name()));
   C("LabelScrDesc").SetCaption(reader_.Info().Description);
@@ -44,7 +44,7 @@ void InstallerModel::Load(const SystemFolders& system) {
 bool InstallerModel::PackageSigned() const { return reader_.Info().HasValidSignature(); }
 
 void InstallerModel::ShowDataError() {
-  host_.ShowCaption(kErrorTitle);
+  host_.ShowCaption(kErrorTitle, kErrorTitle);
   saverkit::ShowDataError(form_);
 }
 
@@ -52,6 +52,8 @@ std::string InstallerModel::Caption() const {
   const std::string caption = Text(kSetupCaptionText);
   return caption.empty() ? kInstallerCaption : caption;
 }
+
+std::string InstallerModel::ApplicationTitle() const { return Caption() + " " + reader_.Name(); }
 
 InstallRequest InstallerModel::Request() const {
   InstallRequest request;
@@ -63,6 +65,7 @@ InstallRequest InstallerModel::Request() const {
   request.caption = Caption();
   request.overwriteQuestion = Text(kOverwriteQuestionText);
   request.copyFailed = Text(kCopyFailedText);
+  request.buttonTexts = dynamicTexts_;
   return request;
 }
 

@@ -22,8 +22,8 @@ namespace saverkit {
 class InstallerHost {
  public:
   virtual ~InstallerHost() = default;
-  // The skinned frame's caption and the window's own title.
-  virtual void ShowCaption(const std::string& text) = 0;
+  // The skinned frame's caption, and the window's own title, which the taskbar shows.
+  virtual void ShowCaption(const std::string& caption, const std::string& title) = 0;
   // `path` shortened with an ellipsis to at most `width` pixels in `font`.
   virtual std::string CompactPath(const std::string& path, const ControlFont& font, int32_t width) = 0;
   // The folder chooser; empty when the user cancelled.
@@ -66,6 +66,8 @@ class InstallerModel {
   // Dynamic text 21; a package without its own texts keeps the built-in "Install" rather than
   // an empty title.
   std::string Caption() const;
+  // The application's title: the caption, one blank and the screen saver's name.
+  std::string ApplicationTitle() const;
   // What RunInstall is given: the names as the user left them in the controls.
   InstallRequest Request() const;
   const std::string& TargetDirectory() const { return targetDirectory_; }

@@ -12,16 +12,16 @@ constexpr int kNoText = 20;
 
 const std::vector<LayoutRow>& MessageFormRows() {
   static const std::vector<LayoutRow> rows = {
-      {"TPanel", "PanelMain", "", -1, "", {0, 0, 392, 183}, Props()},
-      {"TPanel", "Panel1", "PanelMain", -1, "", {16, 16, 361, 97},
+      {"TPanel", "PanelMain", "", kUntagged, "", {0, 0, 392, 183}, Props()},
+      {"TPanel", "Panel1", "PanelMain", kUntagged, "", {16, 16, 361, 97},
        Props().Bevels(Bevel::kRaised, Bevel::kLowered).Colour(kColorWhite)},
-      {"TLabel", "LabelMsg", "Panel1", -1, "", {64, 16, 288, 65}, Props().FixedSize().Transparent().WordWrap()},
-      {"TImage", "ImageIcon", "Panel1", -1, "", {16, 16, 32, 32}, Props()},
-      {"TButton", "Btn1", "PanelMain", -1, "", {34, kMessageButtonTop, kMessageButtonWidth, 29},
+      {"TLabel", "LabelMsg", "Panel1", kUntagged, "", {64, 16, 288, 65}, Props().FixedSize().Transparent().WordWrap()},
+      {"TImage", "ImageIcon", "Panel1", kUntagged, "", {16, 16, 32, 32}, Props()},
+      {"TButton", "Btn1", "PanelMain", kUntagged, "", {34, kMessageButtonTop, kMessageButtonWidth, 29},
        Props().Disabled().Hidden().Result(kModalYes)},
-      {"TButton", "Btn2", "PanelMain", -1, "", {122, kMessageButtonTop, kMessageButtonWidth, 29},
+      {"TButton", "Btn2", "PanelMain", kUntagged, "", {122, kMessageButtonTop, kMessageButtonWidth, 29},
        Props().Disabled().Hidden().Result(kModalNo)},
-      {"TButton", "Btn3", "PanelMain", -1, "", {202, kMessageButtonTop, kMessageButtonWidth, 29},
+      {"TButton", "Btn3", "PanelMain", kUntagged, "", {202, kMessageButtonTop, kMessageButtonWidth, 29},
        Props().Disabled().Hidden().Result(kModalYes)},
   };
   return rows;
@@ -61,7 +61,8 @@ std::vector<MessageButton> MessageButtonsFor(uint32_t style, int32_t panelWidth)
 }
 
 std::string MessageButtonText(int index, const std::vector<std::string>* texts) {
-  if (texts && index >= 0 && size_t(index) < texts->size()) return (*texts)[size_t(index)];
+  if (texts && index >= 0 && size_t(index) < texts->size() && !(*texts)[size_t(index)].empty())
+    return (*texts)[size_t(index)];
   switch (index) {
     case kOkText: return "&OK";
     case kCancelText: return "&Cancel";

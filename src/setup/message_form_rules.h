@@ -35,8 +35,9 @@ struct MessageButton {
 // The buttons the style uses, in order, with their roles and lefts in a panel `panelWidth` wide.
 std::vector<MessageButton> MessageButtonsFor(uint32_t style, int32_t panelWidth);
 
-// Text `index` of the caller's list, or the built-in text when the list is absent or too short:
-// 17 "&OK", 18 "&Cancel", 19 "&Yes", 20 "&No".
+// Text `index` of the caller's list, or the built-in text when the list is absent, too short or
+// has no text there (a button without a caption could not be read): 17 "&OK", 18 "&Cancel",
+// 19 "&Yes", 20 "&No".
 std::string MessageButtonText(int index, const std::vector<std::string>* texts);
 
 // Button k of n spread over the panel: (panelWidth - n * buttonWidth) * (k + 1) / (n + 1) + k * buttonWidth.

@@ -90,20 +90,20 @@ bool CopyAsInstalled(InstallSystem& system, const std::string& sourcePath, const
 bool RunInstall(const InstallRequest& request, InstallSystem& system, SettingsStore& registry) {
   const std::string folder = WithBackslash(request.targetDirectory);
   if (!system.ForceDirectories(folder)) {
-    system.ShowMessage(kCreateDirectoryFailed, request.caption, kInformationStyle);
+    system.ShowMessage(kCreateDirectoryFailed, request.caption, kInformationStyle, request.buttonTexts);
     return false;
   }
   const std::string target = InstalledFilePath(folder, request.fileName);
   if (target.empty()) {
-    system.ShowMessage(request.copyFailed, request.caption, kInformationStyle);
+    system.ShowMessage(request.copyFailed, request.caption, kInformationStyle, request.buttonTexts);
     return false;
   }
   if (system.FileExists(target)) {
-    if (system.ShowMessage(request.overwriteQuestion, request.caption, kOverwriteStyle) != kAnswerYes) return false;
+    if (system.ShowMessage(request.overwriteQuestion, request.caption, kOverwriteStyle, request.buttonTexts) != kAnswerYes) return false;
     system.ClearReadOnly(target);
   }
   if (!CopyAsInstalled(system, request.ownPath, target)) {
-    system.ShowMessage(request.copyFailed, request.caption, kInformationStyle);
+    system.ShowMessage(request.copyFailed, request.caption, kInformationStyle, request.buttonTexts);
     return false;
   }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/settings_store.h"
 #include "setup/install_system.h"
@@ -29,6 +30,7 @@ struct InstallRequest {
   std::string caption;          // dynamic text 21
   std::string overwriteQuestion;  // dynamic text 23
   std::string copyFailed;         // dynamic text 24
+  std::vector<std::string> buttonTexts;  // the dynamic texts, for the messages' buttons
 };
 
 // The installed file: the target directory + the file name + ".scr" (a name typed with ".scr"

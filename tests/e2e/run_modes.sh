@@ -59,10 +59,11 @@ expect_dialog() {  # TITLE TASKBAR PROGRAM ARGS...
 case "${1:-}" in
   exe-setup-copy)
     e2e_package "$e2e_work/Saver.exe" E
-    # The wizard's caption, dynamic text 21: the package has no texts, so the program's own.
-    expect_dialog "Screen Saver Setup" 1 "$e2e_work/Saver.exe"
+    # The wizard's title: dynamic text 21 (the package has no texts, so the program's own), one
+    # blank and the screen saver's name.
+    expect_dialog "Screen Saver Setup E2E Saver" 1 "$e2e_work/Saver.exe"
     cp "$e2e_work/Saver.exe" "$e2e_work/LOUD.EXE"
-    expect_dialog "Screen Saver Setup" 1 "$e2e_work/LOUD.EXE" /s
+    expect_dialog "Screen Saver Setup E2E Saver" 1 "$e2e_work/LOUD.EXE" /s
     ;;
   exe-installed-copy)
     e2e_package "$e2e_work/Saver.exe" S

@@ -29,7 +29,10 @@ struct CompactCall {
 
 class RecordingHost : public InstallerHost {
  public:
-  void ShowCaption(const std::string& text) override { captions.push_back(text); }
+  void ShowCaption(const std::string& caption, const std::string& title) override {
+    captions.push_back(caption);
+    titles.push_back(title);
+  }
   // Stands for the ellipsis: the path with the width it was given, so tests see both.
   std::string CompactPath(const std::string& path, const ControlFont& font, int32_t width) override {
     compacted.push_back({path, font.name, width});
@@ -39,6 +42,7 @@ class RecordingHost : public InstallerHost {
   void EndModal(int result) override { modalResults.push_back(result); }
 
   std::vector<std::string> captions;
+  std::vector<std::string> titles;
   std::vector<CompactCall> compacted;
   std::string chosenFolder;
   std::vector<int> modalResults;
@@ -47,6 +51,8 @@ class RecordingHost : public InstallerHost {
 // Dynamic texts with 21, 23 and 24 set as a package would set them.
 TextLines WizardTexts() {
   TextLines texts(25);
+  texts[19] = "&Ja";  // a translated package captions the message buttons too
+  texts[20] = "&Nein";
   texts[21] = "Demo Setup";
   texts[23] = "Replace it?";
   texts[24] = "Could not copy.";
@@ -114,6 +120,8 @@ TEST_F(InstallerModelTest, LoadFillsTheControlsFromThePackage) {
   EXPECT_EQ(C("LabelScrDesc").caption, "A blue screen saver.");
   EXPECT_EQ(C("MemoLicense").caption, "Use it kindly.");
   EXPECT_EQ(host_.captions, std::vector<std::string>{"Demo Setup"});
+  // The title, which the taskbar shows, names the screen saver as well.
+  EXPECT_EQ(host_.titles, std::vector<std::string>{"Demo Setup Sea: Night"});
   EXPECT_EQ(ActivePage(), "Screen Saver");
   EXPECT_EQ(C("PCInstaller").itemIndex, 0);
   EXPECT_FALSE(C("BtnPrev").enabled);
@@ -304,6 +312,7 @@ TEST_F(InstallerModelTest, OnlyYesToTheOverwriteQuestionInstallsOverAnExistingFi
     ASSERT_EQ(machine_.messages.size(), 1u) << c.answer;
     EXPECT_EQ(machine_.messages[0].text, "Replace it?");
     EXPECT_EQ(machine_.messages[0].caption, "Demo Setup");
+    EXPECT_EQ(machine_.messages[0].buttonTexts, WizardTexts()) << "the buttons would stay English";
     EXPECT_EQ(machine_.files.at(target).bytes.size(), c.installed ? packaged_.bytes.size() : 3u) << c.answer;
     EXPECT_EQ(host_.modalResults, c.installed ? std::vector<int>{kModalOk} : std::vector<int>{}) << c.answer;
     EXPECT_EQ(ActivePage(), "Destination") << c.answer;
@@ -319,6 +328,7 @@ TEST_F(InstallerModelTest, AFailedInstallKeepsTheWizardOpenOnTheTargetPage) {
   model_->BtnNextClick();
   ASSERT_EQ(machine_.messages.size(), 1u);
   EXPECT_EQ(machine_.messages[0].text, "Failed to create directory...");
+  EXPECT_EQ(machine_.messages[0].buttonTexts, WizardTexts());
   EXPECT_TRUE(host_.modalResults.empty());
   EXPECT_EQ(ActivePage(), "Destination");
   EXPECT_TRUE(C("BtnNext").enabled);
@@ -336,6 +346,7 @@ TEST_F(InstallerModelTest, AnUnsignedPackageShowsTheErrorStateWhichEndsWithCance
 
   model.ShowDataError();
   EXPECT_EQ(host_.captions.back(), "ScreenSaver Installer");
+  EXPECT_EQ(host_.titles.back(), "ScreenSaver Installer");
   EXPECT_FALSE(C("PCInstaller").visible);
   EXPECT_TRUE(C("LabelError").visible);
   model.LabelErrorClick();

@@ -24,6 +24,7 @@ class MemoryInstallSystem : public InstallSystem {
     std::string text;
     std::string caption;
     uint32_t style;
+    std::vector<std::string> buttonTexts;
   };
   struct Shortcut {
     std::string target;
@@ -76,8 +77,9 @@ class MemoryInstallSystem : public InstallSystem {
   }
   void RemoveFile(const std::string& path) override { files.erase(path); }
 
-  int ShowMessage(const std::string& text, const std::string& caption, uint32_t style) override {
-    messages.push_back({text, caption, style});
+  int ShowMessage(const std::string& text, const std::string& caption, uint32_t style,
+                  const std::vector<std::string>& buttonTexts) override {
+    messages.push_back({text, caption, style, buttonTexts});
     if (answers.empty()) return 2;
     const int answer = answers.front();
     answers.pop_front();

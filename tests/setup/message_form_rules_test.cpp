@@ -61,6 +61,10 @@ TEST(MessageForm, ButtonTextsComeFromTheCallersListOrTheBuiltInOnes) {
   EXPECT_EQ(MessageButtonText(20, &nineteen), "&No");
   EXPECT_EQ(MessageButtonText(17, nullptr), "&OK");
   EXPECT_EQ(MessageButtonText(18, nullptr), "&Cancel");
+  // A package that leaves a button's text empty keeps the button captioned.
+  std::vector<std::string> blanks(25);
+  EXPECT_EQ(MessageButtonText(19, &blanks), "&Yes");
+  EXPECT_EQ(MessageButtonText(20, &blanks), "&No");
 }
 
 TEST(MessageForm, LayoutTableIsConsistent) {

@@ -36,8 +36,9 @@ SystemFolders CurrentSystemFolders() {
 
 TFormXInstaller::TFormXInstaller(const XSCR& reader, std::string ownPath)
     : TFormScrNeo(nullptr),
-      machine_([](const std::string& text, const std::string& caption, uint32_t style) {
-        return MessageBoxForm(text, caption, style, nullptr);
+      machine_([](const std::string& text, const std::string& caption, uint32_t style,
+                  const std::vector<std::string>& buttonTexts) {
+        return MessageBoxForm(text, caption, style, &buttonTexts);
       }) {
   AddInstallerLayout(Components());
   BindHandlers();

@@ -31,7 +31,10 @@ class TFormXInstaller : public TFormScrNeo, private InstallerHost {
  private:
   void BindHandlers();
 
-  void ShowCaption(const std::string& text) override { SetCaption(text); }
+  void ShowCaption(const std::string& caption, const std::string& title) override {
+    SetCaption(caption);
+    SetTitle(title);
+  }
   std::string CompactPath(const std::string& path, const ControlFont& font, int32_t width) override;
   std::string ChooseDirectory() override;
   void EndModal(int result) override { SetModalResult(result); }

@@ -108,8 +108,9 @@ bool Win32InstallSystem::MoveReplacing(const std::string& from, const std::strin
 
 void Win32InstallSystem::RemoveFile(const std::string& path) { DeleteFileA(path.c_str()); }
 
-int Win32InstallSystem::ShowMessage(const std::string& text, const std::string& caption, uint32_t style) {
-  return messageForm_(text, caption, style);
+int Win32InstallSystem::ShowMessage(const std::string& text, const std::string& caption, uint32_t style,
+                                    const std::vector<std::string>& buttonTexts) {
+  return messageForm_(text, caption, style, buttonTexts);
 }
 
 std::string Win32InstallSystem::DesktopFolder() { return SpecialFolderPath(kDesktopFolderCode); }

@@ -9,7 +9,8 @@
 
 namespace saverkit {
 
-using MessageFormCall = std::function<int(const std::string& text, const std::string& caption, uint32_t style)>;
+using MessageFormCall = std::function<int(const std::string& text, const std::string& caption, uint32_t style,
+                                           const std::vector<std::string>& buttonTexts)>;
 
 class Win32InstallSystem : public InstallSystem {
  public:
@@ -23,7 +24,8 @@ class Win32InstallSystem : public InstallSystem {
   bool MoveReplacing(const std::string& from, const std::string& to) override;
   void RemoveFile(const std::string& path) override;
 
-  int ShowMessage(const std::string& text, const std::string& caption, uint32_t style) override;
+  int ShowMessage(const std::string& text, const std::string& caption, uint32_t style,
+                  const std::vector<std::string>& buttonTexts) override;
   std::string DesktopFolder() override;
   void CreateShortcut(const std::string& target, const std::string& linkPath,
                       const std::string& workingDirectory) override;

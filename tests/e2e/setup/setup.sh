@@ -5,7 +5,10 @@
 source "$(dirname "$0")/../lib/harness.sh"
 e2e_begin
 
-readonly wizard="Screen Saver Setup"  # dynamic text 21 of the package below
+readonly wizard="Screen Saver Setup"  # dynamic text 21 of the package below: the wizard's caption
+# The wizard window's own title, which the taskbar shows: the caption and the screen saver's name.
+# Its messages are captioned with the caption alone.
+readonly wizard_window="$wizard Demo"
 readonly copy_failed="The screen saver could not be installed."
 win_user=$(id -un)
 users="$WINEPREFIX/drive_c/users/$win_user"
@@ -40,7 +43,7 @@ make_setup() {  # OUT [nolicence]
   $licence "backgroundColor": "#000000",
   "items": [ { "picture": "blue.jpg", "seconds": 5 } ],
   "texts": {
-    "dynamic": ["","","","","","","","","","","","","","","","","","","","","",
+    "dynamic": ["","","","","","","","","","","","","","","","","","&Fine","&Stop","&Sure","&Nope",
                 "$wizard", "", "Replace the installed screen saver?", "$copy_failed"],
     "static": { "FS_0": { "S_2009": "&Next >", "S_2008": "< &Back", "S_2011": "I &accept the agreement" } } } }
 JSON
@@ -49,20 +52,20 @@ JSON
 
 drive() { e2e_drive "$@" | tr -d '\r'; }
 # enabled=N of a control of the wizard.
-enabled() { drive state "$wizard" "name:$1" | grep -o 'enabled=[01]'; }
-page_title() { drive text "$wizard" name:PanelHideTabs; }
+enabled() { drive state "$wizard_window" "name:$1" | grep -o 'enabled=[01]'; }
+page_title() { drive text "$wizard_window" name:PanelHideTabs; }
 # The message form in front of the wizard (captioned like it): its text, empty once it has gone.
 message_text() { drive text "$wizard" name:LabelMsg; }
 # Clicks a control of the wizard; the wizard follows in its own time, so the checks after a
 # press wait for what they expect (e2e_expect_soon).
-press() { drive click "$wizard" "name:$1" >/dev/null; }
+press() { drive click "$wizard_window" "name:$1" >/dev/null; }
 page_soon() { e2e_expect_soon "$1" "$2" page_title; }  # WHAT TITLE
 enabled_soon() { e2e_expect_soon "$1" "$3" enabled "$2"; }  # WHAT CONTROL enabled=N
 
 start_wizard() {  # SETUP
   e2e_start "$1"
-  e2e_wait_window "$wizard" || { e2e_fail "no wizard titled '$wizard'"; return 1; }
-  drive wait "$wizard" >/dev/null
+  e2e_wait_window "$wizard_window" || { e2e_fail "no wizard titled '$wizard_window'"; return 1; }
+  drive wait "$wizard_window" >/dev/null
 }
 
 # Steps through the licence page to the target page.
@@ -78,7 +81,7 @@ to_target_page() {
 # Chooses "Chosen Place" on the desktop in the shell's folder browser and waits until it is gone.
 choose_folder() {
   mkdir -p "$chosen_folder"
-  drive click "$wizard" name:ButtonSelectDir >/dev/null
+  drive click "$wizard_window" name:ButtonSelectDir >/dev/null
   e2e_wait_window "Browse for Folder" || { e2e_fail "no folder browser"; return; }
   # The tree's entries are picked by their texts, not by keys typed in time.
   drive choose-folder "Browse for Folder" "$(basename "$chosen_folder")" >/dev/null ||
@@ -124,6 +127,7 @@ case "${1:-}" in
     start_wizard "$e2e_work/Demo.exe" || e2e_end
     e2e_screenshot "$e2e_work/1-screen-saver.png"
     e2e_expect_eq "first page" "Screen Saver" "$(page_title)"
+    e2e_expect_eq "the frame's caption" "$wizard" "$(drive text "$wizard_window" name:Label_XNeo_Caption)"
     e2e_expect_eq "Prev on the first page" "enabled=0" "$(enabled BtnPrev)"
     press BtnNext
     page_soon "licence page" "License Agreement"
@@ -136,14 +140,14 @@ case "${1:-}" in
     press BtnPrev
     page_soon "Prev from the licence page" "Screen Saver"
     to_target_page
-    e2e_expect_eq "file name" "Demo" "$(drive text "$wizard" name:EditFileName)"
-    e2e_expect_eq "default folder" "C:\\users\\$win_user\\Documents\\My ScreenSavers\\" "$(drive text "$wizard" name:LabelSysPath)"
+    e2e_expect_eq "file name" "Demo" "$(drive text "$wizard_window" name:EditFileName)"
+    e2e_expect_eq "default folder" "C:\\users\\$win_user\\Documents\\My ScreenSavers\\" "$(drive text "$wizard_window" name:LabelSysPath)"
     choose_folder
-    e2e_expect_eq "chosen folder" "C:\\users\\$win_user\\Desktop\\Chosen Place\\" "$(drive text "$wizard" name:LabelSysPath)"
+    e2e_expect_eq "chosen folder" "C:\\users\\$win_user\\Desktop\\Chosen Place\\" "$(drive text "$wizard_window" name:LabelSysPath)"
     e2e_expect_eq "prompt after the choice" "Your ScreenSaver will be installed to:" \
-      "$(drive text "$wizard" name:LabelDirPrompt)"
+      "$(drive text "$wizard_window" name:LabelDirPrompt)"
     e2e_screenshot "$e2e_work/3-destination.png"
-    drive click "$wizard" name:BtnNext >/dev/null
+    drive click "$wizard_window" name:BtnNext >/dev/null
     e2e_wait_exit
     e2e_expect_eq "wizard closed after the install, exit code" 0 "$e2e_exit_code"
 
@@ -173,13 +177,14 @@ case "${1:-}" in
     start_wizard "$e2e_work/Demo.exe"
     to_target_page
     choose_folder
-    drive click "$wizard" name:BtnNext >/dev/null
+    drive click "$wizard_window" name:BtnNext >/dev/null
     e2e_expect_soon "question" "Replace the installed screen saver?" message_text
     e2e_screenshot "$e2e_work/5-replace-question.png"
-    drive click "$wizard" "text:&No" >/dev/null || e2e_fail "no question with a No button"
+    # The package's own button texts: "&Nope" for No.
+    drive click "$wizard" "text:&Nope" >/dev/null || e2e_fail "no question with the package's No button"
     e2e_expect_soon "the question gone after No" "" message_text
     e2e_expect_eq "wizard still on the target page after No" "Destination" "$(page_title)"
-    drive click "$wizard" name:BtnCancel >/dev/null
+    drive click "$wizard_window" name:BtnCancel >/dev/null
     e2e_wait_exit
     e2e_expect_eq "first copy untouched" "$before" "$(md5sum <"$installed")"
 
@@ -198,7 +203,7 @@ case "${1:-}" in
     e2e_expect_eq "Next on the target page" "enabled=1" "$(enabled BtnNext)"
     press BtnPrev
     page_soon "Prev back to the first page" "Screen Saver"
-    drive click "$wizard" name:BtnCancel >/dev/null
+    drive click "$wizard_window" name:BtnCancel >/dev/null
     e2e_wait_exit
     e2e_expect_eq "cancelled, exit code" 0 "$e2e_exit_code"
     [ ! -e "$installed" ] || e2e_fail "a cancelled wizard installed"
@@ -211,14 +216,14 @@ case "${1:-}" in
     trap 'chattr -i "$target_folder"' EXIT
     start_wizard "$e2e_work/Demo.exe" || e2e_end
     to_target_page
-    drive click "$wizard" name:BtnNext >/dev/null
+    drive click "$wizard_window" name:BtnNext >/dev/null
     # The message form, captioned like the wizard, in front of it.
     e2e_expect_soon "message" "$copy_failed" message_text
     e2e_wait_still "$e2e_work/copy-failed.png"
     drive key "$wizard" Return >/dev/null
     e2e_expect_soon "the message gone after Return" "" message_text
     e2e_expect_eq "wizard stays on the target page" "Destination" "$(page_title)"
-    drive click "$wizard" name:BtnCancel >/dev/null
+    drive click "$wizard_window" name:BtnCancel >/dev/null
     e2e_wait_exit
     e2e_expect_eq "files left in the folder" "" "$(ls -A "$target_folder")"
     wine reg query "$key" >/dev/null 2>&1 && e2e_fail "an uninstall entry after a failed copy"
