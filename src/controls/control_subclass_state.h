@@ -42,6 +42,7 @@ struct SubclassReaction {
 class ControlSubclassState {
  public:
   explicit ControlSubclassState(SubclassKind kind) : kind_(kind) {}
+  SubclassKind Kind() const { return kind_; }
 
   SubclassReaction OnEvent(SubclassEvent event, bool controlEnabled);
 

@@ -38,8 +38,10 @@ std::optional<TXPContainer> XPContainerOf(ComponentKind parentKind) {
   }
 }
 
-SubclassKind SubclassKindOf(TXPControl control) {
-  switch (control) {
+SubclassKind SubclassKindOf(ComponentKind kind) {
+  const std::optional<TXPControl> control = XPControlOf(kind);
+  if (!control || kind == ComponentKind::kUpDown) return SubclassKind::Other;
+  switch (*control) {
     case xcCombo:
       return SubclassKind::Combo;
     case xcEdit:

@@ -17,7 +17,9 @@ inline constexpr int kXPUntouchedTag = 999;
 std::optional<TXPControl> XPControlOf(ComponentKind kind);
 // The container kind of a parent; a control with no parent component sits on the form.
 std::optional<TXPContainer> XPContainerOf(ComponentKind parentKind);
-SubclassKind SubclassKindOf(TXPControl control);
+// The painter of a control the flat look takes over. Up-down controls are taken with the buttons
+// but keep Windows' own drawing: Other, which paints nothing.
+SubclassKind SubclassKindOf(ComponentKind kind);
 
 struct XPCandidate {
   ComponentKind kind = ComponentKind::kOther;

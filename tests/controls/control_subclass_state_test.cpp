@@ -108,6 +108,18 @@ TEST(XPAttachRules, WhichControlsAreSubclassed) {
   for (const Case& c : cases) EXPECT_EQ(ShouldSubclass(c.candidate, c.settings), c.taken) << c.what;
 }
 
+// Up-down controls are taken when buttons are, but painted by no painter: they keep their arrows.
+TEST(XPAttachRules, EachTakenKindHasItsPainter) {
+  using K = ComponentKind;
+  EXPECT_TRUE(ShouldSubclass({K::kUpDown, 0, K::kPanel, 0}, XPMenuSettings()));
+  const std::pair<K, SubclassKind> cases[] = {
+      {K::kButton, SubclassKind::Button},     {K::kBitButton, SubclassKind::Button},  {K::kUpDown, SubclassKind::Other},
+      {K::kLabeledEdit, SubclassKind::Edit},  {K::kMemo, SubclassKind::Edit},         {K::kComboBox, SubclassKind::Combo},
+      {K::kSpeedButton, SubclassKind::SpeedButton}, {K::kGroupBox, SubclassKind::GroupBox}, {K::kLabel, SubclassKind::Other},
+  };
+  for (const auto& [kind, painter] : cases) EXPECT_EQ(SubclassKindOf(kind), painter) << int(kind);
+}
+
 TEST(XPAttachRules, MenuItemsAndTheDialogsSettings) {
   XPMenuSettings s;
   EXPECT_TRUE(TakesOwnerDraw(0, false, s));

@@ -64,9 +64,9 @@ bool HasBorder(LONG_PTR style, LONG_PTR exStyle) { return (style & WS_BORDER) ||
 }  // namespace
 
 TControlSubClass::TControlSubClass(TXPMenu& owner, Component& control, HWND hwnd, TXPControl kind)
-    : owner_(owner), control_(control), hwnd_(hwnd), kind_(kind), state_(SubclassKindOf(kind)) {
+    : owner_(owner), control_(control), hwnd_(hwnd), kind_(kind), state_(SubclassKindOf(control.Kind())) {
   SetWindowSubclass(hwnd_, ControlSubClass, kPainterSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  if (SubclassKindOf(kind_) == SubclassKind::Edit) SwitchEditFrameFlat();
+  if (state_.Kind() == SubclassKind::Edit) SwitchEditFrameFlat();
 }
 
 TControlSubClass::~TControlSubClass() {
@@ -142,6 +142,7 @@ ColorRef TControlSubClass::ParentColor(const SystemColors& system) const {
 }
 
 PaintPlan TControlSubClass::PlanFor(const XPPaintContext& c, HDC dc, ControlLook& look) {
+  if (state_.Kind() == SubclassKind::Other) return {};
   const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
   switch (kind_) {
     case xcCombo:
