@@ -7,39 +7,39 @@ namespace {
 
 class MciMediaWindow : public MediaWindow {
  public:
-  explicit MciMediaWindow(HWND window) : window_(window) { KeepHidden(); }
-  // The window destroys itself on WM_CLOSE; one still alive when we forget it goes too.
+  MciMediaWindow(HWND holder, HWND window) : holder_(holder), window_(window) {}
+  // Destroying the holder destroys the player's window with it.
   ~MciMediaWindow() override {
-    if (IsWindow(window_)) DestroyWindow(window_);
+    if (IsWindow(holder_)) DestroyWindow(holder_);
   }
 
   intptr_t Send(uint32_t message, intptr_t lParam) override {
-    const intptr_t result = SendMessageA(window_, message, 0, LPARAM(lParam));
-    KeepHidden();
-    return result;
+    return SendMessageA(window_, message, 0, LPARAM(lParam));
   }
   intptr_t SendText(uint32_t message, const std::string& text) override {
-    const intptr_t result = SendMessageA(window_, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    KeepHidden();
-    return result;
+    return SendMessageA(window_, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
 
  private:
-  // The player's window only plays: it is never seen. Some systems (Wine's MCIWndCreateA) make it
-  // visible even when the style asks for a hidden child, and opening a file may size and show it.
-  void KeepHidden() {
-    if (IsWindow(window_) && IsWindowVisible(window_)) ShowWindow(window_, SW_HIDE);
-  }
-
+  HWND holder_;
   HWND window_;
 };
 
 }  // namespace
 
+// The player's window only plays: it must never be seen, not even for a frame. MCIWndCreate makes
+// its window visible whatever the style says, and opening a file sizes it, so it lives inside a
+// hidden holder of no size: a window whose parent is hidden is never drawn.
 std::unique_ptr<MediaWindow> MusicWndCreate(HWND parent, DWORD style) {
-  HWND window = MCIWndCreateA(parent, GetModuleHandleA(nullptr), style, "");
-  if (!window) return nullptr;
-  return std::make_unique<MciMediaWindow>(window);
+  HWND holder = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_DISABLED, 0, 0, 0, 0, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  if (!holder) return nullptr;
+  HWND window = MCIWndCreateA(holder, GetModuleHandleA(nullptr), style, "");
+  if (!window) {
+    DestroyWindow(holder);
+    return nullptr;
+  }
+  return std::make_unique<MciMediaWindow>(holder, window);
 }
 
 }  // namespace saverkit

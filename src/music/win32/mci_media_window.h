@@ -9,7 +9,8 @@
 
 namespace saverkit {
 
-// An MCIWnd child of `parent` with `style` and no file open yet; null when it cannot be made.
+// An MCIWnd window with `style` and no file open yet, kept out of sight inside a hidden child of
+// `parent`; null when it cannot be made.
 std::unique_ptr<MediaWindow> MusicWndCreate(HWND parent, DWORD style);
 
 }  // namespace saverkit

@@ -3,7 +3,8 @@
 #   flash-fallback  the Flash host with no player installed shows the install request
 #   flash-player    the host with our stand-in control registered in a prefix of the test's own
 #   registry        RegWriteInt / RegReadInt against what `wine reg` sees
-#   music           a music window created, opened with a generated WAV, played and destroyed
+#   music           a music window created, opened with a generated WAV, played and destroyed,
+#                   never on screen
 #   hover           the hover image reports the mouse leaving it
 #   resources       raw-data resources read whole and decoded as JPEG at two scales
 source "$(dirname "$0")/../lib/harness.sh"
@@ -117,6 +118,7 @@ PY
   e2e_expect_eq "music window created" 1 "$(report_value "$report" created)"
   e2e_expect_eq "window alive before destroy" 1 "$(report_value "$report" window_before_destroy)"
   e2e_expect_eq "window gone after destroy" 0 "$(report_value "$report" window_after_destroy)"
+  e2e_expect_eq "the player's window never on screen" 0 "$(report_value "$report" seen)"
   e2e_log "opened $(report_value "$report" opened), modes $(report_value "$report" mode_after_open) / $(report_value "$report" mode_after_play)"
   run_probe music "$(e2e_winpath "$e2e_work")\\missing.wav" "$(e2e_winpath "$e2e_work")\\music.txt"
   e2e_expect_eq "missing file not opened" 0 "$(report_value "$report" opened)"

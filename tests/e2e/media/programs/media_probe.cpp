@@ -3,7 +3,8 @@
 //   media_probe flash MOVIE REPORT            the Flash host, with or without a player installed
 //   media_probe registry-write KEY NAME INT   RegWriteInt under HKEY_CURRENT_USER
 //   media_probe registry-read KEY NAME DEFAULT REPORT
-//   media_probe music FILE REPORT             a music window created, opened, played, destroyed
+//   media_probe music FILE REPORT             a music window created, opened, played, destroyed;
+//                                             whether it was ever on screen
 //   media_probe hover REPORT                  the hover image's enter and leave notifications
 //   media_probe resources FOLDER REPORT       raw-data resources, put into a copy of the probe now
 #include <windows.h>
@@ -164,9 +165,23 @@ int Flash(const char* movie, Report& report) {
   return 0;
 }
 
+// Whether a music player's window was ever on screen: checked after every message any window of
+// this thread handles, so that not even the moment between its creation and a later hide escapes.
+bool musicWindowSeen = false;
+
+LRESULT CALLBACK WatchMusicWindow(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  char className[64] = {};
+  if (code == HC_ACTION && GetClassNameA(message->hwnd, className, sizeof className) &&
+      lstrcmpiA(className, "MCIWndClass") == 0 && IsWindowVisible(message->hwnd))
+    musicWindowSeen = true;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 int Music(const char* file, Report& report) {
   ProbeWindow main;
-  if (!main.Create(false)) return 2;
+  if (!main.Create(true)) return 2;  // shown, as the show and the dialog are
+  HHOOK watch = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchMusicWindow, nullptr, GetCurrentThreadId());
   std::unique_ptr<MediaWindow> music = MusicWndCreate(main.Handle(), mci::kShowWindowStyle);
   report.Line("created", music ? 1 : 0);
   if (!music) return 3;
@@ -183,7 +198,9 @@ int Music(const char* file, Report& report) {
   report.Line("window_before_destroy", IsWindow(child) ? 1 : 0);
   MusicWndDestroy(music);
   Pump(100);
+  UnhookWindowsHookEx(watch);
   report.Line("window_after_destroy", IsWindow(child) ? 1 : 0);
+  report.Line("seen", musicWindowSeen ? 1 : 0);
   report.Line("done", 1);
   return 0;
 }
