@@ -99,15 +99,15 @@ Bitmap Backdrop() {
   return p;
 }
 
+// One line per paragraph: the memos that show it wrap the lines to their own width.
 const char kLicence[] =
     "saverkit Demo Show - Licence Agreement\r\n"
     "\r\n"
-    "The pictures and the music of this demo show were made by a program of the saverkit\r\n"
-    "project. You may install this screen saver on any number of computers, use it, and give\r\n"
-    "away unchanged copies of it free of charge.\r\n"
+    "The pictures and the music of this demo show were made by a program of the saverkit project. You may install "
+    "this screen saver on any number of computers, use it, and give away unchanged copies of it free of charge.\r\n"
     "\r\n"
-    "The screen saver is provided as it is, without warranty of any kind. By installing it you\r\n"
-    "accept that its authors are not liable for any damage that comes from its use.\r\n";
+    "The screen saver is provided as it is, without warranty of any kind. By installing it you accept that its "
+    "authors are not liable for any damage that comes from its use.\r\n";
 
 std::vector<Note> Melody() {
   // A rising and falling pentatonic phrase, about six seconds.
