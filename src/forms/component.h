@@ -123,6 +123,8 @@ struct ControlProps {
   ControlProps& VerticallyAligned(VerticalAlign value) { layout = value; return *this; }
   ControlProps& HandCursor() { cursor = CursorShape::kHand; return *this; }
   ControlProps& Hint(const std::string& text) { hint = text; showHint = true; return *this; }
+  // Hints on, with the text set later (a list that hints its selected row).
+  ControlProps& ShowsHint() { showHint = true; return *this; }
   ControlProps& Default() { isDefault = true; return *this; }
   ControlProps& Cancel() { isCancel = true; return *this; }
   ControlProps& Result(int value) { modalResult = value; return *this; }

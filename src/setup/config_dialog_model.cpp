@@ -212,7 +212,6 @@ void ConfigDialogModel::ComboBoxPicsChange() {
   const int32_t row = PictureRow();
   if (row < 0) {
     C("SBtnPSave").SetEnabled(false);
-    C("BtnWallpaper").SetEnabled(false);
     return;
   }
   host_.FreeFlashPreview();
@@ -227,9 +226,7 @@ void ConfigDialogModel::ComboBoxPicsChange() {
     } else {
       image.SetVisible(false);  // nothing to show of a picture that does not decode
     }
-    C("BtnWallpaper").SetEnabled(!NoSaving());
   } else {
-    C("BtnWallpaper").SetEnabled(false);
     std::string path;
     if (reader_.ExtractMovie(row, path)) host_.StartMoviePreview(path);
   }
@@ -271,26 +268,41 @@ void ConfigDialogModel::SBtnPSaveAllClick() {
     host_.ShowMessage(Text(kSaveAllFailedText), Text(kSaveAllFailedCaption), kMessageInformation);
 }
 
-void ConfigDialogModel::BtnWallpaperClick() {
-  if (PictureRow() >= 0) host_.PopupWallpaperMenu();
-}
+// The menu opens whatever is selected: removing the wallpaper stays possible with a movie
+// selected or saving forbidden, where the styles are hidden.
+void ConfigDialogModel::BtnWallpaperClick() { host_.PopupWallpaperMenu(); }
 
 void ConfigDialogModel::PMWallpaperPopup() {
-  const bool styles = PictureRow() >= 0 && !NoSaving();
+  const bool styles = PictureRow() >= 0 && reader_.GetItem(PictureRow()).Kind == kKindPicture && !NoSaving();
   for (const char* name : {"PMICenter", "PMITile", "PMIStretch"}) C(name).SetVisible(styles);
   C("PMIRemove").SetVisible(true);
+}
+
+std::string ConfigDialogModel::WallpaperPath() {
+  const std::string folder = host_.WallpaperFolder();
+  return folder.empty() ? std::string() : WithTrailingSeparator(folder) + kWallpaperFileName;
 }
 
 void ConfigDialogModel::PMIWallpaperClick(Component& sender) {
   const int32_t row = PictureRow();
   if (sender.Kind() != ComponentKind::kMenuItem || row < 0 || NoSaving()) return;
-  const std::string path = WithTrailingSeparator(host_.SystemDirectory()) + kWallpaperFileName;
+  const std::string path = WallpaperPath();
   // A bitmap that could not be written must not become the wallpaper: an older file of that
-  // name, or none, would show instead.
-  if (WriteWallpaperBitmap(reader_, row, path)) host_.ApplyWallpaper(path, WallpaperStyleForTag(sender.tag));
+  // name, or none, would show instead, and the user would not know why.
+  if (!path.empty() && WriteWallpaperBitmap(reader_, row, path)) {
+    host_.ApplyWallpaper(path, WallpaperStyleForTag(sender.tag));
+  } else {
+    host_.ShowMessage(Text(kPictureSaveFailedText), Text(kSaveFailedCaption), kMessageWarning);
+  }
 }
 
-void ConfigDialogModel::PMIRemoveClick() { host_.RemoveWallpaper(); }
+// Removes what we set, and only that: a wallpaper the user chose since stays.
+void ConfigDialogModel::PMIRemoveClick() {
+  const std::string path = WallpaperPath();
+  if (path.empty()) return;
+  if (SameWindowsPath(host_.CurrentWallpaper(), path)) host_.ClearWallpaper();
+  RemoveFile(path);
+}
 
 std::string ConfigDialogModel::MusicRowText(int32_t row) const {
   if (row >= 0 && row < reader_.MusicCount()) return reader_.MusicName(row);

@@ -42,9 +42,14 @@ class ConfigDialogHost {
   virtual void ShowMessage(const std::string& text, const std::string& caption, int32_t style) = 0;
   // Opens PMWallpaper at the mouse cursor.
   virtual void PopupWallpaperMenu() = 0;
-  virtual std::string SystemDirectory() = 0;
+  // The program's own folder in the user's local application data folder, made when missing;
+  // empty when there is none. The wallpaper bitmap lives there: an ordinary user may write it.
+  virtual std::string WallpaperFolder() = 0;
+  // The desktop's wallpaper file as Windows stores it; empty when there is none.
+  virtual std::string CurrentWallpaper() = 0;
   virtual void ApplyWallpaper(const std::string& bitmapPath, int32_t style) = 0;
-  virtual void RemoveWallpaper() = 0;
+  // Takes the desktop's wallpaper away, for this session and the next.
+  virtual void ClearWallpaper() = 0;
   // Starts the mail program with a "mailto:" target.
   virtual void OpenMail(const std::string& target) = 0;
   virtual void OpenAddress(const std::string& address) = 0;
@@ -54,6 +59,8 @@ class ConfigDialogHost {
 inline constexpr int kThumbnailBoxWidth = 120;
 inline constexpr int kThumbnailBoxHeight = 90;
 inline constexpr char kWallpaperFileName[] = "SCR Wallpaper.bmp";
+// The program's own folder in the user's local application data folder.
+inline constexpr char kProgramDataFolderName[] = "saverkit";
 
 // Message-box style values of the failure messages.
 inline constexpr int32_t kMessageWarning = 48;      // MB_ICONEXCLAMATION
@@ -115,6 +122,8 @@ class ConfigDialogModel {
   std::string Text(int index) const { return DynamicText(index, dynamicTexts_); }
   bool NoSaving() const { return reader_.Info().NoSaving != 0; }
   int32_t PictureRow();
+  // Where our wallpaper bitmap goes; empty when there is no folder for it.
+  std::string WallpaperPath();
   int32_t MusicRow();
   void LoadGeneralPage();
   void LoadPicturesPage();

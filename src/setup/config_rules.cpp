@@ -1,5 +1,8 @@
 #include "setup/config_rules.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include <cctype>
 
 #include "music/media_window.h"
@@ -39,6 +42,13 @@ int32_t WallpaperStyleForTag(int32_t tag) {
     case 1030: return kWallpaperStretch;
     default: return kWallpaperKeepStyle;
   }
+}
+
+bool SameWindowsPath(const std::string& a, const std::string& b) {
+  const auto folded = [](char c) {
+    return c == '/' ? '\\' : char(std::tolower(static_cast<unsigned char>(c)));
+  };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return folded(x) == folded(y); });
 }
 
 std::string ExtensionWithDot(const std::string& name) {

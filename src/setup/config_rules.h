@@ -1,6 +1,6 @@
 // The configuration dialog's small decisions, apart from any window: which links open, which
-// music buttons are usable in which player mode, which wallpaper style a menu item stands for and
-// how a saved music keeps its file type.
+// music buttons are usable in which player mode, which wallpaper style a menu item stands for, whether
+// the desktop shows our wallpaper, and how a saved music keeps its file type.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +29,9 @@ MusicButtonStates MusicButtonsFor(bool hasMusicWindow, bool rowSelected, intptr_
 // Wallpaper style codes of the pop-up menu's items, by tag: centre, tile, stretch; 0 for others.
 enum WallpaperStyle : int32_t { kWallpaperKeepStyle = 0, kWallpaperCentre = 1, kWallpaperTile = 2, kWallpaperStretch = 3 };
 int32_t WallpaperStyleForTag(int32_t tag);
+// Whether two Windows paths name the same file as the desktop stores them: letter case and the
+// kind of slash do not count.
+bool SameWindowsPath(const std::string& a, const std::string& b);
 
 // The extension of a file name or music name with its dot ("Theme.mp3" gives ".mp3"); empty
 // when the last part has none.

@@ -46,7 +46,24 @@ Bitmap Save(Rgb face) {
   return picture;
 }
 
+int Brightness(Rgb colour) { return (colour.r + colour.g + colour.b) / 3; }
+
 }  // namespace
+
+std::vector<Bitmap> DisabledMusicToolImages(Rgb face) {
+  std::vector<Bitmap> images = MusicToolImages(face);
+  for (Bitmap& picture : images) {
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < picture.Width(); ++x) {
+        const Rgb colour = picture.Pixel(x, y);
+        if (colour == face) continue;
+        const auto grey = uint8_t((Brightness(colour) + Brightness(face)) / 2);
+        picture.SetPixel(x, y, Rgb{grey, grey, grey});
+      }
+    }
+  }
+  return images;
+}
 
 std::vector<Bitmap> MusicToolImages(Rgb face) {
   std::vector<Bitmap> images;

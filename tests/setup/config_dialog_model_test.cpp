@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "forms/form_texts.h"
 #include "forms/layout.h"
 #include "base/memory_settings_store.h"
 #include "package/package_fixture.h"
@@ -48,12 +49,13 @@ class RecordingHost : public ConfigDialogHost {
     messages.push_back({text, caption, style});
   }
   void PopupWallpaperMenu() override { ++popups; }
-  std::string SystemDirectory() override { return systemDirectory; }
+  std::string WallpaperFolder() override { return wallpaperFolder; }
+  std::string CurrentWallpaper() override { return wallpaperPath; }
   void ApplyWallpaper(const std::string& path, int32_t style) override {
     wallpaperPath = path;
     wallpaperStyle = style;
   }
-  void RemoveWallpaper() override { ++wallpaperRemoved; }
+  void ClearWallpaper() override { wallpaperPath.clear(); }
   void OpenMail(const std::string& target) override { opened.push_back(target); }
   void OpenAddress(const std::string& address) override { opened.push_back(address); }
 
@@ -63,12 +65,11 @@ class RecordingHost : public ConfigDialogHost {
   std::string moviePreview;
   int flashFreed = 0;
   std::vector<SaveDialogRequest> asked;
-  std::string saveName, folder, systemDirectory;
+  std::string saveName, folder, wallpaperFolder;
   std::vector<Message> messages;
   int popups = 0;
   std::string wallpaperPath;
   int32_t wallpaperStyle = -1;
-  int wallpaperRemoved = 0;
   std::vector<std::string> opened;
 };
 
@@ -130,6 +131,19 @@ class ConfigDialog : public ::testing::Test {
   RecordingHost host_;
   std::unique_ptr<ConfigDialogModel> model_;
 };
+
+// "S_0" reaches the controls the layout gives no number, but never the menu's separator, which a
+// caption would turn into a command, nor the generator's address, which its click opens.
+TEST(ConfigDialogLayout, TheStaticTextZeroCaptionsTheUntaggedControlsButTheFixedOnes) {
+  ComponentOwner form;
+  ASSERT_TRUE(AddLayout(form, ConfigDialogLayout()));
+  const std::string address = form.Find("LabelQelWeb")->caption;
+  ApplyStaticTexts({"[FS_0]", "S_0=Zero"}, "FS_0", form);
+  for (const char* name : {"LabelScrName", "LabelAuthor", "LabelEmail"}) EXPECT_EQ(form.Find(name)->caption, "Zero") << name;
+  EXPECT_EQ(form.Find("N1")->caption, "-");
+  EXPECT_EQ(form.Find("LabelQelWeb")->caption, address);
+  EXPECT_EQ(form.Find("BtnTab1")->caption, "General");
+}
 
 TEST_F(ConfigDialog, PagesAndButtonsFollowThePackage) {
   struct Case {
@@ -272,7 +286,6 @@ TEST_F(ConfigDialog, AMovieItemPlaysInThePreviewAndSavesAsSwf) {
   Open(Contents());
   SelectPicture(2);
   EXPECT_FALSE(C("ImageFore").visible);
-  EXPECT_FALSE(C("BtnWallpaper").enabled);
   EXPECT_TRUE(C("SBtnPSave").enabled);
   ASSERT_FALSE(host_.moviePreview.empty());
   EXPECT_EQ(Contents().items[2].data, testing::ReadFileBytes(host_.moviePreview));
@@ -334,18 +347,12 @@ TEST_F(ConfigDialog, NoSavingDisablesTheSavingControlsAndTheWallpaperStyles) {
   PackageContents contents = Contents();
   contents.info.NoSaving = 1;
   Open(contents);
-  for (const char* name : {"SBtnPSave", "SBtnPSaveAll", "BtnWallpaper", "TBtnSaveM"})
-    EXPECT_FALSE(C(name).enabled) << name;
-  model_->PMWallpaperPopup();
-  for (const char* name : {"PMICenter", "PMITile", "PMIStretch"}) EXPECT_FALSE(C(name).visible) << name;
-  EXPECT_TRUE(C("PMIRemove").visible);
-  model_->PMIRemoveClick();
-  EXPECT_EQ(1, host_.wallpaperRemoved);
+  for (const char* name : {"SBtnPSave", "SBtnPSaveAll", "TBtnSaveM"}) EXPECT_FALSE(C(name).enabled) << name;
 
   // A click that reaches a handler anyway saves nothing.
   host_.saveName = out_.File("x.jpg");
   host_.folder = out_.Path();
-  host_.systemDirectory = out_.Path();
+  host_.wallpaperFolder = out_.Path();
   model_->SBtnPSaveClick();
   model_->SBtnPSaveAllClick();
   model_->TBtnSaveMClick();
@@ -354,23 +361,73 @@ TEST_F(ConfigDialog, NoSavingDisablesTheSavingControlsAndTheWallpaperStyles) {
   EXPECT_TRUE(host_.asked.empty());
 }
 
-TEST_F(ConfigDialog, AWallpaperIsWrittenToTheSystemFolderThenApplied) {
+// Removing a wallpaper stays possible where setting one is not: the menu opens with only Remove.
+TEST_F(ConfigDialog, TheWallpaperMenuOffersItsStylesOnlyForAPictureThatMayBeSaved) {
+  struct Case {
+    const char* what;
+    bool noSaving;
+    int32_t row;
+    bool styles;
+  };
+  const Case cases[] = {
+      {"a picture", false, 0, true},
+      {"a movie", false, 2, false},
+      {"a picture, saving forbidden", true, 0, false},
+  };
+  for (const Case& c : cases) {
+    PackageContents contents = Contents();
+    contents.info.NoSaving = c.noSaving;
+    Reopen(contents);
+    SelectPicture(c.row);
+    EXPECT_TRUE(C("BtnWallpaper").enabled) << c.what;
+    host_.popups = 0;
+    model_->BtnWallpaperClick();
+    EXPECT_EQ(1, host_.popups) << c.what;
+    model_->PMWallpaperPopup();
+    for (const char* name : {"PMICenter", "PMITile", "PMIStretch"}) EXPECT_EQ(c.styles, C(name).visible) << c.what;
+    EXPECT_TRUE(C("PMIRemove").visible) << c.what;
+  }
+}
+
+TEST_F(ConfigDialog, AWallpaperIsWrittenToTheUsersFolderThenAppliedAndRemovedAgain) {
   Open(Contents());
-  model_->BtnWallpaperClick();
-  EXPECT_EQ(1, host_.popups);
-  model_->PMWallpaperPopup();
-  EXPECT_TRUE(C("PMITile").visible);
-  host_.systemDirectory = out_.Path();
+  host_.wallpaperFolder = out_.Path();
   model_->PMIWallpaperClick(C("PMITile"));
   EXPECT_EQ(out_.File("SCR Wallpaper.bmp"), host_.wallpaperPath);
   EXPECT_EQ(2, host_.wallpaperStyle);
   Bitmap written;
   EXPECT_TRUE(DecodeBmp(testing::ReadFileBytes(host_.wallpaperPath), written));
+  EXPECT_TRUE(host_.messages.empty());
 
-  host_.wallpaperPath.clear();
-  host_.systemDirectory = out_.File("missing");
+  // Windows may hand the path back in another letter case.
+  host_.wallpaperPath = out_.Path() + "/scr WALLPAPER.bmp";
+  model_->PMIRemoveClick();
+  EXPECT_EQ("", host_.wallpaperPath);
+  EXPECT_TRUE(out_.List().empty()) << "the bitmap stays behind";
+}
+
+TEST_F(ConfigDialog, RemoveLeavesAWallpaperTheUserChoseSince) {
+  Open(Contents());
+  host_.wallpaperFolder = out_.Path();
   model_->PMIWallpaperClick(C("PMICenter"));
-  EXPECT_EQ("", host_.wallpaperPath) << "a bitmap that was not written became the wallpaper";
+  host_.wallpaperPath = "C:\\Users\\Ada\\Pictures\\Beach.jpg";
+  model_->PMIRemoveClick();
+  EXPECT_EQ("C:\\Users\\Ada\\Pictures\\Beach.jpg", host_.wallpaperPath);
+  EXPECT_TRUE(out_.List().empty()) << "our bitmap, no longer shown, stays behind";
+}
+
+TEST_F(ConfigDialog, AWallpaperThatCannotBeWrittenShowsTheMessageAndChangesNothing) {
+  for (const std::string folder : {std::string(), out_.File("missing")}) {
+    Reopen(Contents());
+    host_.messages.clear();
+    host_.wallpaperPath = "C:\\Windows\\Web\\Wallpaper\\Hills.jpg";
+    host_.wallpaperFolder = folder;
+    model_->PMIWallpaperClick(C("PMICenter"));
+    EXPECT_EQ("C:\\Windows\\Web\\Wallpaper\\Hills.jpg", host_.wallpaperPath) << folder;
+    ASSERT_EQ(1u, host_.messages.size()) << folder;
+    EXPECT_EQ("T6", host_.messages[0].text);
+    EXPECT_EQ("T5", host_.messages[0].caption);
+  }
 }
 
 TEST_F(ConfigDialog, MusicButtonsFollowThePlayer) {
@@ -378,6 +435,7 @@ TEST_F(ConfigDialog, MusicButtonsFollowThePlayer) {
   EXPECT_EQ(mci::kDialogWindowStyle, host_.createdStyle);
   EXPECT_EQ((std::vector<std::string>{"Evening Tide", "Lullaby"}), C("ComboBoxMusics").items);
   EXPECT_EQ("Evening Tide", C("ComboBoxMusics").hint);
+  EXPECT_TRUE(C("ComboBoxMusics").showHint);
   EXPECT_EQ("100", MusicButtons());
 
   model_->TBtnEMusicPlayClick();

@@ -60,6 +60,13 @@ TEST_F(InstallerLayoutTest, StaticTextsCaptionTheTaggedControls) {
   EXPECT_EQ(Item("PanelHideTabs").caption, "Agreement");
 }
 
+// Controls the layout gives no number carry tag 0, so "S_0" reaches them and no tagged control.
+TEST_F(InstallerLayoutTest, TheStaticTextZeroCaptionsTheUntaggedControls) {
+  ApplyStaticTexts({"[FS_0]", "S_0=Zero"}, kFormTextsSection, form_);
+  for (const char* name : {"ButtonSelectDir", "Label5", "LabelError"}) EXPECT_EQ(Item(name).caption, "Zero") << name;
+  for (const char* name : {"BtnNext", "TSScr", "CheckBoxAgree", "GroupBox1"}) EXPECT_NE(Item(name).caption, "Zero") << name;
+}
+
 TEST_F(InstallerLayoutTest, ThePageStateReachesPageControlTitleAndButtons) {
   InstallerPages pages(true);
   ShowInstallerPage(form_, pages);

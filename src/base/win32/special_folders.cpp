@@ -30,6 +30,13 @@ void SpecialFolderPath(char* buffer, int code) {
   if (SHGetPathFromIDListA(list, path)) lstrcpynA(buffer, path, MAX_PATH);
 }
 
+std::string LocalAppDataFolder() {
+  char path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return {};
+  return path;
+}
+
 std::string SpecialFolderPath(int code) {
   char buffer[MAX_PATH] = {};
   SpecialFolderPath(buffer, code);

@@ -16,4 +16,8 @@ void SpecialFolderPath(char* buffer, int code);
 // The folder's path, or the empty text.
 std::string SpecialFolderPath(int code);
 
+// The user's local application data folder ("AppData\\Local"), made when missing; the empty
+// text when the system has none.
+std::string LocalAppDataFolder();
+
 }  // namespace saverkit

@@ -141,10 +141,12 @@ void ToolBar::AddButton(ControlObject& button) {
     SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(model.bounds.width, model.bounds.height));
 }
 
-void ToolBar::SetImages(const std::vector<Bitmap>& images, int width, int height) {
-  if (!hwnd_) return;
+namespace {
+
+// An image list of copies of the pictures; empty when it cannot be made.
+ScopedImageList ImageListOf(const std::vector<Bitmap>& images, int width, int height) {
   HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR24, int(images.size()), 0);
-  if (!list) return;
+  if (!list) return ScopedImageList();
   ScopedWindowDc screen(nullptr);
   for (const Bitmap& image : images) {
     MemoryDc memory(screen.Dc(), width, height);
@@ -159,8 +161,23 @@ void ToolBar::SetImages(const std::vector<Bitmap>& images, int width, int height
     }
     ImageList_Add(list, copy.Get(), nullptr);
   }
-  SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
-  images_.Reset(list);
+  return ScopedImageList(list);
+}
+
+}  // namespace
+
+// Without pictures of its own for disabled buttons a tool bar embosses the enabled ones, which
+// for pictures without a mask gives grey squares.
+void ToolBar::SetImages(const std::vector<Bitmap>& images, const std::vector<Bitmap>& disabledImages, int width,
+                        int height) {
+  if (!hwnd_) return;
+  ScopedImageList enabled = ImageListOf(images, width, height);
+  ScopedImageList disabled = ImageListOf(disabledImages, width, height);
+  // The bar takes the new lists before the ones it held go.
+  SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(enabled.Get()));
+  SendMessageA(hwnd_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled.Get()));
+  images_ = std::move(enabled);
+  disabledImages_ = std::move(disabled);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

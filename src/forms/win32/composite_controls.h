@@ -54,7 +54,8 @@ class ToolBar : public ControlObject {
   ~ToolBar() override;
   HWND Handle() const override { return hwnd_; }
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  void SetImages(const std::vector<Bitmap>& images, int width, int height);
+  // The pictures of the buttons, and of the buttons while they are disabled, by image index.
+  void SetImages(const std::vector<Bitmap>& images, const std::vector<Bitmap>& disabledImages, int width, int height);
   void AddButton(ControlObject& button);
 
  protected:
@@ -65,6 +66,7 @@ class ToolBar : public ControlObject {
  private:
   HWND hwnd_ = nullptr;
   ScopedImageList images_;
+  ScopedImageList disabledImages_;
 };
 
 class ToolButton : public ControlObject {

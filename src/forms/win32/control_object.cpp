@@ -183,9 +183,21 @@ NativeControl::NativeControl(ControlHost& host, Component& component, int id) : 
   AttachWindow(hwnd_);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.FontFor(component.EffectiveFont())), FALSE);
   if (IsEditKind() && component.maxLength > 0) SendMessageA(hwnd_, EM_SETLIMITTEXT, WPARAM(component.maxLength), 0);
-  if (kind == ComponentKind::kComboBox) FillItems();
+  if (kind == ComponentKind::kComboBox) {
+    SetOwnerDrawRowHeights();
+    FillItems();
+  }
   if (component.checked) SendMessageA(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
   if (component.showHint) host_.UpdateHint(*this);
+}
+
+// Windows measures an owner-drawn box's rows while creating it, before it reaches us: the heights
+// are set again now, or the closed box keeps a field one text line high that cuts its rows off.
+void NativeControl::SetOwnerDrawRowHeights() {
+  for (const bool field : {true, false}) {
+    const std::optional<int32_t> height = OwnerDrawRowHeight(component_, field);
+    if (height) SendMessageA(hwnd_, CB_SETITEMHEIGHT, field ? WPARAM(-1) : 0, LPARAM(*height));
+  }
 }
 
 NativeControl::~NativeControl() {

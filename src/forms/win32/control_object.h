@@ -91,6 +91,7 @@ class NativeControl : public ControlObject {
   bool IsEditKind() const;  // edits and memos
   void Clicked();
   void FillItems();
+  void SetOwnerDrawRowHeights();
 
   HWND hwnd_ = nullptr;
 };

@@ -156,10 +156,11 @@ bool FormWindow::SetIcon(const std::string& image, HICON icon) {
   return true;
 }
 
-bool FormWindow::SetImages(const std::string& toolBar, const std::vector<Bitmap>& images, int width, int height) {
+bool FormWindow::SetImages(const std::string& toolBar, const std::vector<Bitmap>& images,
+                           const std::vector<Bitmap>& disabledImages, int width, int height) {
   auto* control = dynamic_cast<ToolBar*>(Control(toolBar));
   if (!control) return false;
-  control->SetImages(images, width, height);
+  control->SetImages(images, disabledImages, width, height);
   return true;
 }
 

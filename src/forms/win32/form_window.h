@@ -63,8 +63,10 @@ class FormWindow : public ContainerWindow, public ControlHost {
   HWND ControlHandle(const std::string& name);
   bool SetPicture(const std::string& image, Bitmap picture);
   bool SetIcon(const std::string& image, HICON icon);
-  // The tool bar's images, one bitmap per image index, all width x height.
-  bool SetImages(const std::string& toolBar, const std::vector<Bitmap>& images, int width, int height);
+  // The tool bar's images and its disabled buttons' images, one bitmap per image index, all
+  // width x height.
+  bool SetImages(const std::string& toolBar, const std::vector<Bitmap>& images,
+                 const std::vector<Bitmap>& disabledImages, int width, int height);
   bool SetDrawItem(const std::string& list, std::function<void(const DRAWITEMSTRUCT&)> draw);
   // Opens the pop-up menu at a screen point; its items' click events follow a choice.
   bool Popup(const std::string& menu, int screenX, int screenY);

@@ -8,6 +8,8 @@
 #include "flash/win32/new_movie_host.h"
 #include "base/win32/resources.h"
 #include "base/win32/shell.h"
+#include "base/win32/special_folders.h"
+#include "package/temp_files.h"
 #include "forms/win32/program_texts.h"
 #include "setup/config_layout.h"
 #include "setup/music_tool_images.h"
@@ -50,7 +52,8 @@ TForm_XSCR_Config::TForm_XSCR_Config(XSCR& package, HWND hostWindow, HWND owner)
   model_->PlaceTabCover();
   SetDrawItem("ComboBoxPics", [this](const DRAWITEMSTRUCT& item) { ComboBoxPicsDrawItem(item); });
   SetDrawItem("ComboBoxMusics", [this](const DRAWITEMSTRUCT& item) { ComboBoxMusicsDrawItem(item); });
-  SetImages("ToolBarMusic", MusicToolImages(RgbFromColorRef(GetSysColor(COLOR_BTNFACE))), kMusicToolImageSize,
+  const Rgb face = RgbFromColorRef(GetSysColor(COLOR_BTNFACE));
+  SetImages("ToolBarMusic", MusicToolImages(face), DisabledMusicToolImages(face), kMusicToolImageSize,
             kMusicToolImageSize);
   ShowIcons();
   model_->LoadFromPackage();
@@ -166,17 +169,21 @@ void TForm_XSCR_Config::PopupWallpaperMenu() {
   Popup("PMWallpaper", cursor.x, cursor.y);
 }
 
-std::string TForm_XSCR_Config::SystemDirectory() {
-  char folder[MAX_PATH] = {};
-  const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
+std::string TForm_XSCR_Config::WallpaperFolder() {
+  const std::string localData = LocalAppDataFolder();
+  if (localData.empty()) return {};
+  const std::string folder = WithTrailingSeparator(localData) + kProgramDataFolderName;
+  if (!CreateDirectoryA(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return {};
+  return folder;
 }
+
+std::string TForm_XSCR_Config::CurrentWallpaper() { return saverkit::CurrentWallpaper(); }
 
 void TForm_XSCR_Config::ApplyWallpaper(const std::string& bitmapPath, int32_t style) {
   saverkit::ApplyWallpaper(bitmapPath, style);
 }
 
-void TForm_XSCR_Config::RemoveWallpaper() { saverkit::RemoveWallpaper(); }
+void TForm_XSCR_Config::ClearWallpaper() { saverkit::RemoveWallpaper(); }
 
 void TForm_XSCR_Config::OpenMail(const std::string& target) {
   ShellExecuteA(Handle(), nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

@@ -41,9 +41,10 @@ class TForm_XSCR_Config : public TFormScrNeo, private ConfigDialogHost {
   std::string ChooseDirectory() override;
   void ShowMessage(const std::string& text, const std::string& caption, int32_t style) override;
   void PopupWallpaperMenu() override;
-  std::string SystemDirectory() override;
+  std::string WallpaperFolder() override;
+  std::string CurrentWallpaper() override;
   void ApplyWallpaper(const std::string& bitmapPath, int32_t style) override;
-  void RemoveWallpaper() override;
+  void ClearWallpaper() override;
   void OpenMail(const std::string& target) override;
   void OpenAddress(const std::string& address) override;
 

@@ -44,14 +44,23 @@ bool ApplyThroughActiveDesktop(const std::string& bitmapPath, int32_t style) {
          SUCCEEDED(desktop->ApplyChanges(AD_APPLY_ALL | AD_APPLY_FORCE));
 }
 
-}  // namespace
-
-void ApplyWallpaper(const std::string& bitmapPath, int32_t style) {
-  if (ApplyThroughActiveDesktop(bitmapPath, style)) return;
-  // Stored in the user's profile as well, so the wallpaper is still there after the next logon.
+// Stored in the user's profile as well, so that the change outlasts the next logon.
+void SetDesktopWallpaper(const std::string& bitmapPath) {
   std::vector<char> path(bitmapPath.begin(), bitmapPath.end());
   path.push_back('\0');
   SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+}
+
+}  // namespace
+
+void ApplyWallpaper(const std::string& bitmapPath, int32_t style) {
+  if (!ApplyThroughActiveDesktop(bitmapPath, style)) SetDesktopWallpaper(bitmapPath);
+}
+
+std::string CurrentWallpaper() {
+  char path[MAX_PATH] = {};
+  if (!SystemParametersInfoA(SPI_GETDESKWALLPAPER, MAX_PATH, path, 0)) return {};
+  return path;
 }
 
 void RemoveWallpaper() {
@@ -59,6 +68,7 @@ void RemoveWallpaper() {
   RegWriteString(store, "\\Software\\Microsoft\\Internet Explorer\\Desktop\\General", "Wallpaper", "");
   if (const ScopedComPtr<IActiveDesktop> desktop = ActiveDesktop())
     desktop->ApplyChanges(AD_APPLY_SAVE | AD_APPLY_HTMLGEN | AD_APPLY_REFRESH | AD_APPLY_FORCE);
+  SetDesktopWallpaper("");
 }
 
 }  // namespace saverkit

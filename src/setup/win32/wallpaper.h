@@ -11,7 +11,11 @@ namespace saverkit {
 // parameter, which keeps the current style. Failures are silent.
 void ApplyWallpaper(const std::string& bitmapPath, int32_t style);
 
-// Clears the wallpaper setting and has the Active Desktop apply it; nothing happens without one.
+// The desktop's wallpaper file; empty when there is none.
+std::string CurrentWallpaper();
+
+// Takes the wallpaper away: the Active Desktop's setting, applied where there is one, and the
+// desktop's own, for this session and the next.
 void RemoveWallpaper();
 
 }  // namespace saverkit

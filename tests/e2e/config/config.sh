@@ -5,7 +5,8 @@
 #   saving         one picture saved as JPEG; a name no format fits and a folder that cannot take
 #                  the pictures show the message form with the package's texts, and the dialog goes on
 #   no-saving      a package that forbids saving disables the four saving controls
-#   wallpaper      a picture becomes the wallpaper: "SCR Wallpaper.bmp" in the system folder
+#   wallpaper      a picture becomes the wallpaper: "SCR Wallpaper.bmp" in the user's own folder;
+#                  Remove takes it away again
 #   flash-preview  a movie item plays in the preview panel, or shows the install request
 #   host-window    /c:<window> keeps that window disabled while the dialog lives
 source "$(dirname "$0")/../lib/harness.sh"
@@ -58,6 +59,9 @@ JSON
 }
 
 # field SELECTOR KEY: one value of the dialog's description of a component.
+# hint_of NAME: rests the mouse on the control; the tooltip that shows, if any.
+hint_of() { e2e_drive hint "$config_title" "$1" | tr -d '\r'; }
+
 field() { e2e_drive describe "$config_title" "$1" | tr -d '\r' | sed -n "s/^$2=//p"; }
 
 open_dialog() {  # SAVER ARGS...
@@ -108,6 +112,10 @@ check_pages() {
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   e2e_expect_soon "Pictures down" 1 field BtnTab2 checked
   e2e_expect_eq "picture rows" 3 "$(field ComboBoxPics items)"
+  # The closed list shows its chosen row whole: 100 pixels, not a line of text.
+  local field
+  field=$(e2e_drive state "$config_title" name:ComboBoxPics | tr -d '\r' | sed -n 's/.* field=\([0-9]*\).*/\1/p')
+  [ "${field:-0}" -ge 100 ] || e2e_fail "the closed picture list's field is $field pixels high, its rows 100"
   shot pictures
   e2e_drive click "$config_title" BtnTab3 >/dev/null
   e2e_expect_eq "Shuffle caption" Shuffle "$(e2e_drive text "$config_title" CheckBoxMusicROP | tr -d '\r')"
@@ -132,6 +140,10 @@ check_music_options() {
   open_dialog "$saver" /c
   e2e_drive click "$config_title" BtnTab3 >/dev/null
   e2e_expect_eq "Repeat all ticked by default" 1 "$(field CheckBoxMusicRA checked)"
+  # The music list hints the name of its chosen row when the mouse rests on it.
+  e2e_drive select "$config_title" ComboBoxMusics 1 >/dev/null
+  e2e_expect_soon "the music list's hint" Second hint_of ComboBoxMusics
+  shot music-hint
   e2e_drive click "$config_title" CheckBoxMusicROP >/dev/null
   e2e_drive click "$config_title" CheckBoxMusicMute >/dev/null
   shot musics-ticked
@@ -230,9 +242,10 @@ check_no_saving() {
   local saver="$e2e_work/Config.scr"
   make_saver "$saver" '[{"path": "tone.wav", "name": "Tone.wav"}]' '"noSaving": true,'
   open_dialog "$saver" /c
-  for control in SBtnPSave SBtnPSaveAll BtnWallpaper TBtnSaveM; do
+  for control in SBtnPSave SBtnPSaveAll TBtnSaveM; do
     e2e_expect_eq "$control with no saving" 0 "$(field $control enabled)"
   done
+  e2e_expect_eq "BtnWallpaper with no saving, for Remove" 1 "$(field BtnWallpaper enabled)"
   e2e_expect_eq "one music: Shuffle disabled" 0 "$(field CheckBoxMusicROP enabled)"
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   shot no-saving
@@ -243,20 +256,36 @@ wallpaper_value() {
   wine reg query 'HKCU\Control Panel\Desktop' /v Wallpaper 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p'
 }
 
+# open_wallpaper_menu: the wallpaper button's menu, as a click opens it.
+open_wallpaper_menu() {
+  e2e_drive click "$config_title" BtnWallpaper >/dev/null
+  e2e_wait_until "$E2E_PATIENCE" e2e_menu_open || e2e_fail "no wallpaper menu"
+}
+
 check_wallpaper() {
   local saver="$e2e_work/Config.scr" system="$WINEPREFIX/drive_c/windows/system32"
-  rm -f "$system/SCR Wallpaper.bmp"
+  local folder="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/saverkit"
+  rm -f "$system/SCR Wallpaper.bmp" "$folder/SCR Wallpaper.bmp"
   make_saver "$saver"
   open_dialog "$saver" /c
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   e2e_drive select "$config_title" ComboBoxPics 1 >/dev/null
-  e2e_drive click "$config_title" BtnWallpaper >/dev/null
-  e2e_wait_until "$E2E_PATIENCE" e2e_menu_open || e2e_fail "no wallpaper menu"
+  open_wallpaper_menu
   shot wallpaper-menu
   e2e_key Down
   e2e_key Return
-  e2e_expect_soon "wallpaper bitmap" "BMP3 200x150" picture_kind "$system/SCR Wallpaper.bmp"
-  e2e_expect_soon "desktop wallpaper value" 'C:\windows\system32\SCR Wallpaper.bmp' wallpaper_value
+  # An ordinary user's own folder, not the system folder, which only an administrator may write.
+  e2e_expect_soon "wallpaper bitmap" "BMP3 200x150" picture_kind "$folder/SCR Wallpaper.bmp"
+  e2e_expect_soon "desktop wallpaper value" "C:\\users\\$(id -un)\\AppData\\Local\\saverkit\\SCR Wallpaper.bmp" wallpaper_value
+  [ -e "$system/SCR Wallpaper.bmp" ] && e2e_fail "a wallpaper bitmap in the system folder"
+
+  # Remove takes away what it set, with a movie selected as well.
+  e2e_drive select "$config_title" ComboBoxPics 2 >/dev/null
+  open_wallpaper_menu
+  e2e_expect_eq "styles offered for a movie" 0 "$(field PMICenter visible)"
+  e2e_key r
+  e2e_expect_soon "desktop wallpaper value after Remove" "" wallpaper_value
+  e2e_wait_until "$E2E_PATIENCE" test ! -e "$folder/SCR Wallpaper.bmp" || e2e_fail "the wallpaper bitmap is still there"
   close_with BtnCancel
 }
 
@@ -268,7 +297,6 @@ check_flash_preview() {
   e2e_drive click "$config_title" BtnTab2 >/dev/null
   e2e_drive select "$config_title" ComboBoxPics 2 >/dev/null
   e2e_expect_soon "no image preview for a movie" 0 field ImageFore visible
-  e2e_expect_soon "no wallpaper for a movie" 0 field BtnWallpaper enabled
   shot flash-install-request
   close_with BtnCancel
 

@@ -87,10 +87,18 @@ bool IsChecked(HWND hwnd) {
   return state == BST_CHECKED;
 }
 
+// A combo box's closed field height (its row -1), 0 for other controls.
+int FieldHeight(HWND hwnd) {
+  if (lstrcmpiA(ClassOf(hwnd).c_str(), "ComboBox") != 0) return 0;
+  DWORD_PTR height = 0;
+  SendMessageTimeoutA(hwnd, CB_GETITEMHEIGHT, WPARAM(-1), 0, SMTO_ABORTIFHUNG, 5000, &height);
+  return int(height);
+}
+
 void PrintWindowLine(HWND hwnd) {
-  std::printf("id=%d class=%s name=%s text=\"%s\" visible=%d enabled=%d checked=%d\n", GetDlgCtrlID(hwnd),
+  std::printf("id=%d class=%s name=%s text=\"%s\" visible=%d enabled=%d checked=%d field=%d\n", GetDlgCtrlID(hwnd),
               ClassOf(hwnd).c_str(), NameOf(hwnd).c_str(), Text(hwnd).c_str(), IsWindowVisible(hwnd) != FALSE,
-              IsWindowEnabled(hwnd) != FALSE, ClassOf(hwnd) == "Button" && IsChecked(hwnd));
+              IsWindowEnabled(hwnd) != FALSE, ClassOf(hwnd) == "Button" && IsChecked(hwnd), FieldHeight(hwnd));
 }
 
 // The answer a form sends back to a describe request arrives at this window.
@@ -177,6 +185,28 @@ UINT KeyCode(const std::string& key) {
   return 0;
 }
 
+struct TooltipSearch {
+  DWORD process;
+  std::string text;
+};
+
+BOOL CALLBACK FindShownTooltip(HWND hwnd, LPARAM found) {
+  auto& search = *reinterpret_cast<TooltipSearch*>(found);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner != search.process || !IsWindowVisible(hwnd) || lstrcmpiA(ClassOf(hwnd).c_str(), "tooltips_class32") != 0)
+    return TRUE;
+  search.text = Text(hwnd);  // a tooltip answers WM_GETTEXT with the tip it shows
+  return FALSE;
+}
+
+// The text of a tooltip that shows for a window of `process`; empty when none shows.
+std::string ShownTooltip(DWORD process) {
+  TooltipSearch search{process, {}};
+  EnumWindows(FindShownTooltip, reinterpret_cast<LPARAM>(&search));
+  return search.text;
+}
+
 int Usage() {
   std::fprintf(stderr, "bad dialog command\n");
   return 2;
@@ -255,6 +285,22 @@ int RunDialogCommand(const std::vector<std::string>& args) {
       return 1;
     }
     PrintWindowLine(control);
+    return 0;
+  }
+  if (command == "hint") {
+    if (!control) return 1;
+    RECT rc;
+    GetWindowRect(control, &rc);
+    // As the mouse would arrive there: an input event, which the control sees move over it.
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = LONG(((rc.left + rc.right) / 2) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1));
+    move.mi.dy = LONG(((rc.top + rc.bottom) / 2) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+    DWORD process = 0;
+    GetWindowThreadProcessId(form, &process);
+    std::printf("%s\n", ShownTooltip(process).c_str());
     return 0;
   }
   if (command == "select" && args.size() == 4) {

@@ -13,11 +13,14 @@ namespace saverkit::e2e {
 //   focus TITLE                 whether the window is in front, and the class of the control
 //                               that has the keyboard in its thread
 //   controls TITLE              lists every control window: id, class, name, text, states
-//   find|state TITLE SEL        the line of one control
+//   find|state TITLE SEL        the line of one control (a combo box's with its closed field's
+//                               height)
 //   describe TITLE NAME         the form's own description of its component NAME
 //   text TITLE SEL              a control's text (for a label or image: its caption)
 //   click|dblclick TITLE SEL    presses a button (BM_CLICK) or clicks a label or image
 //   select TITLE SEL ROW        chooses a combo box row as a user would
+//   hint TITLE SEL              rests the mouse on the control; the text of the tooltip that
+//                               shows for the form's process, or an empty line
 //   key TITLE KEY               a key (Escape, Return, Tab, space, Left, ..., or a character)
 //                               to the control that has the focus
 // SEL is name:NAME, class:CLASS, text:TEXT, id:ID, or a bare component name. Exit code 0 when

@@ -122,7 +122,7 @@ class GalleryForm : public FormWindow {
     std::vector<Bitmap> images;
     images.emplace_back(32, 32, Rgb{220, 0, 0});
     images.emplace_back(32, 32, Rgb{0, 0, 220});
-    SetImages("ToolBar1", images, 32, 32);
+    SetImages("ToolBar1", images, images, 32, 32);
   }
 
  protected:

@@ -70,7 +70,7 @@ class HostForm : public FormWindow {
     SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::vector<Bitmap> images;
     for (Rgb colour : {Rgb{40, 160, 60}, Rgb{200, 50, 40}, Rgb{60, 90, 200}}) images.emplace_back(16, 16, colour);
-    SetImages("ToolBarMusic", images, 16, 16);
+    SetImages("ToolBarMusic", images, images, 16, 16);
     xp_ = std::make_unique<TXPMenu>(*this, MessageFormXPSettings());
     xp_->SetActive(active);
     WriteReport();
