@@ -196,7 +196,7 @@ void TControlSubClass::PaintControlXP() {
   RECT window;
   GetWindowRect(hwnd_, &window);
 
-  const XPPaintContext c = PaintContextOf(dc, owner_.Settings());
+  const XPPaintContext c = PaintContextOf(dc, owner_.Settings(), owner_.Dpi());
 
   ControlLook look;
   look.client = Rect{0, 0, int(window.right - window.left), int(window.bottom - window.top)};

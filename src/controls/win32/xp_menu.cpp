@@ -213,7 +213,7 @@ void TXPMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   item.textHeight = int(tm.tmHeight);
   item.ampersandWidth = int(ampersand.cx);
   const MenuItemSize got =
-      saverkit::MeasureItem(settings_, MetricsOf(dc), item, {int(measure.itemWidth), int(measure.itemHeight)});
+      saverkit::MeasureItem(settings_, MetricsAt(Dpi()), item, {int(measure.itemWidth), int(measure.itemHeight)});
   measure.itemWidth = UINT(got.width);
   measure.itemHeight = UINT(got.height);
 }
@@ -221,7 +221,7 @@ void TXPMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
 void TXPMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   if (draw.itemData > menuEntries_.size()) return;
   const MenuEntry& entry = menuEntries_[draw.itemData - 1];
-  const XPPaintContext c = PaintContextOf(draw.hDC, settings_);
+  const XPPaintContext c = PaintContextOf(draw.hDC, settings_, Dpi());
   MenuItemLook item;
   item.row = Rect{int(draw.rcItem.left), int(draw.rcItem.top), int(draw.rcItem.right), int(draw.rcItem.bottom)};
   item.caption = entry.caption;
@@ -239,7 +239,7 @@ LRESULT TXPMenu::ToolBarDrawButton(NMTBCUSTOMDRAW& draw) {
   NMCUSTOMDRAW& cd = draw.nmcd;
   if (cd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
   if (cd.dwDrawStage != CDDS_ITEMPREPAINT || !active_) return CDRF_DODEFAULT;
-  const XPPaintContext c = PaintContextOf(cd.hdc, settings_);
+  const XPPaintContext c = PaintContextOf(cd.hdc, settings_, Dpi());
   ControlLook look;
   look.client = Rect{int(cd.rc.left), int(cd.rc.top), int(cd.rc.right), int(cd.rc.bottom)};
   look.enabled = !(cd.uItemState & (CDIS_DISABLED | CDIS_GRAYED));

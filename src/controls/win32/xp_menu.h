@@ -35,6 +35,8 @@ class TXPMenu {
   // Called by a subclass whose control is being destroyed: frees it.
   void Forget(TControlSubClass* subclass);
   HFONT FontOf(const Component& component) { return host_.FontFor(component.EffectiveFont()); }
+  // The DPI the form is drawn at.
+  int Dpi() const { return host_.Scale().Dpi(); }
 
  private:
   struct MenuEntry {

@@ -16,19 +16,18 @@ DrawingSurface SurfaceOf(HDC dc) {
 
 }  // namespace
 
-XPMetrics MetricsOf(HDC dc) {
+XPMetrics MetricsAt(int dpi) {
   XPMetrics m;
-  m.dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  if (m.dpi <= 0) m.dpi = 96;
+  m.dpi = dpi > 0 ? dpi : 96;
   m.thumbSize = GetSystemMetrics(SM_CXHTHUMB);
   return m;
 }
 
-XPPaintContext PaintContextOf(HDC dc, const XPMenuSettings& settings) {
+XPPaintContext PaintContextOf(HDC dc, const XPMenuSettings& settings, int dpi) {
   XPPaintContext c;
   c.surface = SurfaceOf(dc);
   c.colors = SetGlobalColor(settings, c.surface);
-  c.metrics = MetricsOf(dc);
+  c.metrics = MetricsAt(dpi);
   return c;
 }
 

@@ -1,5 +1,5 @@
 // The drawing surface of a device context as the flat painter's portable half sees it: colour
-// depth, nearest colours, the system colours, the logical DPI and the system's thumb size.
+// depth, nearest colours, the system colours, the form's DPI and the system's thumb size.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +8,11 @@
 
 namespace saverkit {
 
-XPMetrics MetricsOf(HDC dc);
-// Surface, working colours and metrics for drawing on `dc` with `settings`. `dc` must outlive
-// the context: the surface's nearest-colour lookup asks the device.
-XPPaintContext PaintContextOf(HDC dc, const XPMenuSettings& settings);
+// The measures of a form drawn at `dpi` (its window's, which may differ from the screen's).
+XPMetrics MetricsAt(int dpi);
+// Surface, working colours and metrics for drawing on `dc` with `settings` for a form drawn at
+// `dpi`. `dc` must outlive the context: the surface's nearest-colour lookup asks the device.
+XPPaintContext PaintContextOf(HDC dc, const XPMenuSettings& settings, int dpi);
 
 // Draws `plan` on `dc`; text ops use `font` (the control's own font, or the DC's when null).
 void ReplayPlan(HDC dc, const PaintPlan& plan, HFONT font);

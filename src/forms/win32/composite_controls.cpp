@@ -17,7 +17,7 @@ DWORD VisibilityStyle(const Component& c) { return (c.visible ? WS_VISIBLE : 0) 
 // --- page control ---------------------------------------------------------------------------------
 
 PageControl::PageControl(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {
-  const ControlBounds& b = component.bounds;
+  const ControlBounds b = host_.Scale().Bounds(component.bounds);
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
                       (component.tabWidth > 0 ? TCS_FIXEDWIDTH : 0) | VisibilityStyle(component);
   hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "", style, b.left, b.top, b.width, b.height,
@@ -26,8 +26,20 @@ PageControl::PageControl(ControlHost& host, Component& component, int id) : Cont
   if (!hwnd_) return;
   AttachWindow(hwnd_);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.FontFor(component.EffectiveFont())), FALSE);
-  if (component.tabWidth > 0 || component.tabHeight > 0)
-    SendMessageA(hwnd_, TCM_SETITEMSIZE, 0, MAKELPARAM(component.tabWidth, component.tabHeight));
+  SetTabSize();
+}
+
+void PageControl::SetTabSize() {
+  if (component_.tabWidth <= 0 && component_.tabHeight <= 0) return;
+  const DpiScale& scale = host_.Scale();
+  SendMessageA(hwnd_, TCM_SETITEMSIZE, 0, MAKELPARAM(scale.Length(component_.tabWidth), scale.Length(component_.tabHeight)));
+}
+
+void PageControl::Rescaled() {
+  if (!hwnd_) return;
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.FontFor(component_.EffectiveFont())), FALSE);
+  SetTabSize();
+  Changed(component_, ComponentChange::kBounds);
 }
 
 PageControl::~PageControl() {
@@ -67,9 +79,13 @@ void PageControl::SheetsChanged() {
     ++tab;
   }
   TabCtrl_SetCurSel(hwnd_, activeTab);
+  // The sheets' bounds are design pixels, like every other component's.
   const RECT area = PageArea();
+  const DpiScale& scale = host_.Scale();
+  const ControlBounds page{scale.ToDesign(area.left), scale.ToDesign(area.top), scale.ToDesign(area.right - area.left),
+                           scale.ToDesign(area.bottom - area.top)};
   for (size_t i = 0; i < sheets.size(); ++i) {
-    sheets[i]->SetBounds({area.left, area.top, area.right - area.left, area.bottom - area.top});
+    sheets[i]->SetBounds(page);
     sheets[i]->SetVisible(int32_t(i) == component_.itemIndex);
   }
 }
@@ -110,7 +126,7 @@ void TabSheet::Changed(Component& component, ComponentChange change) {
 // --- tool bar ---------------------------------------------------------------------------------------
 
 ToolBar::ToolBar(ControlHost& host, Component& component, int id) : ControlObject(host, component, id) {
-  const ControlBounds& b = component.bounds;
+  const ControlBounds b = host_.Scale().Bounds(component.bounds);
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
                       CCS_NOPARENTALIGN | VisibilityStyle(component);
   hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, b.left, b.top, b.width, b.height, ParentWindow(),
@@ -137,13 +153,27 @@ void ToolBar::AddButton(ControlObject& button) {
   entry.fsStyle = BYTE(model.separator ? BTNS_SEP : BTNS_BUTTON);
   entry.iString = -1;
   SendMessageA(hwnd_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&entry));
-  if (model.bounds.width > 0 && model.bounds.height > 0 && !model.separator)
-    SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(model.bounds.width, model.bounds.height));
+  if (!model.separator) buttonSize_ = model.bounds;
+  SetButtonSize();
+}
+
+void ToolBar::SetButtonSize() {
+  if (buttonSize_.width <= 0 || buttonSize_.height <= 0) return;
+  const DpiScale& scale = host_.Scale();
+  SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(scale.Length(buttonSize_.width), scale.Length(buttonSize_.height)));
+}
+
+void ToolBar::Rescaled() {
+  if (!hwnd_) return;
+  Changed(component_, ComponentChange::kBounds);
+  if (!pictures_.empty() || !disabledPictures_.empty()) ApplyImages();
+  SetButtonSize();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 namespace {
 
-// An image list of copies of the pictures; empty when it cannot be made.
+// An image list of copies of the pictures, drawn `width` x `height`; empty when it cannot be made.
 ScopedImageList ImageListOf(const std::vector<Bitmap>& images, int width, int height) {
   HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR24, int(images.size()), 0);
   if (!list) return ScopedImageList();
@@ -151,7 +181,11 @@ ScopedImageList ImageListOf(const std::vector<Bitmap>& images, int width, int he
   for (const Bitmap& image : images) {
     MemoryDc memory(screen.Dc(), width, height);
     if (!memory) continue;
-    DrawBitmap(image, 0, 0, memory.Dc());
+    if (image.Width() == width && image.Height() == height) {
+      DrawBitmap(image, 0, 0, memory.Dc());
+    } else {
+      StretchDrawBitmap(image, memory.Dc(), Rect{0, 0, width, height});
+    }
     // The image list copies the bitmap; it must not stay selected into a device context.
     ScopedBitmap copy(CreateCompatibleBitmap(screen.Dc(), width, height));
     {
@@ -170,9 +204,24 @@ ScopedImageList ImageListOf(const std::vector<Bitmap>& images, int width, int he
 // for pictures without a mask gives grey squares.
 void ToolBar::SetImages(const std::vector<Bitmap>& images, const std::vector<Bitmap>& disabledImages, int width,
                         int height) {
+  const auto copies = [](const std::vector<Bitmap>& from) {
+    std::vector<Bitmap> to;
+    for (const Bitmap& picture : from) to.push_back(picture.Clone());
+    return to;
+  };
+  pictures_ = copies(images);
+  disabledPictures_ = copies(disabledImages);
+  pictureSize_ = {0, 0, width, height};
+  ApplyImages();
+}
+
+// The pictures are design pixels large: drawn larger on a screen of a larger scale.
+void ToolBar::ApplyImages() {
   if (!hwnd_) return;
-  ScopedImageList enabled = ImageListOf(images, width, height);
-  ScopedImageList disabled = ImageListOf(disabledImages, width, height);
+  const DpiScale& scale = host_.Scale();
+  const int width = scale.Length(pictureSize_.width), height = scale.Length(pictureSize_.height);
+  ScopedImageList enabled = ImageListOf(pictures_, width, height);
+  ScopedImageList disabled = ImageListOf(disabledPictures_, width, height);
   // The bar takes the new lists before the ones it held go.
   SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(enabled.Get()));
   SendMessageA(hwnd_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled.Get()));

@@ -24,6 +24,7 @@ class PageControl : public ControlObject {
   HWND ChildHost() const override { return hwnd_; }
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Changed(Component& component, ComponentChange change) override;
+  void Rescaled() override;
   // A sheet was made or changed its tab: the tab row and the shown sheet follow the model.
   void SheetsChanged();
 
@@ -33,6 +34,7 @@ class PageControl : public ControlObject {
  private:
   std::vector<Component*> Sheets() const;
   RECT PageArea() const;
+  void SetTabSize();
   HWND hwnd_ = nullptr;
 };
 
@@ -57,6 +59,7 @@ class ToolBar : public ControlObject {
   // The pictures of the buttons, and of the buttons while they are disabled, by image index.
   void SetImages(const std::vector<Bitmap>& images, const std::vector<Bitmap>& disabledImages, int width, int height);
   void AddButton(ControlObject& button);
+  void Rescaled() override;
 
  protected:
   // A flat bar shows what it sits on.
@@ -64,7 +67,14 @@ class ToolBar : public ControlObject {
   void WindowGone() override { hwnd_ = nullptr; }
 
  private:
+  void ApplyImages();
+  void SetButtonSize();
+
   HWND hwnd_ = nullptr;
+  // In design pixels; kept so that a change of scale can draw them again.
+  std::vector<Bitmap> pictures_, disabledPictures_;
+  ControlBounds pictureSize_;
+  ControlBounds buttonSize_;
   ScopedImageList images_;
   ScopedImageList disabledImages_;
 };

@@ -106,7 +106,7 @@ GraphicControl* ContainerWindow::GraphicAt(int x, int y) const {
   for (auto it = children.rbegin(); it != children.rend(); ++it) {  // the front one first
     const Component& child = **it;
     if (!child.visible || !child.enabled) continue;
-    const ControlBounds& b = child.bounds;
+    const ControlBounds b = host_.Scale().Bounds(child.bounds);
     if (x < b.left || y < b.top || x >= b.left + b.width || y >= b.top + b.height) continue;
     ControlObject* control = host_.ObjectOf(child);
     if (control && control->IsGraphic()) return static_cast<GraphicControl*>(control);
@@ -145,7 +145,8 @@ void ContainerWindow::OnButton(UINT message, int x, int y) {
   }
   if (!control) return;
   Component& model = control->Model();
-  const ControlBounds& b = model.bounds;
+  const DpiScale& scale = host_.Scale();
+  const ControlBounds b = scale.Bounds(model.bounds);
   if (message == WM_LBUTTONDBLCLK) {
     if (model.events.onDblClick) {
       model.events.onDblClick(model);
@@ -161,7 +162,7 @@ void ContainerWindow::OnButton(UINT message, int x, int y) {
     SetCapture(Handle());
   }
   // The handler may hand the mouse to Windows (a caption drag); the press then ends there.
-  if (model.events.onMouseDown) model.events.onMouseDown(model, button, x - b.left, y - b.top);
+  if (model.events.onMouseDown) model.events.onMouseDown(model, button, scale.ToDesign(x - b.left), scale.ToDesign(y - b.top));
   if (button == MouseButton::kLeft && GetCapture() != Handle()) pressed_ = nullptr;
 }
 
@@ -178,7 +179,7 @@ bool ContainerWindow::OnSetCursor() {
 void ContainerWindow::OnSize() {
   RECT client;
   GetClientRect(Handle(), &client);
-  AlignChildren(host_.Components(), self_, client.right, client.bottom);
+  AlignChildren(host_.Components(), self_, host_.Scale().ToDesign(client.right), host_.Scale().ToDesign(client.bottom));
 }
 
 // --- panels ---------------------------------------------------------------------------------------
@@ -188,10 +189,11 @@ bool PanelControl::PanelWindow::CreateIn(HWND parent, Component& component, int 
   placement.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (component.visible ? WS_VISIBLE : 0) |
                     (component.enabled ? 0 : WS_DISABLED);
   placement.exStyle = WS_EX_CONTROLPARENT;  // Tab walks into the panel's controls
-  placement.x = component.bounds.left;
-  placement.y = component.bounds.top;
-  placement.width = component.bounds.width;
-  placement.height = component.bounds.height;
+  const ControlBounds real = host_.Scale().Bounds(component.bounds);
+  placement.x = real.left;
+  placement.y = real.top;
+  placement.width = real.width;
+  placement.height = real.height;
   placement.parent = parent;
   placement.childId = id;
   WindowClass windowClass;
@@ -212,18 +214,20 @@ void PanelControl::PanelWindow::PaintBackground(HDC dc, const RECT& clientArea) 
     edge.top += text.cy / 2;
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     if (panel.caption.empty()) return;
-    RECT label = {8, 0, 8 + text.cx + 4, text.cy};
+    const DpiScale& scale = host_.Scale();
+    RECT label = {scale.Length(8), 0, scale.Length(8) + text.cx + scale.Length(4), text.cy};
     FillRect(dc, &label, host_.BrushFor(panel.EffectiveColor()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(panel.EffectiveFont().color));
-    label.left += 2;
+    label.left += scale.Length(2);
     DrawTextA(dc, panel.caption.c_str(), int(panel.caption.size()), &label, DT_SINGLELINE);
     return;
   }
   if (panel.bevelOuter != Bevel::kNone) {
     DrawEdge(dc, &edge, OuterEdgeFor(panel.bevelOuter), BF_RECT | BF_ADJUST);
   }
-  InflateRect(&edge, -panel.borderWidth, -panel.borderWidth);
+  const int border = host_.Scale().Length(panel.borderWidth);
+  InflateRect(&edge, -border, -border);
   if (panel.bevelInner != Bevel::kNone) DrawEdge(dc, &edge, EdgeFor(panel.bevelInner), BF_RECT | BF_ADJUST);
   if (!panel.caption.empty() && panel.Kind() == ComponentKind::kPanel) {
     ScopedSelect font(dc, host_.FontFor(panel.EffectiveFont()));

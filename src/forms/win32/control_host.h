@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "forms/component.h"
+#include "forms/dpi_scale.h"
 
 namespace saverkit {
 
@@ -20,7 +21,9 @@ class ControlHost {
   virtual HWND FormHandle() const = 0;
   virtual ComponentOwner& Components() = 0;
 
-  // Shared GDI objects, owned by the host.
+  // Design pixels to the form's real pixels, at the DPI it is drawn at.
+  virtual const DpiScale& Scale() const = 0;
+  // Shared GDI objects, owned by the host; fonts at the form's DPI.
   virtual HFONT FontFor(const ControlFont& font) = 0;
   virtual HBRUSH BrushFor(uint32_t color) = 0;
   // Tooltips: adds or updates the hint of a control.

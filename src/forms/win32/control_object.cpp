@@ -18,6 +18,9 @@ namespace {
 // The form's own subclass of a control's window; the flat painter's has another id.
 constexpr UINT_PTR kControlSubclassId = 1;
 
+// The icons the dialogs show (the program's, the message form's) are 32 design pixels square.
+constexpr int kDesignIconSize = 32;
+
 RECT ToRect(const ControlBounds& b) { return RECT{b.left, b.top, b.left + b.width, b.top + b.height}; }
 
 // A memo shows line breaks only as CR LF; the texts carry plain line feeds.
@@ -67,9 +70,16 @@ void ControlObject::DetachWindow(HWND hwnd) {
 
 HWND ControlObject::ParentWindow() const { return host_.ContainerOf(component_); }
 
+RECT ControlObject::RealRect(const ControlBounds& bounds) const { return ToRect(host_.Scale().Bounds(bounds)); }
+
 void ControlObject::InvalidateInContainer(const ControlBounds& bounds) const {
-  const RECT box = ToRect(bounds);
+  const RECT box = RealRect(bounds);
   InvalidateRect(ParentWindow(), &box, FALSE);
+}
+
+void ControlObject::Rescaled() {
+  Changed(component_, ComponentChange::kFont);
+  Changed(component_, ComponentChange::kBounds);
 }
 
 LRESULT CALLBACK ControlObject::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -112,7 +122,7 @@ void ControlObject::Changed(Component& component, ComponentChange change) {
       InvalidateRect(hwnd, nullptr, TRUE);
       break;
     case ComponentChange::kBounds: {
-      const ControlBounds& b = component.bounds;
+      const ControlBounds b = host_.Scale().Bounds(component.bounds);
       SetWindowPos(hwnd, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
@@ -175,8 +185,8 @@ NativeControl::NativeControl(ControlHost& host, Component& component, int id) : 
   }
   if (component.visible) style |= WS_VISIBLE;
   if (!component.enabled) style |= WS_DISABLED;
-  const ControlBounds& b = component.bounds;
-  hwnd_ = CreateWindowExA(exStyle, windowClass, text.c_str(), style, b.left, b.top, b.width, ControlWindowHeight(component_),
+  const ControlBounds b = WindowBounds();
+  hwnd_ = CreateWindowExA(exStyle, windowClass, text.c_str(), style, b.left, b.top, b.width, b.height,
                           ParentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                           nullptr);
   if (!hwnd_) return;
@@ -191,12 +201,24 @@ NativeControl::NativeControl(ControlHost& host, Component& component, int id) : 
   if (component.showHint) host_.UpdateHint(*this);
 }
 
+// A combo box's window reaches down over its open list.
+ControlBounds NativeControl::WindowBounds() const {
+  ControlBounds b = component_.bounds;
+  b.height = ControlWindowHeight(component_);
+  return host_.Scale().Bounds(b);
+}
+
+void NativeControl::Rescaled() {
+  ControlObject::Rescaled();
+  if (component_.Kind() == ComponentKind::kComboBox) SetOwnerDrawRowHeights();
+}
+
 // Windows measures an owner-drawn box's rows while creating it, before it reaches us: the heights
 // are set again now, or the closed box keeps a field one text line high that cuts its rows off.
 void NativeControl::SetOwnerDrawRowHeights() {
   for (const bool field : {true, false}) {
     const std::optional<int32_t> height = OwnerDrawRowHeight(component_, field);
-    if (height) SendMessageA(hwnd_, CB_SETITEMHEIGHT, field ? WPARAM(-1) : 0, LPARAM(*height));
+    if (height) SendMessageA(hwnd_, CB_SETITEMHEIGHT, field ? WPARAM(-1) : 0, LPARAM(host_.Scale().Length(*height)));
   }
 }
 
@@ -262,7 +284,7 @@ bool NativeControl::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       // Row -1 is the selection field of the closed box.
       const std::optional<int32_t> height = OwnerDrawRowHeight(component_, measure->itemID == UINT(-1));
       if (!height) return false;
-      measure->itemHeight = UINT(*height);
+      measure->itemHeight = UINT(host_.Scale().Length(*height));
       result = TRUE;
       return true;
     }
@@ -306,8 +328,8 @@ void NativeControl::Changed(Component& component, ComponentChange change) {
       SetWindowTextA(hwnd_, (component.Kind() == ComponentKind::kMemo ? WithCrLf(component.caption) : component.caption).c_str());
       return;
     case ComponentChange::kBounds: {
-      const ControlBounds& b = component.bounds;
-      SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, ControlWindowHeight(component_), SWP_NOZORDER | SWP_NOACTIVATE);
+      const ControlBounds b = WindowBounds();
+      SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
       return;
     }
     case ComponentChange::kChecked:
@@ -382,7 +404,7 @@ void GraphicControl::Changed(Component& component, ComponentChange change) {
 
 void GraphicControl::Paint(HDC dc) {
   if (!component_.visible || component_.bounds.width <= 0 || component_.bounds.height <= 0) return;
-  const RECT box = ToRect(component_.bounds);
+  const RECT box = RealRect(component_.bounds);
   if (component_.Kind() == ComponentKind::kLabel) {
     PaintLabel(dc, box);
   } else if (component_.Kind() == ComponentKind::kBevel) {
@@ -407,8 +429,9 @@ void GraphicControl::PaintLabel(HDC dc, const RECT& box) {
 
 void GraphicControl::PaintImage(HDC dc, const RECT& box) {
   const Rect area{box.left, box.top, box.right, box.bottom};
+  const DpiScale& scale = host_.Scale();
   if (icon_) {
-    const int size = GetSystemMetrics(SM_CXICON);
+    const int size = scale.Length(kDesignIconSize);
     const Rect place = PicturePlace(area, size, size, component_.centred);
     DrawIconEx(dc, place.left, place.top, icon_, size, size, 0, nullptr, DI_NORMAL);
     return;
@@ -418,10 +441,16 @@ void GraphicControl::PaintImage(HDC dc, const RECT& box) {
     StretchDrawBitmap(picture_, dc, area);
     return;
   }
-  const Rect place = PicturePlace(area, picture_.Width(), picture_.Height(), component_.centred);
+  // A picture is as many design pixels large as it has pixels.
+  const int width = scale.Length(picture_.Width()), height = scale.Length(picture_.Height());
+  const Rect place = PicturePlace(area, width, height, component_.centred);
   const ScopedSavedDc saved(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-  DrawBitmap(picture_, place.left, place.top, dc);
+  if (scale.IsDesign()) {
+    DrawBitmap(picture_, place.left, place.top, dc);
+  } else {
+    StretchDrawBitmap(picture_, dc, place);
+  }
 }
 
 void GraphicControl::PaintBevel(HDC dc, const RECT& box) {

@@ -37,6 +37,8 @@ class ControlObject : public ControlLink {
   bool IsGraphic() const { return Handle() == nullptr && ChildHost() == nullptr && paintsInContainer_; }
 
   void Changed(Component& component, ComponentChange change) override;
+  // The form's scale changed: the control takes its font, place and measures at the new one.
+  virtual void Rescaled();
 
   // The Win32-only event of owner-drawn lists: draws one row.
   std::function<void(const DRAWITEMSTRUCT&)> onDrawItem;
@@ -57,6 +59,8 @@ class ControlObject : public ControlLink {
   // The window of the component's parent, where this control's window goes.
   HWND ParentWindow() const;
   void InvalidateInContainer(const ControlBounds& bounds) const;
+  // Bounds in design pixels as the rectangle they take on the screen, in the container's pixels.
+  RECT RealRect(const ControlBounds& bounds) const;
 
   ControlHost& host_;
   Component& component_;
@@ -78,6 +82,7 @@ class NativeControl : public ControlObject {
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Command() override;
   void Changed(Component& component, ComponentChange change) override;
+  void Rescaled() override;
 
   // The object of a control window made by a form; null for any other window.
   static ControlObject* FromHandle(HWND hwnd);
@@ -92,6 +97,7 @@ class NativeControl : public ControlObject {
   void Clicked();
   void FillItems();
   void SetOwnerDrawRowHeights();
+  ControlBounds WindowBounds() const;
 
   HWND hwnd_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "forms/win32/composite_controls.h"
 #include "forms/win32/form_inspection.h"
 #include "forms/win32/text_drawing.h"
+#include "forms/win32/window_dpi.h"
 
 namespace saverkit {
 namespace {
@@ -41,17 +42,25 @@ Component& FormWindow::Item(const std::string& name) {
 }
 
 bool FormWindow::CreateForm(HWND owner, int clientWidth, int clientHeight, const std::string& caption) {
+  scale_ = DpiScale(WindowDpi(nullptr));
+  designClient_ = {clientWidth, clientHeight};
   WindowPlacement placement;
   placement.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
   placement.exStyle = WS_EX_CONTROLPARENT;
   placement.x = 0;
   placement.y = 0;
-  placement.width = clientWidth;
-  placement.height = clientHeight;
+  placement.width = scale_.Length(clientWidth);
+  placement.height = scale_.Length(clientHeight);
   placement.parent = owner;
   WindowClass windowClass;
   windowClass.name = "SaverkitForm";
   if (!Create(windowClass, caption, placement)) return false;
+  // The window may sit on a monitor of its own scale; no control is made yet.
+  const DpiScale own(WindowDpi(Handle()));
+  if (own != scale_) {
+    scale_ = own;
+    SetClientSize(clientWidth, clientHeight);
+  }
   CenterOnScreen();
   CreateControls();
   return true;
@@ -183,8 +192,7 @@ HFONT FormWindow::FontFor(const ControlFont& font) {
   // A form's controls without a font of their own anywhere up their parents write in Arial.
   ControlFont named = font;
   if (named.name.empty()) named.name = "Arial";
-  ScopedWindowDc screen(nullptr);
-  HFONT created = CreateControlFont(named, screen.Dc());
+  HFONT created = CreateControlFont(named, scale_);
   if (!created) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   return fonts_.emplace(key, ScopedFont(created)).first->second.Get();
 }
@@ -216,8 +224,8 @@ void FormWindow::UpdateHint(ControlObject& control) {
     tool.uFlags = TTF_SUBCLASS;
     tool.hwnd = ContainerOf(model);
     tool.uId = UINT_PTR(control.Id());
-    tool.rect = {model.bounds.left, model.bounds.top, model.bounds.left + model.bounds.width,
-                 model.bounds.top + model.bounds.height};
+    const ControlBounds real = scale_.Bounds(model.bounds);
+    tool.rect = {real.left, real.top, real.left + real.width, real.top + real.height};
   }
   SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   if (!model.showHint || model.hint.empty()) return;
@@ -231,7 +239,8 @@ void FormWindow::SetTitle(const std::string& title) {
 
 void FormWindow::SetClientSize(int width, int height) {
   if (!Handle()) return;
-  RECT frame = {0, 0, width, height};
+  designClient_ = {width, height};
+  RECT frame = {0, 0, scale_.Length(width), scale_.Length(height)};
   AdjustWindowRectEx(&frame, DWORD(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
                      DWORD(GetWindowLongA(Handle(), GWL_EXSTYLE)));
   SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -301,10 +310,30 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Activated(LOWORD(wParam));
       return result;
     }
+    case WM_DPICHANGED:
+      ChangeScale(DpiScale(HIWORD(wParam)), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
   }
   LRESULT result = ContainerWindow::HandleMessage(message, wParam, lParam);
   if (message == WM_COMMAND) OnCommand(wParam, lParam);
   return result;
+}
+
+// Moved to a monitor of another scale: fonts, controls and the window itself are made again at
+// the new scale, the window where Windows suggests it.
+void FormWindow::ChangeScale(const DpiScale& scale, const RECT& suggested) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  // The controls take the new fonts before the old ones go.
+  std::map<std::string, ScopedFont> oldFonts;
+  oldFonts.swap(fonts_);
+  for (const auto& control : controls_) control->Rescaled();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetClientSize(designClient_.width, designClient_.height);
+  if (tooltip_) {
+    for (const auto& control : controls_) UpdateHint(*control);
+  }
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 LRESULT FormWindow::AnswerDescribeRequest(HWND asker, const COPYDATASTRUCT& request) {

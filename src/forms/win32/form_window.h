@@ -72,6 +72,7 @@ class FormWindow : public ContainerWindow, public ControlHost {
   bool Popup(const std::string& menu, int screenX, int screenY);
 
   // The host of the form's controls.
+  const DpiScale& Scale() const override { return scale_; }
   HFONT FontFor(const ControlFont& font) override;
   HBRUSH BrushFor(uint32_t color) override;
   HWND ContainerOf(const Component& component) override;
@@ -97,6 +98,7 @@ class FormWindow : public ContainerWindow, public ControlHost {
   bool PreviewKey(const MSG& msg);
   LRESULT AnswerDescribeRequest(HWND asker, const COPYDATASTRUCT& request);
   void FocusFirstControl();
+  void ChangeScale(const DpiScale& scale, const RECT& suggested);
 
   ComponentOwner components_;
   std::vector<std::unique_ptr<ControlObject>> controls_;
@@ -106,6 +108,11 @@ class FormWindow : public ContainerWindow, public ControlHost {
   bool modal_ = false;
   bool keyPreview_ = false;
   HWND tooltip_ = nullptr;
+  DpiScale scale_;
+  // The client area in design pixels, kept for a change of scale.
+  struct {
+    int width = 0, height = 0;
+  } designClient_;
   std::map<std::string, ScopedFont> fonts_;
   std::map<uint32_t, ScopedBrush> brushes_;
 };

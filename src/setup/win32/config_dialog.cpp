@@ -6,6 +6,7 @@
 
 #include "raster/win32/bitmap_drawing.h"
 #include "flash/win32/new_movie_host.h"
+#include "forms/control_geometry.h"
 #include "base/win32/resources.h"
 #include "base/win32/shell.h"
 #include "base/win32/special_folders.h"
@@ -110,9 +111,15 @@ void TForm_XSCR_Config::ComboBoxPicsDrawItem(const DRAWITEMSTRUCT& item) {
   FillRow(item);
   const Bitmap* thumbnail = model_ ? model_->Thumbnail(int32_t(item.itemID)) : nullptr;
   if (!thumbnail || thumbnail->Empty()) return;
-  const int rowWidth = item.rcItem.right - item.rcItem.left, rowHeight = item.rcItem.bottom - item.rcItem.top;
-  DrawBitmap(*thumbnail, item.rcItem.left + (rowWidth - thumbnail->Width()) / 2,
-             item.rcItem.top + (rowHeight - thumbnail->Height()) / 2, item.hDC);
+  // A thumbnail is as many design pixels large as it has pixels, centred in its row.
+  const Rect row{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+  const int width = Scale().Length(thumbnail->Width()), height = Scale().Length(thumbnail->Height());
+  const Rect place = PicturePlace(row, width, height, true);
+  if (Scale().IsDesign()) {
+    DrawBitmap(*thumbnail, place.left, place.top, item.hDC);
+  } else {
+    StretchDrawBitmap(*thumbnail, item.hDC, place);
+  }
 }
 
 void TForm_XSCR_Config::ComboBoxMusicsDrawItem(const DRAWITEMSTRUCT& item) {
@@ -125,7 +132,7 @@ void TForm_XSCR_Config::ComboBoxMusicsDrawItem(const DRAWITEMSTRUCT& item) {
   SIZE extent = {0, 0};
   GetTextExtentPoint32A(item.hDC, text.c_str(), int(text.size()), &extent);
   const int rowHeight = item.rcItem.bottom - item.rcItem.top;
-  TextOutA(item.hDC, item.rcItem.left + kMusicRowTextLeft, item.rcItem.top + (rowHeight - extent.cy) / 2, text.c_str(),
+  TextOutA(item.hDC, item.rcItem.left + Scale().Length(kMusicRowTextLeft), item.rcItem.top + (rowHeight - extent.cy) / 2, text.c_str(),
            int(text.size()));
 }
 
@@ -137,8 +144,9 @@ void TForm_XSCR_Config::ShowPreviewPicture(Bitmap picture) { SetPicture("ImageFo
 
 bool TForm_XSCR_Config::StartMoviePreview(const std::string& moviePath) {
   FreeFlashPreview();
-  const ControlBounds& screen = Item("PanelScreen").bounds;
-  flashPreview_ = NewMovieHost(ControlHandle("PanelScreen"), 1, 1, screen.width - 2, screen.height - 2);
+  const ControlBounds screen = Scale().Bounds(Item("PanelScreen").bounds);
+  const int inset = Scale().Length(1);
+  flashPreview_ = NewMovieHost(ControlHandle("PanelScreen"), inset, inset, screen.width - 2 * inset, screen.height - 2 * inset);
   if (!flashPreview_) return false;
   flashPreview_->Host().SetLoop(true);
   flashPreview_->Host().SetMovie(moviePath);

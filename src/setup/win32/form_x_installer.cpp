@@ -72,7 +72,7 @@ std::string TFormXInstaller::CompactPath(const std::string& path, const ControlF
   lstrcpynA(shortened, path.c_str(), sizeof shortened);
   const ScopedWindowDc dc(Handle());
   const ScopedSelect select(dc.Dc(), FontFor(font));
-  PathCompactPathA(dc.Dc(), shortened, UINT(width));
+  PathCompactPathA(dc.Dc(), shortened, UINT(Scale().Length(width)));
   return shortened;
 }
 

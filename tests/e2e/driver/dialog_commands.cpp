@@ -287,6 +287,13 @@ int RunDialogCommand(const std::vector<std::string>& args) {
     PrintWindowLine(control);
     return 0;
   }
+  if (command == "rect") {
+    if (!control) return 1;
+    RECT rc;
+    GetWindowRect(control, &rc);
+    std::printf("%ld %ld\n", rc.right - rc.left, rc.bottom - rc.top);
+    return 0;
+  }
   if (command == "hint") {
     if (!control) return 1;
     RECT rc;

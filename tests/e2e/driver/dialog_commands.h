@@ -19,6 +19,7 @@ namespace saverkit::e2e {
 //   text TITLE SEL              a control's text (for a label or image: its caption)
 //   click|dblclick TITLE SEL    presses a button (BM_CLICK) or clicks a label or image
 //   select TITLE SEL ROW        chooses a combo box row as a user would
+//   rect TITLE SEL              a control window's width and height
 //   hint TITLE SEL              rests the mouse on the control; the text of the tooltip that
 //                               shows for the form's process, or an empty line
 //   key TITLE KEY               a key (Escape, Return, Tab, space, Left, ..., or a character)

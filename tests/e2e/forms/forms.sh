@@ -104,6 +104,22 @@ message="saverkit e2e message"
 window_rect() { e2e_drive wait "$1" | tr -d '\r' | sed -n 's/^rect=\([-0-9,]*\) .*/\1/p'; }
 window_moved_from() { [ "$(window_rect "$frame")" != "$1" ]; }  # RECT
 
+# A dialog moved onto a monitor of 144 DPI takes one and a half times its size, its controls and
+# its fonts with it, and moved back it is as it was.
+check_rescale() {
+  local report="$e2e_work/rescale.txt" code=0
+  e2e_run "$E2E_PATIENCE" "$probe" rescale "$(e2e_winpath "$report")" || code=$?
+  e2e_expect_eq "rescale probe exit code" 0 "$code"
+  local design large back
+  design=$(sed -n 's/^design=//p' "$report" | tr -d '\r')
+  large=$(sed -n 's/^large=//p' "$report" | tr -d '\r')
+  back=$(sed -n 's/^back=//p' "$report" | tr -d '\r')
+  e2e_log "client, button and font at 96 DPI: $design; at 144 DPI: $large"
+  e2e_expect_eq "the frame's client area, button and font at 96 DPI" "415 244 100 29 -13" "$design"
+  e2e_expect_eq "the same at 144 DPI" "623 366 150 44 -20" "$large"
+  e2e_expect_eq "back at 96 DPI" "$design" "$back"
+}
+
 check_frame() {
   local report="$e2e_work/frame.txt" rect left top
   e2e_start "$probe" frame "$(e2e_winpath "$report")"
@@ -223,6 +239,7 @@ case "$1" in
   quit) check_quit ;;
   exception) check_exception ;;
   frame) check_frame ;;
+  rescale) check_rescale ;;
   message-35) check_message_35 ;;
   message-35-enter) check_message_35_enter ;;
   message-4) check_message_4 ;;

@@ -322,15 +322,30 @@ e2e_expect_eq() {  # WHAT EXPECTED ACTUAL
   if [ "$2" != "$3" ]; then e2e_fail "$1: expected '$2', got '$3'"; else e2e_log "$1: $3"; fi
 }
 
-# e2e_use_standin_flash: switches WINEPREFIX to a fresh prefix of this test with the stand-in
+# e2e_own_prefix: switches WINEPREFIX to a fresh prefix of this test, for settings no other test
+# may see. Its server and folder go when the script ends.
+e2e_own_prefix() {
+  export WINEPREFIX="$e2e_work/prefix"
+  trap 'WINEPREFIX="$e2e_work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$e2e_work/prefix"' EXIT
+  timeout 180 wineboot -i </dev/null >/dev/null 2>&1 || { echo "FAIL: wineboot for the test's prefix" >&2; exit 1; }
+  e2e_keep_wineserver
+}
+
+# e2e_restart_wineserver: a registry value that Wine reads at start (the DPI, the monitors) takes
+# effect in the next server; the test's programs then start it again.
+e2e_restart_wineserver() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  e2e_keep_wineserver
+}
+
+# e2e_use_standin_flash: switches to a prefix of this test (e2e_own_prefix) with the stand-in
 # Flash control (tests/e2e/media/programs) registered under the player's class id, so that no
-# other test ever finds a "player". Its server and folder go when the script ends.
+# other test ever finds a "player".
 e2e_use_standin_flash() {
   local key='HKCR\CLSID\{D27CDB6E-AE6D-11CF-96B8-444553540000}'
   cp "$SAVERKIT_WIN64_DIR/tests/e2e/media/programs/standin_flash.dll" "$e2e_work/standin_flash.dll"
-  export WINEPREFIX="$e2e_work/prefix"
-  trap 'WINEPREFIX="$e2e_work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$e2e_work/prefix"' EXIT
-  timeout 180 wineboot -i >/dev/null 2>&1 || { echo "FAIL: wineboot for the test's prefix" >&2; exit 1; }
+  e2e_own_prefix
   wine reg add "$key\\InprocServer32" /ve /d "$(e2e_winpath "$e2e_work/standin_flash.dll")" /f >/dev/null 2>&1
   wine reg add "$key\\InprocServer32" /v ThreadingModel /d Apartment /f >/dev/null 2>&1
 }

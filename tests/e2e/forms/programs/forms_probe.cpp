@@ -8,6 +8,9 @@
 //                                interface texts of the package appended to the probe (or
 //                                its resources); the exit code is the answer.
 //   forms_probe frame REPORT     the skinned frame around a content panel, "saverkit e2e frame".
+//   forms_probe rescale REPORT   the frame with a button, told that its monitor's scale became
+//                                144 DPI and then 96 again: its client area and the button's
+//                                window at each scale, as "client=W H button=W H font=H" lines.
 //   forms_probe resources RUNTIME REPORT
 //                                the resources the runtime carries: each name and what it holds.
 #include <windows.h>
@@ -219,6 +222,48 @@ int Resources(const std::string& runtime) {
   return missing == 0 ? 0 : 1;
 }
 
+// The frame with a button, as the dialogs are made, moved between monitors of two scales.
+class ScaledForm : public TFormScrNeo {
+ public:
+  ScaledForm() : TFormScrNeo(nullptr) {
+    AddLayout(Components(), {
+        {"TPanel", "PanelMain", "", kUntagged, "", {0, 0, 392, 183}, Props().Colour(kColorWhite)},
+        {"TButton", "BtnOk", "PanelMain", kUntagged, "&OK", {34, 130, 100, 29}, Props()},
+    });
+    CreateControls();
+    FitToContent(Item("PanelMain"));
+  }
+
+  void ReportSizes(const char* when) {
+    RECT client, button;
+    GetClientRect(Handle(), &client);
+    GetWindowRect(ControlHandle("BtnOk"), &button);
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(ControlHandle("BtnOk"), WM_GETFONT, 0, 0)), sizeof font, &font);
+    Report(std::string(when) + "=" + std::to_string(client.right) + " " + std::to_string(client.bottom) + " " +
+           std::to_string(button.right - button.left) + " " + std::to_string(button.bottom - button.top) + " " +
+           std::to_string(font.lfHeight));
+  }
+
+  // What Windows sends a window moved onto a monitor of `dpi`: the new DPI and where it suggests
+  // the window goes.
+  void MoveToScale(int dpi) {
+    RECT suggested;
+    GetWindowRect(Handle(), &suggested);
+    SendMessageA(Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  }
+};
+
+int Rescale() {
+  ScaledForm form;
+  form.ReportSizes("design");
+  form.MoveToScale(144);
+  form.ReportSizes("large");
+  form.MoveToScale(96);
+  form.ReportSizes("back");
+  return 0;
+}
+
 int Frame() {
   FrameForm form;
   const int result = form.ShowModal();
@@ -235,6 +280,7 @@ int main(int argc, char** argv) {
   if (argc > 2) saverkit::report = std::fopen(argv[argc - 1], "wb");
   if (command == "gallery" && argc == 3) return saverkit::Gallery();
   if (command == "frame" && argc == 3) return saverkit::Frame();
+  if (command == "rescale" && argc == 3) return saverkit::Rescale();
   if (command == "resources" && argc == 4) return saverkit::Resources(argv[2]);
   if (command == "message" && argc == 4) return saverkit::Message(uint32_t(std::strtoul(argv[2], nullptr, 0)));
   std::fprintf(stderr, "usage: forms_probe gallery REPORT | message STYLE REPORT | frame REPORT | resources RUNTIME REPORT\n");
