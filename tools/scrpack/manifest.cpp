@@ -443,10 +443,7 @@ PackageContents LoadManifestJson(const nlohmann::json& root, const std::string& 
                                  const PackOptions& options, PackReport& report) {
   try {
     const ManifestFiles files(fs::u8path(folder));
-    PackageContents contents = ReadContents(root, files, options, report);
-    const std::string problem = CheckPackageContents(contents);
-    if (!problem.empty()) throw ManifestError(problem);
-    return contents;
+    return ReadContents(root, files, options, report);
   } catch (const ManifestError& e) {
     throw ManifestError(name + ": " + e.what());
   }

@@ -1,6 +1,6 @@
 #include "tools/scrpack/package_writer.h"
 
-#include <cstring>
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -12,29 +12,12 @@ namespace saverkit {
 namespace {
 
 constexpr int32_t kNewestFormat = 5;
-// Room for the blocks other than media (names, directory, texts, labels, trailers) before the
-// package buffer grows again.
-constexpr size_t kReserveForBlocks = 1 << 20;
+// Complemented bytes pass through a buffer of this size, so the caller's data is never copied whole.
+constexpr size_t kComplementChunk = 64 * 1024;
 
 // Layout per format: 4 adds the extension block, music names and background; 5 the licence text.
 bool HasExtensionBlock(int32_t format) { return format >= 4; }
 bool HasLicence(int32_t format) { return format >= 5; }
-
-class PackageBuffer {
- public:
-  int64_t Size() const { return int64_t(bytes_.size()); }
-  void Reserve(size_t bytes) { bytes_.reserve(bytes); }
-  void Append(const std::vector<uint8_t>& data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
-  void AppendComplemented(std::vector<uint8_t> data) {
-    Complement(data);
-    Append(data);
-  }
-  void AppendComplemented(const std::string& text) { AppendComplemented(std::vector<uint8_t>(text.begin(), text.end())); }
-  std::vector<uint8_t>& Bytes() { return bytes_; }
-
- private:
-  std::vector<uint8_t> bytes_;
-};
 
 template <typename Record>
 std::vector<uint8_t> SerializeRecord(const Record& record) {
@@ -43,22 +26,15 @@ std::vector<uint8_t> SerializeRecord(const Record& record) {
   return bytes;
 }
 
-// Every music gets a line, so the reader's line count always matches the music count; a music
-// without a display name gets the one the runtime would make up for it.
-std::string MusicNamesText(const std::vector<PackageMusic>& music) {
-  std::string text;
-  for (size_t k = 0; k < music.size(); ++k) {
-    if (k > 0) text += "\r\n";
-    text += music[k].name.empty() ? DefaultMusicName(k, music[k].record) : music[k].name;
-  }
-  return text;
-}
-
 int32_t EffectiveFormat(int32_t requested) { return requested <= 0 ? kNewestFormat : requested; }
 
 // "the <what> is longer than <size> bytes" when `text` does not fit a field of `size` bytes.
 std::string TooLong(const std::string& text, size_t size, const std::string& what) {
   return text.size() > size ? "the " + what + " is longer than " + std::to_string(size) + " bytes" : std::string();
+}
+
+void Refuse(const std::string& problem) {
+  if (!problem.empty()) throw std::invalid_argument(problem);
 }
 
 int32_t CheckedI32(int64_t value, const char* what) {
@@ -69,127 +45,184 @@ int32_t CheckedI32(int64_t value, const char* what) {
 
 }  // namespace
 
-std::string CheckPackageContents(const PackageContents& contents) {
-  for (const std::string& problem :
-       {TooLong(contents.name, NameBlock::kSize, "name"),
-        TooLong(contents.info.Description, InfoRecord::kDescriptionSize, "description"),
-        TooLong(contents.author.Author, AuthorBlock::kAuthorSize, "author"),
-        TooLong(contents.author.Email, AuthorBlock::kEmailSize, "e-mail address"),
-        TooLong(contents.author.HomePage, AuthorBlock::kHomePageSize, "home page"),
-        TooLong(contents.licence, size_t(kMaxLicenceLength), "licence text")})
-    if (!problem.empty()) return problem;
-  for (size_t i = 0; i < contents.items.size(); ++i) {
-    const LabelList& labels = contents.items[i].labels;
-    for (int k = 0; k < labels.Count(); ++k)
-      if (labels.Get(k)->FontName.size() >= LabelRecord::kFontNameSize)
-        return "item " + std::to_string(i + 1) + ": a label's font name is longer than " +
-               std::to_string(LabelRecord::kFontNameSize - 1) + " bytes";
-  }
-  for (size_t k = 0; k < contents.music.size(); ++k) {
-    const PackageMusic& m = contents.music[k];
-    const std::string which = "music " + std::to_string(k + 1);
-    for (const std::string& problem : {TooLong(m.record.FileSuffix, MusicRecord::kMaxNameLength, "file suffix"),
-                                       TooLong(m.record.ResourceName, MusicRecord::kMaxNameLength, "resource name")})
-      if (!problem.empty()) return which + ": " + problem;
-    if (m.name.find_first_of("\r\n") != std::string::npos) return which + ": the display name holds a line break";
-  }
-  return {};
+void PackageWriter::Require(bool inOrder, const char* call) const {
+  if (!inOrder)
+    throw std::logic_error(std::string("PackageWriter::") + call +
+                           " out of order: the heading, then items, then music, then Finish");
 }
 
-WrittenPackage WritePackage(const PackageContents& contents) {
-  const std::string problem = CheckPackageContents(contents);
-  if (!problem.empty()) throw std::invalid_argument(problem);
+void PackageWriter::Write(const uint8_t* data, size_t size) {
+  if (size == 0) return;
+  sink_.Write(data, size);
+  size_ += int64_t(size);
+}
 
-  const int32_t format = EffectiveFormat(contents.info.FormatVersion);
-  InfoRecord info = contents.info;
+void PackageWriter::WriteComplemented(const uint8_t* data, size_t size) {
+  std::vector<uint8_t> chunk(std::min(size, kComplementChunk));
+  for (size_t done = 0; done < size;) {
+    const size_t count = std::min(size - done, chunk.size());
+    std::copy(data + done, data + done + count, chunk.begin());
+    Complement(chunk.data(), int64_t(count));
+    Write(chunk.data(), count);
+    done += count;
+  }
+}
+
+int64_t PackageWriter::WriteMedia(const std::vector<uint8_t>& data, const char* what) {
+  const int64_t offset = size_;
+  CheckedI32(offset + int64_t(data.size()), what);
+  const size_t eighth = size_t(LeadingEighth(int64_t(data.size())));
+  WriteComplemented(data.data(), eighth);
+  Write(data.data() + eighth, data.size() - eighth);
+  return offset;
+}
+
+// A directory entry: the locator, then the record.
+template <typename Record>
+void PackageWriter::WriteEntry(const Entry<Record>& entry, const char* what) {
+  const std::vector<uint8_t> locator =
+      SerializeRecord(ItemLocator{CheckedI32(entry.offset, what), CheckedI32(entry.length, what)});
+  Write(locator.data(), locator.size());
+  const std::vector<uint8_t> record = SerializeRecord(entry.record);
+  Write(record.data(), record.size());
+}
+
+void PackageWriter::WriteHeading(const PackageContents& heading) {
+  Require(stage_ == Stage::kHeading, "WriteHeading");
+  for (const std::string& problem : {TooLong(heading.name, NameBlock::kSize, "name"),
+                                     TooLong(heading.author.Author, AuthorBlock::kAuthorSize, "author"),
+                                     TooLong(heading.author.Email, AuthorBlock::kEmailSize, "e-mail address"),
+                                     TooLong(heading.author.HomePage, AuthorBlock::kHomePageSize, "home page")})
+    Refuse(problem);
+  stage_ = Stage::kItems;
+  const std::vector<uint8_t> name = SerializeRecord(NameBlock{heading.name});
+  WriteBlock(name);
+  if (heading.writeAuthor) {
+    const std::vector<uint8_t> author = SerializeRecord(heading.author);
+    WriteBlock(author);
+  }
+}
+
+void PackageWriter::AddItem(const PackageItem& item) {
+  Require(stage_ == Stage::kItems, "AddItem");
+  const std::string which = "item " + std::to_string(items_.size() + 1);
+  for (int k = 0; k < item.labels.Count(); ++k)
+    if (item.labels.Get(k)->FontName.size() >= LabelRecord::kFontNameSize)
+      Refuse(which + ": a label's font name is longer than " + std::to_string(LabelRecord::kFontNameSize - 1) + " bytes");
+  const int64_t offset = WriteMedia(item.data, "an item");
+  items_.push_back({item.record, offset, int64_t(item.data.size())});
+  labels_.Append(item.labels);
+}
+
+void PackageWriter::AddMusic(const PackageMusic& music) {
+  Require(stage_ == Stage::kItems || stage_ == Stage::kMusic, "AddMusic");
+  const std::string which = "music " + std::to_string(music_.size() + 1);
+  for (const std::string& problem : {TooLong(music.record.FileSuffix, MusicRecord::kMaxNameLength, "file suffix"),
+                                     TooLong(music.record.ResourceName, MusicRecord::kMaxNameLength, "resource name")})
+    if (!problem.empty()) Refuse(which + ": " + problem);
+  if (music.name.find_first_of("\r\n") != std::string::npos) Refuse(which + ": the display name holds a line break");
+  stage_ = Stage::kMusic;
+  const int64_t offset = WriteMedia(music.data, "a music");
+  // Every music gets a line, so the reader's line count always matches the music count.
+  if (!music_.empty()) musicNames_ += "\r\n";
+  musicNames_ += music.name.empty() ? DefaultMusicName(music_.size(), music.record) : music.name;
+  music_.push_back({music.record, offset, int64_t(music.data.size())});
+}
+
+PackageLayout PackageWriter::Finish(const PackageContents& rest) {
+  Require(stage_ == Stage::kItems || stage_ == Stage::kMusic, "Finish");
+  for (const std::string& problem : {TooLong(rest.info.Description, InfoRecord::kDescriptionSize, "description"),
+                                     TooLong(rest.licence, size_t(kMaxLicenceLength), "licence text")})
+    Refuse(problem);
+  stage_ = Stage::kFinished;
+
+  const int32_t format = EffectiveFormat(rest.info.FormatVersion);
+  InfoRecord info = rest.info;
   info.SetValidSignature();
   info.FormatVersion = format;
-  info.ItemCount = CheckedI32(int64_t(contents.items.size()), "the item count");
-  info.MusicCount = CheckedI32(int64_t(contents.music.size()), "the music count");
-  info.HasAuthorInfo = contents.writeAuthor ? 1 : 0;
+  info.ItemCount = CheckedI32(int64_t(items_.size()), "the item count");
+  info.MusicCount = CheckedI32(int64_t(music_.size()), "the music count");
+  info.HasAuthorInfo = rest.writeAuthor ? 1 : 0;
 
-  WrittenPackage out;
-  PackageLayout& layout = out.layout;
-  PackageBuffer package;
+  PackageLayout layout;
+  for (const Entry<ItemRecord>& item : items_) layout.itemOffsets.push_back(item.offset);
+  for (const Entry<MusicRecord>& music : music_) layout.musicOffsets.push_back(music.offset);
 
-  package.AppendComplemented(SerializeRecord(NameBlock{contents.name}));
-  if (contents.writeAuthor) package.AppendComplemented(SerializeRecord(contents.author));
+  layout.directoryOffset = size_;
+  for (const Entry<ItemRecord>& item : items_) WriteEntry(item, "an item");
+  for (const Entry<MusicRecord>& music : music_) WriteEntry(music, "a music");
 
-  // Media data first, each with its leading eighth complemented; the directory points back at it.
-  // The media is most of a package: the buffer is sized for it once, and each item is
-  // complemented where it lands instead of in a copy of its own.
-  size_t mediaBytes = 0;
-  for (const PackageItem& item : contents.items) mediaBytes += item.data.size();
-  for (const PackageMusic& music : contents.music) mediaBytes += music.data.size();
-  package.Reserve(mediaBytes + kReserveForBlocks);
-  auto appendMedia = [&package](const std::vector<uint8_t>& media) {
-    const int64_t offset = package.Size();
-    package.Append(media);
-    Complement(package.Bytes().data() + offset, LeadingEighth(int64_t(media.size())));
-    return offset;
-  };
-  for (const PackageItem& item : contents.items) layout.itemOffsets.push_back(appendMedia(item.data));
-  for (const PackageMusic& music : contents.music) layout.musicOffsets.push_back(appendMedia(music.data));
+  layout.textsOffset = size_;
+  WriteBlock(rest.dynamicTexts);
+  WriteBlock(rest.staticTexts);
 
-  // A directory entry: the locator, then the record.
-  auto appendEntry = [&package](int64_t offset, size_t length, const auto& record, const char* what) {
-    package.Append(SerializeRecord(ItemLocator{CheckedI32(offset, what), CheckedI32(int64_t(length), what)}));
-    package.Append(SerializeRecord(record));
-  };
-  layout.directoryOffset = package.Size();
-  for (size_t i = 0; i < contents.items.size(); ++i)
-    appendEntry(layout.itemOffsets[i], contents.items[i].data.size(), contents.items[i].record, "an item");
-  for (size_t k = 0; k < contents.music.size(); ++k)
-    appendEntry(layout.musicOffsets[k], contents.music[k].data.size(), contents.music[k].record, "a music");
-
-  layout.textsOffset = package.Size();
-  package.AppendComplemented(contents.dynamicTexts);
-  package.AppendComplemented(contents.staticTexts);
-
-  LabelTable labels;
-  for (const PackageItem& item : contents.items) labels.Append(item.labels);
-  layout.labelOffset = package.Size();
-  package.AppendComplemented(SerializeLabelBlock(labels));
-  layout.labelLength = package.Size() - layout.labelOffset;
+  layout.labelOffset = size_;
+  const std::vector<uint8_t> labelBlock = SerializeLabelBlock(labels_);
+  WriteBlock(labelBlock);
+  layout.labelLength = size_ - layout.labelOffset;
 
   layout.extensionOffset = -1;
   if (HasExtensionBlock(format)) {
-    const std::string musicNames = MusicNamesText(contents.music);
-    ExtensionBlock extension = contents.extension;
-    extension.MusicNamesLength = CheckedI32(int64_t(musicNames.size()), "the music names");
-    extension.BackgroundLength = CheckedI32(int64_t(contents.background.size()), "the background picture");
-    layout.extensionOffset = package.Size();
-    package.AppendComplemented(SerializeRecord(extension));
-    package.AppendComplemented(musicNames);
-    package.AppendComplemented(contents.background);
+    ExtensionBlock extension = rest.extension;
+    extension.MusicNamesLength = CheckedI32(int64_t(musicNames_.size()), "the music names");
+    extension.BackgroundLength = CheckedI32(int64_t(rest.background.size()), "the background picture");
+    layout.extensionOffset = size_;
+    const std::vector<uint8_t> extensionBytes = SerializeRecord(extension);
+    WriteBlock(extensionBytes);
+    WriteBlock(musicNames_);
+    WriteBlock(rest.background);
   }
 
   layout.licenceOffset = -1;
   if (HasLicence(format)) {
-    layout.licenceOffset = package.Size();
+    layout.licenceOffset = size_;
     std::vector<uint8_t> licence;
-    AppendI32(licence, int32_t(contents.licence.size()));
-    licence.insert(licence.end(), contents.licence.begin(), contents.licence.end());
-    package.AppendComplemented(licence);
+    AppendI32(licence, int32_t(rest.licence.size()));
+    licence.insert(licence.end(), rest.licence.begin(), rest.licence.end());
+    WriteBlock(licence);
   }
 
   LabelTrailer labelTrailer;
   labelTrailer.LabelOffset = CheckedI32(layout.labelOffset, "the label block's offset");
   labelTrailer.LabelLength = CheckedI32(layout.labelLength, "the label block");
-  package.Append(SerializeRecord(labelTrailer));
+  const std::vector<uint8_t> labelTrailerBytes = SerializeRecord(labelTrailer);
+  Write(labelTrailerBytes.data(), labelTrailerBytes.size());
 
   PackageTrailer trailer;
-  trailer.PackageLength = CheckedI32(package.Size() + int64_t(PackageTrailer::kSize), "the package");
-  trailer.DirectoryOffset = int32_t(layout.directoryOffset);
+  trailer.PackageLength = CheckedI32(size_ + int64_t(PackageTrailer::kSize), "the package");
+  trailer.DirectoryOffset = CheckedI32(layout.directoryOffset, "the directory's offset");
   trailer.TextsOffset = CheckedI32(layout.textsOffset, "the texts' offset");
-  trailer.DynamicTextsLength = CheckedI32(int64_t(contents.dynamicTexts.size()), "the interface texts");
-  trailer.StaticTextsLength = CheckedI32(int64_t(contents.staticTexts.size()), "the interface texts");
+  trailer.DynamicTextsLength = CheckedI32(int64_t(rest.dynamicTexts.size()), "the interface texts");
+  trailer.StaticTextsLength = CheckedI32(int64_t(rest.staticTexts.size()), "the interface texts");
   trailer.Info = info;
   std::vector<uint8_t> trailerBytes(PackageTrailer::kSize);
   trailer.ToStored(trailerBytes.data());
-  package.Append(trailerBytes);
+  Write(trailerBytes.data(), trailerBytes.size());
+  return layout;
+}
 
-  out.bytes = std::move(package.Bytes());
+namespace {
+
+class MemorySink : public ByteSink {
+ public:
+  void Write(const uint8_t* data, size_t size) override { bytes_.insert(bytes_.end(), data, data + size); }
+  std::vector<uint8_t>& Bytes() { return bytes_; }
+
+ private:
+  std::vector<uint8_t> bytes_;
+};
+
+}  // namespace
+
+WrittenPackage WritePackage(const PackageContents& contents) {
+  MemorySink sink;
+  PackageWriter writer(sink);
+  writer.WriteHeading(contents);
+  for (const PackageItem& item : contents.items) writer.AddItem(item);
+  for (const PackageMusic& music : contents.music) writer.AddMusic(music);
+  WrittenPackage out;
+  out.layout = writer.Finish(contents);
+  out.bytes = std::move(sink.Bytes());
   return out;
 }
 

@@ -54,15 +54,76 @@ struct WrittenPackage {
   PackageLayout layout;
 };
 
-// The first thing in `contents` that the package cannot carry as given (a text longer than its
-// field, a display name with a line break, ...), or the empty text when everything fits.
-std::string CheckPackageContents(const PackageContents& contents);
+// Where a package's bytes go as the writer lays them out: the output file, or memory.
+class ByteSink {
+ public:
+  virtual ~ByteSink() = default;
+  // Throws std::runtime_error, one line naming the destination, when the bytes cannot be written.
+  virtual void Write(const uint8_t* data, size_t size) = 0;
+};
 
-// Lays the contents out in the format of `contents.info.FormatVersion`: 3, 4, or 5 and later;
-// 0 or less writes the newest format, 5. Music without a display name is written under the name
-// the runtime would give it ("Music-" + number + suffix), so the names always match the music.
-// Throws std::invalid_argument with CheckPackageContents' text, or std::length_error when the
-// package would pass the format's 2 GiB limit.
+// Writes a package in one pass, in the order of the format of `info.FormatVersion` (3, 4, or 5
+// and later; 0 or less writes the newest, 5): the name and author blocks, each item's and each
+// music's data the moment it is added, then the directory and every block behind the media. Only
+// records, labels and offsets are kept until the end, so a package of any size takes the memory
+// of its largest item. Offsets count from the package's first byte.
+//
+// Each part is checked as it comes: what the package cannot carry as given (a text longer than its
+// field, a display name with a line break, ...) throws std::invalid_argument naming it, and a
+// package that would pass the format's 2 GiB limit throws std::length_error before the bytes that
+// pass it are written. A writer that threw is done with; its sink holds part of a package.
+class PackageWriter {
+ public:
+  explicit PackageWriter(ByteSink& sink) : sink_(sink) {}
+  PackageWriter(const PackageWriter&) = delete;
+  PackageWriter& operator=(const PackageWriter&) = delete;
+
+  // The name block, and the author block when `heading.writeAuthor`; first, and once.
+  void WriteHeading(const PackageContents& heading);
+  // Every item before the first music. The data is written at once and not kept.
+  void AddItem(const PackageItem& item);
+  // Music without a display name is written under the name the runtime would give it
+  // ("Music-" + number + suffix), so the names always match the music.
+  void AddMusic(const PackageMusic& music);
+  // The directory of what was added, then the texts, labels, extension, music names, background,
+  // licence and trailers from `rest`, whose own items and music are not looked at.
+  PackageLayout Finish(const PackageContents& rest);
+
+  size_t ItemCount() const { return items_.size(); }
+  size_t MusicCount() const { return music_.size(); }
+  int64_t Size() const { return size_; }  // bytes written so far
+
+ private:
+  enum class Stage { kHeading, kItems, kMusic, kFinished };
+  template <typename Record>
+  struct Entry {
+    Record record;
+    int64_t offset = 0, length = 0;
+  };
+
+  void Require(bool inOrder, const char* call) const;
+  void Write(const uint8_t* data, size_t size);
+  void WriteComplemented(const uint8_t* data, size_t size);
+  // Blocks other than media are complemented whole.
+  template <typename Bytes>
+  void WriteBlock(const Bytes& block) {
+    WriteComplemented(reinterpret_cast<const uint8_t*>(block.data()), block.size());
+  }
+  // Media has only its leading eighth complemented; returns where it went.
+  int64_t WriteMedia(const std::vector<uint8_t>& data, const char* what);
+  template <typename Record>
+  void WriteEntry(const Entry<Record>& entry, const char* what);
+
+  ByteSink& sink_;
+  Stage stage_ = Stage::kHeading;
+  int64_t size_ = 0;
+  std::vector<Entry<ItemRecord>> items_;
+  std::vector<Entry<MusicRecord>> music_;
+  LabelTable labels_;       // the caption labels of the items added, in their order
+  std::string musicNames_;  // one line per music added
+};
+
+// The whole package in memory, through the same writer.
 WrittenPackage WritePackage(const PackageContents& contents);
 
 }  // namespace saverkit
