@@ -336,17 +336,23 @@ class PackagedOutputTest : public ::testing::Test {
   std::string runtime_;
 };
 
+// The whole package behind the runtime, as the build writes it.
+void WriteOutput(const std::string& runtime, const std::vector<uint8_t>& package, const std::string& out) {
+  PackagedOutput output(runtime, out);
+  output.Write(package.data(), package.size());
+  output.Commit();
+}
+
 TEST_F(PackagedOutputTest, WritesImageThenPackage) {
   const WrittenPackage package = WritePackage(FullContents(5));
   const std::string out = (folder_ / "Show.scr").string();
-  std::string error;
-  ASSERT_TRUE(WritePackagedExecutable(runtime_, package.bytes, out, error)) << error;
+  ASSERT_NO_THROW(WriteOutput(runtime_, package.bytes, out));
   std::vector<uint8_t> want = testing::PatternBytes(3000, 11);
   want.insert(want.end(), package.bytes.begin(), package.bytes.end());
   EXPECT_EQ(ReadWholeFile(out), want);
   EXPECT_EQ(FilesInFolder(), 2u);  // no temporary file left
   fs::permissions(runtime_, fs::perms::owner_read | fs::perms::owner_exec);
-  ASSERT_TRUE(WritePackagedExecutable(runtime_, package.bytes, out, error)) << error;
+  ASSERT_NO_THROW(WriteOutput(runtime_, package.bytes, out));
   EXPECT_EQ(fs::status(out).permissions() & fs::perms::owner_all, fs::perms::owner_all);
   fs::permissions(runtime_, fs::perms::owner_read | fs::perms::owner_write);
 
@@ -355,36 +361,59 @@ TEST_F(PackagedOutputTest, WritesImageThenPackage) {
   other.name = "Second";
   const WrittenPackage second = WritePackage(other);
   const std::string again = (folder_ / "Again.exe").string();
-  ASSERT_TRUE(WritePackagedExecutable(out, second.bytes, again, error)) << error;
+  ASSERT_NO_THROW(WriteOutput(out, second.bytes, again));
   std::vector<uint8_t> want2 = testing::PatternBytes(3000, 11);
   want2.insert(want2.end(), second.bytes.begin(), second.bytes.end());
   EXPECT_EQ(ReadWholeFile(again), want2);
+
+  // A runtime larger than the piece it is copied in arrives whole.
+  std::vector<uint8_t> large = testing::PatternBytes((3 << 20) + 5, 4);
+  WriteWholeFile(runtime_, large);
+  ASSERT_NO_THROW(WriteOutput(runtime_, package.bytes, out));
+  large.insert(large.end(), package.bytes.begin(), package.bytes.end());
+  EXPECT_EQ(ReadWholeFile(out), large);
 }
 
 TEST_F(PackagedOutputTest, FailuresLeaveNoOutputAndKeepAnOldOne) {
   const WrittenPackage package = WritePackage(FullContents(5));
-  std::string error;
   const std::string out = (folder_ / "Show.exe").string();
   WriteWholeFile(out, {1, 2, 3});
-
-  EXPECT_FALSE(WritePackagedExecutable((folder_ / "missing.exe").string(), package.bytes, out, error));
-  EXPECT_NE(error.find("missing.exe"), std::string::npos) << error;
-  EXPECT_EQ(ReadWholeFile(out), (std::vector<uint8_t>{1, 2, 3}));
-
   const std::string empty = (folder_ / "empty.exe").string();
   WriteWholeFile(empty, {});
-  EXPECT_FALSE(WritePackagedExecutable(empty, package.bytes, out, error));
-  EXPECT_NE(error.find("empty"), std::string::npos) << error;
-
-  const std::string unwritable = (folder_ / "no_such_folder" / "Show.exe").string();
-  EXPECT_FALSE(WritePackagedExecutable(runtime_, package.bytes, unwritable, error));
-  EXPECT_NE(error.find("no_such_folder"), std::string::npos) << error;
-
   // The target is a folder: the rename fails and the temporary file is removed again.
   const fs::path folderTarget = folder_ / "taken.exe";
   fs::create_directories(folderTarget / "inside");
-  EXPECT_FALSE(WritePackagedExecutable(runtime_, package.bytes, folderTarget.string(), error));
-  EXPECT_EQ(FilesInFolder(), 4u);  // runtime, Show.exe, empty.exe, taken.exe
+
+  const struct {
+    const char* name;
+    std::string runtime, out;
+    const char* message;
+  } cases[] = {
+      {"missing runtime", (folder_ / "missing.exe").string(), out, "missing.exe"},
+      {"empty runtime", empty, out, "empty"},
+      {"missing output folder", runtime_, (folder_ / "no_such_folder" / "Show.exe").string(), "no_such_folder"},
+      {"output folder is a file", runtime_, (fs::path(empty) / "Show.exe").string(), "cannot write"},
+      {"output is a folder", runtime_, folderTarget.string(), "taken.exe"},
+  };
+  for (const auto& c : cases) {
+    try {
+      WriteOutput(c.runtime, package.bytes, c.out);
+      ADD_FAILURE() << c.name << ": written";
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.name << ": " << e.what();
+    }
+    EXPECT_EQ(ReadWholeFile(out), (std::vector<uint8_t>{1, 2, 3})) << c.name;
+    EXPECT_EQ(FilesInFolder(), 4u) << c.name;  // runtime, Show.exe, empty.exe, taken.exe
+  }
+
+  // Given up halfway, as when a picture cannot be read: the old output stays, the rest goes.
+  {
+    PackagedOutput output(runtime_, out);
+    output.Write(package.bytes.data(), package.bytes.size() / 2);
+    EXPECT_EQ(FilesInFolder(), 5u) << "the temporary file beside the output";
+  }
+  EXPECT_EQ(ReadWholeFile(out), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(FilesInFolder(), 4u);
 }
 
 }  // namespace

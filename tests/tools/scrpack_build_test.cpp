@@ -85,9 +85,11 @@ class ScrpackBuildTest : public ::testing::Test {
     WriteWholeFile(Path("show/manifest.json"), std::vector<uint8_t>(text.begin(), text.end()));
   }
 
-  RunResult Run(const std::string& arguments) {
+  // `shell` comes before scrpack in the same shell, to set limits for it.
+  RunResult Run(const std::string& arguments, const std::string& shell = "") {
     const std::string errPath = Path("stderr.txt"), outPath = Path("stdout.txt");
-    const std::string command = "cd / && '" SCRPACK_PATH "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
+    const std::string command =
+        "cd / && " + shell + " '" SCRPACK_PATH "' " + arguments + " >'" + outPath + "' 2>'" + errPath + "'";
     const int status = std::system(command.c_str());
     RunResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -275,6 +277,7 @@ TEST_F(ScrpackBuildTest, BadFilesAndCommandLinesFailWithoutOutput) {
       {"missing --runtime", "", "{M} --out {O}", "--runtime"},
       {"bad edition", "", "{M} --runtime {R} --out {O} --edition X", "--edition"},
       {"output folder missing", "", "{M} --runtime {R} --out {F}/nowhere/x.exe", "cannot write"},
+      {"output folder is a file", "", "{M} --runtime {R} --out {F}/runtime.exe/x.exe", "cannot write"},
   };
   for (const Case& c : cases) {
     WriteManifestText(c.manifestText.empty() ? GoodManifest().dump() : c.manifestText);
@@ -291,6 +294,48 @@ TEST_F(ScrpackBuildTest, BadFilesAndCommandLinesFailWithoutOutput) {
   }
   // Only the runtime, the material folder and the captured stderr remain: no temporary files.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
+}
+
+// The package is written as its files are read: a build that fails after some of them went into
+// the output leaves the old screen saver as it was, and no temporary file beside it.
+TEST_F(ScrpackBuildTest, AFailureMidwayKeepsTheOldOutputAndLeavesNoTemporaryFile) {
+  // A movie large enough to pass the file size limit of the full-disk case on its own.
+  std::vector<uint8_t> movie = ReadWholeFile(Path("show/media/movie.swf"));
+  movie.resize(256 * 1024, 0x5A);
+  WriteWholeFile(Path("show/media/large.swf"), movie);
+  // A photo that vanished: its name is still there, pointing nowhere.
+  WriteWholeFile(Path("show/media/deleted.jpg"), {});
+  fs::create_symlink(Path("show/media/deleted.jpg"), Path("show/media/vanished.jpg"));
+  fs::remove(Path("show/media/deleted.jpg"));
+  struct Case {
+    const char* name;
+    std::function<void(json&)> change;
+    std::string shell;
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {"a photo that vanished", [](json& m) { m["items"].push_back({{"picture", "media/vanished.jpg"}}); }, "",
+       "items[2].picture: cannot read"},
+      {"a music that is not there", [](json& m) { m["music"].push_back({{"path", "media/gone.mp3"}}); }, "",
+       "music[2].path: cannot read"},
+      // The limit stands for a full disk; scrpack must see the failed write, not be stopped by a signal.
+      {"the disk fills up", [](json& m) { m["items"].push_back({{"movie", "media/large.swf"}}); },
+       "trap '' XFSZ; ulimit -f 64;", "cannot write"},
+  };
+  for (const Case& c : cases) {
+    const std::string out = Path("Old.scr");
+    WriteWholeFile(out, {1, 2, 3});
+    json manifest = GoodManifest();
+    c.change(manifest);
+    WriteManifestText(manifest.dump(2));
+    const RunResult run = Run("build " + Path("show/manifest.json") + " --runtime " + Path("runtime.exe") + " --out " + out, c.shell);
+    EXPECT_EQ(run.exitCode, 1) << c.name;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.name << ": " << run.err;
+    EXPECT_EQ(ReadWholeFile(out), (std::vector<uint8_t>{1, 2, 3})) << c.name;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_))
+      EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << c.name << ": " << entry.path();
+  }
 }
 
 // A folder of photos as a phone leaves it: numbered files, a hidden file and a note beside them.

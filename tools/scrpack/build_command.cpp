@@ -37,8 +37,9 @@ std::string LowerExtension(const std::string& path) {
   return ext;
 }
 
-// The manifest `scrpack init` would write for the folders, read as it stands.
-PackageContents LoadFolderShow(const BuildOptions& options, const PackOptions& pack, PackReport& report) {
+// The manifest `scrpack init` would write for the folders, packed as it stands.
+PackageContents PackFolderShow(const BuildOptions& options, const PackOptions& pack, PackReport& report,
+                               PackageWriter& writer) {
   FolderShow show;
   show.name = options.name;
   show.pictures = std::filesystem::u8path(options.pictures);
@@ -53,7 +54,7 @@ PackageContents LoadFolderShow(const BuildOptions& options, const PackOptions& p
   for (const std::string& skipped : music.skipped) std::cerr << "scrpack: skipped " << skipped << "\n";
   if (pictures.files.empty()) throw ManifestError(options.pictures + ": holds no JPEG, PNG or WebP picture");
   const nlohmann::json manifest = nlohmann::json::parse(FolderManifestText(show, pictures, music), nullptr, true, true);
-  return LoadManifestJson(manifest, options.pictures, options.pictures, pack, report);
+  return PackManifestJson(manifest, options.pictures, options.pictures, pack, report, writer);
 }
 
 void PrintList(const char* what, const std::vector<std::string>& names) {
@@ -63,9 +64,9 @@ void PrintList(const char* what, const std::vector<std::string>& names) {
   std::cout << "\n";
 }
 
-void PrintSummary(const std::string& out, const PackageContents& contents, size_t packageSize, const PackReport& report) {
-  std::cout << "wrote " << out << ": " << contents.items.size() << " items, " << contents.music.size()
-            << " music, package of " << packageSize << " bytes\n";
+void PrintSummary(const std::string& out, const PackageWriter& package, const PackReport& report) {
+  std::cout << "wrote " << out << ": " << package.ItemCount() << " items, " << package.MusicCount()
+            << " music, package of " << package.Size() << " bytes\n";
   PrintList("rotated upright", report.rotated);
   PrintList("resized", report.resized);
   PrintList("converted to JPEG", report.converted);
@@ -96,20 +97,20 @@ int RunBuild(const BuildOptions& options) {
   pack.progress = &std::cerr;
   pack.progressIsTerminal = isatty(STDERR_FILENO) != 0;
   try {
+    // Each item goes into the output the moment it is read; a failure on the way leaves the
+    // output as it was.
+    PackagedOutput output(options.runtime, options.out);
+    PackageWriter package(output);
     PackReport report;
-    PackageContents contents = options.pictures.empty() ? LoadManifest(options.manifest, pack, report)
-                                                        : LoadFolderShow(options, pack, report);
+    PackageContents contents = options.pictures.empty() ? PackManifest(options.manifest, pack, report, package)
+                                                        : PackFolderShow(options, pack, report, package);
     for (const std::string& skipped : report.skipped) std::cerr << "scrpack: warning: skipped " << skipped << "\n";
     // The command line decides the edition, then the manifest, then the kind of output.
     if (!options.edition.empty()) contents.info.Edition = uint8_t(options.edition[0]);
     else if (contents.info.Edition == 0) contents.info.Edition = extension == ".exe" ? kEditionSetup : kEditionInstalled;
-    const WrittenPackage package = WritePackage(contents);
-    std::string error;
-    if (!WritePackagedExecutable(options.runtime, package.bytes, options.out, error)) {
-      std::cerr << "scrpack: " << error << "\n";
-      return 1;
-    }
-    PrintSummary(options.out, contents, package.bytes.size(), report);
+    package.Finish(contents);
+    output.Commit();
+    PrintSummary(options.out, package, report);
     return 0;
   } catch (const std::exception& e) {
     std::cerr << "scrpack: " << e.what() << "\n";

@@ -335,7 +335,8 @@ bool AnyPictureFitted(const json* items, bool fitByDefault) {
   return false;
 }
 
-PackageContents ReadContents(const json& root, const ManifestFiles& files, const PackOptions& options, PackReport& report) {
+PackageContents ReadContents(const json& root, const ManifestFiles& files, const PackOptions& options, PackReport& report,
+                             PackageWriter& writer) {
   TextEncoding encoding = TextEncoding::kWindows1252;
   {
     ManifestFields probe(root, "", encoding);
@@ -418,32 +419,34 @@ PackageContents ReadContents(const json& root, const ManifestFiles& files, const
       f.Fail("licence", "'" + files.Resolve(licence).string() + "' is longer than " + std::to_string(kMaxLicenceLength) + " bytes");
   }
   if (const json* texts = f.Object("texts")) ReadTexts(*texts, encoding, files, contents);
+  const json* music = f.Array("music");
+  // Every field of the manifest itself is read: its faults show before any file is packed.
+  f.RejectUnknown();
 
+  writer.WriteHeading(contents);
   for (size_t i = 0; i < items->size(); ++i)
     if (std::optional<PackageItem> item =
             ReadItem((*items)[i], "items[" + std::to_string(i) + "]", defaults, pictures, encoding, files, build))
-      contents.items.push_back(std::move(*item));
-  if (contents.items.empty()) f.Fail("items", "no picture or movie is left after skipping the bad ones");
-  if (const json* music = f.Array("music"))
+      writer.AddItem(*item);
+  if (writer.ItemCount() == 0) f.Fail("items", "no picture or movie is left after skipping the bad ones");
+  if (music)
     for (size_t k = 0; k < music->size(); ++k)
-      contents.music.push_back(ReadMusic((*music)[k], "music[" + std::to_string(k) + "]", encoding, files));
-
-  f.RejectUnknown();
+      writer.AddMusic(ReadMusic((*music)[k], "music[" + std::to_string(k) + "]", encoding, files));
   return contents;
 }
 
 }  // namespace
 
-PackageContents LoadManifest(const std::string& manifestPath, const PackOptions& options, PackReport& report) {
-  return LoadManifestJson(ParseJsonOrFail(manifestPath), fs::path(manifestPath).parent_path().u8string(), manifestPath,
-                          options, report);
+PackageContents PackManifest(const std::string& manifestPath, const PackOptions& options, PackReport& report,
+                             PackageWriter& writer) {
+  return PackManifestJson(ParseJsonOrFail(manifestPath), fs::path(manifestPath).parent_path().u8string(), manifestPath,
+                          options, report, writer);
 }
 
-PackageContents LoadManifestJson(const nlohmann::json& root, const std::string& folder, const std::string& name,
-                                 const PackOptions& options, PackReport& report) {
+PackageContents PackManifestJson(const nlohmann::json& root, const std::string& folder, const std::string& name,
+                                 const PackOptions& options, PackReport& report, PackageWriter& writer) {
   try {
-    const ManifestFiles files(fs::u8path(folder));
-    return ReadContents(root, files, options, report);
+    return ReadContents(root, ManifestFiles(fs::u8path(folder)), options, report, writer);
   } catch (const ManifestError& e) {
     throw ManifestError(name + ": " + e.what());
   }
