@@ -2,6 +2,7 @@
 // The package bytes are appended to a runtime executable; the trailer comes last.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
