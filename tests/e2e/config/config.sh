@@ -25,14 +25,8 @@ make_saver() {
   convert -size 320x240 gradient:'#C82828-#2828C8' "$dir/red.jpg"
   convert -size 200x150 xc:'#28C828' "$dir/green.jpg"
   convert -size 64x64 xc:'#202020' "$dir/back.jpg"
-  printf 'FWS\x06\x20\x00\x00\x00a stand-in movie' >"$dir/movie.swf"
-  python3 - "$dir/tone.wav" <<'PY'
-import math, struct, sys, wave
-w = wave.open(sys.argv[1], "wb")
-w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
-w.writeframes(b"".join(struct.pack("<h", int(6000 * math.sin(i * 0.1))) for i in range(8000)))
-w.close()
-PY
+  e2e_standin_movie "$dir/movie.swf"
+  e2e_tone_wav "$dir/tone.wav"
   echo "You may share this screen saver freely." >"$dir/licence.txt"
   cat >"$dir/manifest.json" <<JSON
 { "name": "$name", "description": "A package for the configuration dialog's end-to-end tests.",

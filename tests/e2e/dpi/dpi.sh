@@ -13,14 +13,8 @@ dir="$e2e_work/package"
 mkdir -p "$dir"
 convert -size 640x480 gradient:'#C82828-#2828C8' "$dir/red.jpg"
 convert -size 300x400 xc:'#28C828' "$dir/green.jpg"
-printf 'FWS\x06\x20\x00\x00\x00a stand-in movie' >"$dir/movie.swf"
-python3 - "$dir/tone.wav" <<'PY'
-import math, struct, sys, wave
-w = wave.open(sys.argv[1], "wb")
-w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
-w.writeframes(b"".join(struct.pack("<h", int(6000 * math.sin(i * 0.1))) for i in range(8000)))
-w.close()
-PY
+e2e_standin_movie "$dir/movie.swf"
+e2e_tone_wav "$dir/tone.wav"
 printf 'Use it kindly: this paragraph is one long line that the memo wraps at its own width, whatever the scale.\r\n' >"$dir/licence.txt"
 cat >"$dir/manifest.json" <<JSON
 { "name": "Scales", "description": "A package for the dialogs at two scales.",

@@ -309,6 +309,21 @@ JSON
   "$SAVERKIT_SCRPACK" build "$dir/manifest.json" --runtime "$e2e_runtime" --out "$out" --edition "$edition" >/dev/null
 }
 
+# e2e_tone_wav FILE: a second of a quiet tone, 8 kHz mono, for a package's music.
+e2e_tone_wav() {
+  python3 - "$1" <<'PY'
+import math, struct, sys, wave
+w = wave.open(sys.argv[1], "wb")
+w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
+w.writeframes(b"".join(struct.pack("<h", int(6000 * math.sin(i * 0.1))) for i in range(8000)))
+w.close()
+PY
+}
+
+# e2e_standin_movie FILE: a file with a Flash movie's signature, for a package's movie item; no
+# player is needed to pack or to list it.
+e2e_standin_movie() { printf 'FWS\x06\x20\x00\x00\x00a stand-in movie' >"$1"; }
+
 # e2e_damage_trailer FILE: breaks one byte of the signature in the file's trailer.
 e2e_damage_trailer() {
   local size
