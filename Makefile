@@ -1,6 +1,6 @@
 # Quick start. Both targets first set up a fresh Debian 12 machine (run as root): the packages,
 # the picture libraries for the Windows targets, then the native, x86_64 and i686 builds.
-#   make demo    build everything, pack the demo show and play it under Wine
+#   make demo    build the runtime and the packer, pack the demo show and play it under Wine
 #   make check   build everything and run every test (unit, end-to-end under Wine, fuzz)
 # Build folders can be moved, e.g. make check NATIVE_DIR=build/mine WIN64_DIR=build/mine-win64
 
@@ -11,12 +11,17 @@ WIN32_DIR ?= build/win32
 FUZZ_DIR ?= build/fuzz
 DEMO_DIR ?= build/demo
 
-.PHONY: all setup build demo check fuzz-check
+.PHONY: all setup setup-demo build demo check fuzz-check
 all: check
 
 setup:
 	bash scripts/setup-system.sh
 	bash scripts/build-mingw-libs.sh x86_64-w64-mingw32 i686-w64-mingw32
+
+# The demo needs only the x86_64 runtime and the native packer: one target's libraries.
+setup-demo:
+	bash scripts/setup-system.sh
+	bash scripts/build-mingw-libs.sh x86_64-w64-mingw32
 
 build: setup
 	cmake --preset win64 -B $(WIN64_DIR)
@@ -27,8 +32,13 @@ build: setup
 	  -DSAVERKIT_DEMO_DIR=$(abspath $(DEMO_DIR))
 	cmake --build $(NATIVE_DIR) -j$(JOBS)
 
-demo: build
-	cmake --build $(NATIVE_DIR) --target demo-package
+# Builds only what the demo show needs: the runtime, the packer and the demo's material maker.
+demo: setup-demo
+	cmake --preset win64 -B $(WIN64_DIR)
+	cmake --build $(WIN64_DIR) -j$(JOBS) --target saverkit
+	cmake --preset native -B $(NATIVE_DIR) -DSAVERKIT_WIN64_DIR=$(abspath $(WIN64_DIR)) \
+	  -DSAVERKIT_DEMO_DIR=$(abspath $(DEMO_DIR))
+	cmake --build $(NATIVE_DIR) -j$(JOBS) --target demo-package
 	bash scripts/run-demo.sh $(DEMO_DIR)
 
 # The fuzzers run first, so that the last line is the main ctest summary. Under Wine a process
