@@ -13,12 +13,13 @@
 namespace saverkit::e2e {
 namespace {
 
-// Waits up to 60 s (a loaded machine starts Wine programs slowly) for a visible top-level window of that title.
-HWND FindForm(const std::string& title) {
-  for (int i = 0; i < 1200; ++i) {
+// Waits up to 60 s (a loaded machine starts Wine programs slowly) for a visible top-level window
+// of that title; looks once when `wait` is off.
+HWND FindForm(const std::string& title, bool wait) {
+  for (int i = 0; i < (wait ? 1200 : 1); ++i) {
     HWND form = FindWindowA(nullptr, title.c_str());
     if (form && IsWindowVisible(form)) return form;
-    Sleep(50);
+    if (wait) Sleep(50);
   }
   std::printf("no visible window '%s'\n", title.c_str());
   return nullptr;
@@ -214,10 +215,10 @@ int Usage() {
 
 }  // namespace
 
-int RunDialogCommand(const std::vector<std::string>& args) {
+int RunDialogCommand(const std::vector<std::string>& args, bool waitForWindow) {
   if (args.size() < 2) return Usage();
   const std::string& command = args[0];
-  HWND form = FindForm(args[1]);
+  HWND form = FindForm(args[1], waitForWindow);
   if (!form) return 1;
 
   if (command == "wait") {

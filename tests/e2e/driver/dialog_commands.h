@@ -24,8 +24,10 @@ namespace saverkit::e2e {
 //                               shows for the form's process, or an empty line
 //   key TITLE KEY               a key (Escape, Return, Tab, space, Left, ..., or a character)
 //                               to the control that has the focus
-// SEL is name:NAME, class:CLASS, text:TEXT, id:ID, or a bare component name. Exit code 0 when
-// done, 1 when the window or control is not there, 2 for a bad command.
-int RunDialogCommand(const std::vector<std::string>& args);
+// SEL is name:NAME, class:CLASS, text:TEXT, id:ID, or a bare component name. The window is
+// waited for (60 s) unless `waitForWindow` is off: then a window that is not there now is not
+// there (for a question that polls until a window has gone). Exit code 0 when done, 1 when the
+// window or control is not there, 2 for a bad command.
+int RunDialogCommand(const std::vector<std::string>& args, bool waitForWindow);
 
 }  // namespace saverkit::e2e

@@ -244,6 +244,12 @@ int Menu() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // "--now" before a dialog command: the window must be there already.
+  const bool waitForWindow = !(argc > 1 && std::string(argv[1]) == "--now");
+  if (!waitForWindow) {
+    --argc;
+    ++argv;
+  }
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "preview" && argc == 3) return Preview(argv[2]);
   if (command == "owned-config" && argc == 4) return OwnedConfiguration(argv[2], argv[3]);
@@ -258,12 +264,12 @@ int main(int argc, char** argv) {
   if (command == "other-window" && argc == 2) return OtherWindow();
   if (command == "menu" && argc == 2) return Menu();
   if (argc >= 3) {
-    const int code = saverkit::e2e::RunDialogCommand(std::vector<std::string>(argv + 1, argv + argc));
+    const int code = saverkit::e2e::RunDialogCommand(std::vector<std::string>(argv + 1, argv + argc), waitForWindow);
     if (code != 2) return code;
   }
   std::fprintf(stderr,
                "usage: e2e_driver preview RUNTIME | owned-config RUNTIME TITLE | inspect TITLE | close TITLE | cursor | "
                "layered TITLE | activate TITLE | end-session TITLE | choose-folder TITLE PART... | other-window | menu | "
-               "a dialog command (dialog_commands.h)\n");
+               "[--now] a dialog command (dialog_commands.h)\n");
   return 2;
 }

@@ -54,8 +54,9 @@ drive() { e2e_drive "$@" | tr -d '\r'; }
 # enabled=N of a control of the wizard.
 enabled() { drive state "$wizard_window" "name:$1" | grep -o 'enabled=[01]'; }
 page_title() { drive text "$wizard_window" name:PanelHideTabs; }
-# The message form in front of the wizard (captioned like it): its text, empty once it has gone.
-message_text() { drive text "$wizard" name:LabelMsg; }
+# The message form in front of the wizard, captioned with the wizard's caption: its text, empty
+# once it has gone (asked --now, so that a form that is going is not waited for).
+message_text() { drive --now text "$wizard" name:LabelMsg | grep -v '^no visible window'; }
 # Clicks a control of the wizard; the wizard follows in its own time, so the checks after a
 # press wait for what they expect (e2e_expect_soon).
 press() { drive click "$wizard_window" "name:$1" >/dev/null; }
