@@ -5,6 +5,10 @@ if(WIN32)
   # One self-contained executable: no MinGW runtime DLLs beside it.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # Each function and datum in a section of its own, so that the linker keeps only what is
+  # reached: the static libraries hold much that a program never calls.
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-Wl,--gc-sections)
 else()
   set(SAVERKIT_NATIVE ON)
 endif()
