@@ -1,6 +1,7 @@
 #include "package/package_file.h"
 
 #include <cstring>
+#include <utility>
 
 #include "package/complement.h"
 
@@ -23,33 +24,24 @@ bool IsLabelTrailerValid(const LabelTrailer& labels, const PackageLocation& wher
   return start >= 0 && start + int64_t(labels.LabelLength) < where.fileSize;
 }
 
-PackageFile::PackageFile(std::ifstream stream, const PackageLocation& location)
-    : stream_(std::move(stream)), location_(location) {}
+PackageFile::PackageFile(ReadableFile file, const PackageLocation& location)
+    : file_(std::move(file)), location_(location) {}
 
 std::optional<PackageFile> PackageFile::Open(const std::string& path) {
-  std::ifstream stream(path, std::ios::binary);
-  if (!stream) return std::nullopt;
-  stream.seekg(0, std::ios::end);
-  const std::streamoff size = stream.tellg();
-  if (size < std::streamoff(PackageTrailer::kSize)) return std::nullopt;
+  std::optional<ReadableFile> file = ReadableFile::Open(path);
+  if (!file || file->Size() < int64_t(PackageTrailer::kSize)) return std::nullopt;
   uint8_t tail[PackageTrailer::kSize];
-  stream.seekg(size - std::streamoff(PackageTrailer::kSize));
-  if (!stream.read(reinterpret_cast<char*>(tail), sizeof tail)) return std::nullopt;
-  const std::optional<PackageLocation> where = LocatePackage(tail, int64_t(size));
+  if (!file->ReadAt(file->Size() - int64_t(PackageTrailer::kSize), tail, sizeof tail)) return std::nullopt;
+  const std::optional<PackageLocation> where = LocatePackage(tail, file->Size());
   if (!where) return std::nullopt;
-  return PackageFile(std::move(stream), *where);
+  return PackageFile(std::move(*file), *where);
 }
 
 bool PackageFile::ReadAbsolute(int64_t position, int64_t length, std::vector<uint8_t>& out) {
   out.clear();
   if (position < 0 || length < 0 || length > Size() || position > Size() - length) return false;
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
-  stream_.clear();
-  stream_.seekg(std::streamoff(position));
-  if (length > 0 && !stream_.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(length))) {
-    stream_.clear();
-    return false;
-  }
+  if (!file_.ReadAt(position, bytes.data(), bytes.size())) return false;
   out.swap(bytes);
   return true;
 }

@@ -4,11 +4,11 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/readable_file.h"
 #include "package/package_trailer.h"
 
 namespace saverkit {
@@ -49,10 +49,10 @@ class PackageFile {
   std::optional<LabelTrailer> ValidLabelTrailer();
 
  private:
-  PackageFile(std::ifstream stream, const PackageLocation& location);
+  PackageFile(ReadableFile file, const PackageLocation& location);
   bool ReadAbsolute(int64_t position, int64_t length, std::vector<uint8_t>& out);
 
-  std::ifstream stream_;
+  ReadableFile file_;
   PackageLocation location_;
 };
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <system_error>
 
 #ifdef _WIN32

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "package/byte_order.h"
@@ -42,12 +40,6 @@ bool ExtractOnce(const ReadData& read, const std::string& tempDirectory, const s
   if (path.empty()) return false;
   extracted = path;
   return true;
-}
-
-bool CopyReplacing(const std::string& from, const std::string& to) {
-  std::error_code error;
-  return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error) &&
-         !error;
 }
 
 }  // namespace
@@ -318,8 +310,7 @@ bool XSCR::ExportPicture(int32_t index, const std::string& path) const {
 }
 
 bool XSCR::SaveAll(const std::string& directory, bool pictures, bool music) {
-  std::error_code error;
-  if (directory.empty() || !std::filesystem::is_directory(directory, error)) return false;
+  if (!IsDirectory(directory)) return false;
   const std::string folder = WithTrailingSeparator(directory);
   if (pictures) {
     if (background_) {
@@ -334,7 +325,7 @@ bool XSCR::SaveAll(const std::string& directory, bool pictures, bool music) {
         if (!ExportPicture(i, folder + "Pic_" + number + ".jpg")) return false;
       } else if (kind == kKindMovie) {
         std::string movie;
-        if (!ExtractMovie(i, movie) || !CopyReplacing(movie, folder + "Flash_" + number + kMovieSuffix))
+        if (!ExtractMovie(i, movie) || !CopyFileReplacing(movie, folder + "Flash_" + number + kMovieSuffix))
           return false;
       }
     }
@@ -344,7 +335,7 @@ bool XSCR::SaveAll(const std::string& directory, bool pictures, bool music) {
       std::string file;
       MusicRecord record;
       if (!ExtractMusic(k, file, record) ||
-          !CopyReplacing(file, folder + "Music_" + std::to_string(k + 1) + SafeFileSuffix(record.FileSuffix)))
+          !CopyFileReplacing(file, folder + "Music_" + std::to_string(k + 1) + SafeFileSuffix(record.FileSuffix)))
         return false;
     }
   }

@@ -1,8 +1,6 @@
 #include "setup/config_exports.h"
 
-#include <filesystem>
-#include <system_error>
-
+#include "base/files.h"
 #include "raster/save_bitmap.h"
 #include "raster/stretch.h"
 
@@ -11,13 +9,7 @@ namespace {
 
 // Overwrites the target as the Windows copy does; a failed copy leaves no partial file behind.
 bool CopyOver(const std::string& from, const std::string& to) {
-  std::error_code error;
-  if (std::filesystem::equivalent(from, to, error)) return true;
-  error.clear();
-  if (std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error) && !error)
-    return true;
-  std::filesystem::remove(to, error);
-  return false;
+  return IsSameFile(from, to) || CopyFileReplacing(from, to);
 }
 
 }  // namespace
