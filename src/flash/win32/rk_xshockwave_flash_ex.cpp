@@ -151,11 +151,11 @@ std::string RkXShockwaveFlashEx::Movie() {
 }
 
 void RkXShockwaveFlashEx::SetMovie(const std::string& path) {
-  const std::wstring wide = Widen(path);
+  const WideText wide = Widen(path);
   VARIANT v;
   VariantInit(&v);
   V_VT(&v) = VT_BSTR;
-  V_BSTR(&v) = SysAllocStringLen(wide.data(), UINT(wide.size()));
+  V_BSTR(&v) = SysAllocStringLen(wide.c_str(), UINT(wide.size()));
   if (V_BSTR(&v)) PutProperty(kMovieId, v);
   VariantClear(&v);
 }

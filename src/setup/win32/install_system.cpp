@@ -127,7 +127,7 @@ void Win32InstallSystem::CreateShortcut(const std::string& target, const std::st
   link->SetWorkingDirectory(workingDirectory.c_str());
   const ScopedComPtr<IPersistFile> file = link.As<IPersistFile>(IID_IPersistFile);
   if (!file) return;
-  const std::wstring wide = Widen(linkPath);
+  const WideText wide = Widen(linkPath);
   if (wide.empty()) return;
   file->Save(wide.c_str(), TRUE);
 }

@@ -37,7 +37,7 @@ bool ApplyThroughActiveDesktop(const std::string& bitmapPath, int32_t style) {
       if (FAILED(desktop->GetWallpaperOptions(&options, 0))) return false;
       break;
   }
-  const std::wstring widePath = Widen(bitmapPath);
+  const WideText widePath = Widen(bitmapPath);
   if (widePath.empty()) return false;
   return SUCCEEDED(desktop->SetWallpaperOptions(&options, 0)) &&
          SUCCEEDED(desktop->SetWallpaper(widePath.c_str(), 0)) &&
