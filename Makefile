@@ -29,6 +29,7 @@ build: setup
 	cmake --preset win32 -B $(WIN32_DIR)
 	cmake --build $(WIN32_DIR) -j$(JOBS)
 	cmake --preset native -B $(NATIVE_DIR) -DSAVERKIT_WIN64_DIR=$(abspath $(WIN64_DIR)) \
+	  -DSAVERKIT_WIN32_DIR=$(abspath $(WIN32_DIR)) \
 	  -DSAVERKIT_DEMO_DIR=$(abspath $(DEMO_DIR))
 	cmake --build $(NATIVE_DIR) -j$(JOBS)
 
