@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -184,7 +185,8 @@ void MergeRotate(Bitmap& dst, const Bitmap& under, const Bitmap& src, int x, int
   const ptrdiff_t ahead = ptrdiff_t(std::lround(turn.c * kRowsAhead)) * ptrdiff_t(stride) -
                           ptrdiff_t(std::lround(turn.s * kRowsAhead)) * 3;
   constexpr int kChunk = 64;
-  int fromX[kChunk], fromY[kChunk];
+  // Byte offsets of the source pixels in the picture, sy * stride + sx * 3.
+  uint64_t offsets[kChunk];
   for (int row = 0; row < height; ++row) {
     int first, last;
     turn.InsideColumns(row, first, last);
@@ -206,40 +208,54 @@ void MergeRotate(Bitmap& dst, const Bitmap& under, const Bitmap& src, int x, int
       int k = 0;
 #if defined(__SSE2__)
       // The same arithmetic two pixels at a time; u stays a whole number, so stepping it by 2 is
-      // exact, and the conversion rounds to even like RoundToEven.
+      // exact, and the conversion rounds to even like RoundToEven. The offsets are formed here
+      // too, as 64-bit products of the (inside, so non-negative) coordinates: sides of at most
+      // Bitmap::kMaxSide keep the coordinates, the stride and 3 within the 32 bits multiplied.
       const __m128d cv = _mm_set1_pd(turn.c), sv = _mm_set1_pd(turn.s);
       const __m128d vsv = _mm_set1_pd(vs), vcv = _mm_set1_pd(vc), two = _mm_set1_pd(2.0);
       const __m128i xv = _mm_set1_epi32(x), yv = _mm_set1_epi32(y);
+      const __m128i stridev = _mm_set1_epi32(int(stride)), three = _mm_set1_epi32(3);
       __m128d u = _mm_set_pd(double(from + 1 - x), double(from - x));
       for (; k + 2 <= count; k += 2, u = _mm_add_pd(u, two)) {
-        const __m128i sx = _mm_cvtpd_epi32(_mm_sub_pd(_mm_mul_pd(u, cv), vsv));
-        const __m128i sy = _mm_cvtpd_epi32(_mm_add_pd(_mm_mul_pd(u, sv), vcv));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(fromX + k), _mm_add_epi32(sx, xv));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(fromY + k), _mm_add_epi32(sy, yv));
+        const __m128i sx = _mm_add_epi32(_mm_cvtpd_epi32(_mm_sub_pd(_mm_mul_pd(u, cv), vsv)), xv);
+        const __m128i sy = _mm_add_epi32(_mm_cvtpd_epi32(_mm_add_pd(_mm_mul_pd(u, sv), vcv)), yv);
+        // Lanes 0 and 1 moved to 0 and 2, the ones _mm_mul_epu32 multiplies.
+        const __m128i rowBytes = _mm_mul_epu32(_mm_shuffle_epi32(sy, _MM_SHUFFLE(1, 1, 0, 0)), stridev);
+        const __m128i columnBytes = _mm_mul_epu32(_mm_shuffle_epi32(sx, _MM_SHUFFLE(1, 1, 0, 0)), three);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(offsets + k), _mm_add_epi64(rowBytes, columnBytes));
       }
 #endif
-      for (; k < count; ++k) {
-        fromX[k] = turn.SourceX(from + k, vs);
-        fromY[k] = turn.SourceY(from + k, vc);
-      }
+      for (; k < count; ++k)
+        offsets[k] = uint64_t(turn.SourceY(from + k, vc)) * stride + uint64_t(turn.SourceX(from + k, vs)) * 3;
       // Every pixel here is inside. All but the run's last are moved as 4 bytes: the extra byte
-      // lands on the next pixel, which is written right after.
+      // lands on the next pixel, which is written right after. A 4-byte read must stay within
+      // the picture's memory; each source coordinate is monotonic along the row, so no pixel of
+      // the chunk lies beyond its ends' largest row and column, and below that bound the check
+      // is left out of the loop.
       uint8_t* out = line + size_t(from) * 3;
-      const int fourByteCount = from + count - 1 == last ? count - 1 : count;
-      for (k = 0; k < fourByteCount; ++k, out += 3) {
-        const size_t at = size_t(fromY[k]) * stride + size_t(fromX[k]) * 3;
-        // Only a hint: the processor ignores a request outside the picture, and the address is
-        // formed as a number so that no pointer leaves the picture.
-        __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(source + at) + ahead));
-        if (at <= lastFourByteRead) {
-          uint32_t pixel;
-          std::memcpy(&pixel, source + at, 4);
-          std::memcpy(out, &pixel, 4);
-        } else {
-          std::memcpy(out, source + at, 3);
+      const int end = from + count - 1;
+      const int fourByteCount = end == last ? count - 1 : count;
+      const size_t farthest =
+          size_t(std::max(turn.SourceY(from, vc), turn.SourceY(end, vc))) * stride +
+          size_t(std::max(turn.SourceX(from, vs), turn.SourceX(end, vs))) * 3;
+      auto move = [&](auto mayPassEnd) {
+        for (k = 0; k < fourByteCount; ++k, out += 3) {
+          const size_t at = size_t(offsets[k]);
+          // Only a hint: the processor ignores a request outside the picture, and the address is
+          // formed as a number so that no pointer leaves the picture.
+          __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(source + at) + ahead));
+          if (decltype(mayPassEnd)::value && at > lastFourByteRead) {
+            std::memcpy(out, source + at, 3);
+          } else {
+            uint32_t pixel;
+            std::memcpy(&pixel, source + at, 4);
+            std::memcpy(out, &pixel, 4);
+          }
         }
-      }
-      if (k < count) std::memcpy(out, source + size_t(fromY[k]) * stride + size_t(fromX[k]) * 3, 3);
+      };
+      if (farthest <= lastFourByteRead) move(std::false_type{});
+      else move(std::true_type{});
+      if (k < count) std::memcpy(out, source + size_t(offsets[k]), 3);
     }
   }
 }
