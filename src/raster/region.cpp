@@ -17,7 +17,19 @@ bool SameSpans(const Span* a, size_t na, const Span* b, size_t nb) {
 // The spans where `op` holds for the coverage of a and b; both inputs keep the span invariants,
 // and so does the output, because a span only starts or ends where the result changes.
 void CombineSpans(const Span* a, size_t na, const Span* b, size_t nb, Region::Op op, std::vector<Span>& out) {
-  out.clear();
+  // Whether the result covers a point, by its coverage in a and b: bit (2 * inA + inB). Looked up
+  // instead of deciding on `op` at each of the many edges of a comb's band.
+  unsigned truth = 0;
+  switch (op) {
+    case Region::Op::kUnion: truth = 0b1110; break;
+    case Region::Op::kIntersect: truth = 0b1000; break;
+    case Region::Op::kXor: truth = 0b0110; break;
+    case Region::Op::kDiff: truth = 0b0100; break;
+  }
+  // Each result span ends at an edge of its own, so there are at most na + nb; they are written
+  // in place rather than appended one call at a time.
+  out.resize(na + nb);
+  Span* written = out.data();
   // Past every int, so that a span ending at the largest int is still closed.
   constexpr int64_t kEnd = int64_t(std::numeric_limits<int>::max()) + 1;
   size_t i = 0, j = 0;
@@ -36,18 +48,13 @@ void CombineSpans(const Span* a, size_t na, const Span* b, size_t nb, Region::Op
       if (inB) ++j;
       inB = !inB;
     }
-    bool now = false;
-    switch (op) {
-      case Region::Op::kUnion: now = inA || inB; break;
-      case Region::Op::kIntersect: now = inA && inB; break;
-      case Region::Op::kXor: now = inA != inB; break;
-      case Region::Op::kDiff: now = inA && !inB; break;
-    }
+    const bool now = (truth >> (2 * unsigned(inA) + unsigned(inB))) & 1;
     if (now == inResult) continue;
     if (now) start = x;
-    else out.push_back(Span{start, x});
+    else *written++ = Span{start, x};
     inResult = now;
   }
+  out.resize(size_t(written - out.data()));
 }
 
 // Sorts spans and merges overlapping or touching ones, giving the span invariants.
@@ -415,11 +422,21 @@ void DrawThroughRegion(const Bitmap& source, int originX, int originY, const Reg
     const int y0 = std::max(band.top, limit.top), y1 = std::min(band.bottom, limit.bottom);
     if (y0 >= y1) continue;
     const Region::Span* spans = clip.SpansOf(band);
+    const uint32_t count = band.spanCount;
+    // The spans are sorted: when the first and the last lie within the limit, all do, and a
+    // band of many narrow spans (a comb's) is copied without clipping each span in each row.
+    const bool within = spans[0].left >= limit.left && spans[count - 1].right <= limit.right;
     // Row by row, so that memory is walked in order even when a band holds many narrow spans.
     for (int y = y0; y < y1; ++y) {
       uint8_t* to = target.Row(y);
       const uint8_t* from = source.Row(y - originY);
-      for (uint32_t k = 0; k < band.spanCount; ++k) {
+      if (within) {
+        for (uint32_t k = 0; k < count; ++k)
+          CopyRun(to + size_t(spans[k].left) * 3, from + size_t(spans[k].left - originX) * 3,
+                  size_t(spans[k].right - spans[k].left) * 3);
+        continue;
+      }
+      for (uint32_t k = 0; k < count; ++k) {
         const int x0 = std::max(spans[k].left, limit.left), x1 = std::min(spans[k].right, limit.right);
         if (x0 < x1) CopyRun(to + size_t(x0) * 3, from + size_t(x0 - originX) * 3, size_t(x1 - x0) * 3);
       }
