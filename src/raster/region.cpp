@@ -418,28 +418,26 @@ void DrawThroughRegion(const Bitmap& source, int originX, int originY, const Reg
   const Rect limit = Rect{0, 0, target.Width(), target.Height()}.Intersect(
       Rect{originX, originY, originX + source.Width(), originY + source.Height()});
   if (limit.IsEmpty()) return;
+  // A band's spans clipped to the limit once, not again in each of its rows.
+  std::vector<Region::Span> clipped;
   for (const Region::Band& band : clip.Bands()) {
     const int y0 = std::max(band.top, limit.top), y1 = std::min(band.bottom, limit.bottom);
     if (y0 >= y1) continue;
+    clipped.resize(band.spanCount);
     const Region::Span* spans = clip.SpansOf(band);
-    const uint32_t count = band.spanCount;
-    // The spans are sorted: when the first and the last lie within the limit, all do, and a
-    // band of many narrow spans (a comb's) is copied without clipping each span in each row.
-    const bool within = spans[0].left >= limit.left && spans[count - 1].right <= limit.right;
+    Region::Span* kept = clipped.data();
+    for (uint32_t k = 0; k < band.spanCount; ++k) {
+      const int x0 = std::max(spans[k].left, limit.left), x1 = std::min(spans[k].right, limit.right);
+      if (x0 < x1) *kept++ = Region::Span{x0, x1};
+    }
+    const Region::Span* const keptEnd = kept;
     // Row by row, so that memory is walked in order even when a band holds many narrow spans.
     for (int y = y0; y < y1; ++y) {
       uint8_t* to = target.Row(y);
       const uint8_t* from = source.Row(y - originY);
-      if (within) {
-        for (uint32_t k = 0; k < count; ++k)
-          CopyRun(to + size_t(spans[k].left) * 3, from + size_t(spans[k].left - originX) * 3,
-                  size_t(spans[k].right - spans[k].left) * 3);
-        continue;
-      }
-      for (uint32_t k = 0; k < count; ++k) {
-        const int x0 = std::max(spans[k].left, limit.left), x1 = std::min(spans[k].right, limit.right);
-        if (x0 < x1) CopyRun(to + size_t(x0) * 3, from + size_t(x0 - originX) * 3, size_t(x1 - x0) * 3);
-      }
+      for (const Region::Span* span = clipped.data(); span != keptEnd; ++span)
+        CopyRun(to + size_t(span->left) * 3, from + size_t(span->left - originX) * 3,
+                size_t(span->right - span->left) * 3);
     }
   }
 }
