@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -166,27 +165,95 @@ void MergeRotate(Bitmap& dst, const Bitmap& src, int x, int y, double angle) {
   MergeRotate(dst, dst, src, x, y, angle);
 }
 
+namespace {
+
+// Copies the source pixels of the columns [first, last] of one frame row, all of them inside.
+struct RotatedRow {
+  const Rotation& turn;
+  const uint8_t* source;  // held apart from the bitmap: the byte stores could alias its fields
+  size_t stride;
+  // A pixel is read as 4 bytes where a fourth byte follows it in the picture's memory.
+  size_t lastFourByteRead;
+  ptrdiff_t ahead;  // from a source pixel to the one a few rows further on
+
+  // Moves the pixel at byte `at` of the picture: as 4 bytes when `fourBytes` (the extra byte lands
+  // on the next pixel, which is written right after), else as 3.
+  void Move(size_t at, bool fourBytes, uint8_t* out) const {
+    // The first touch of each memory line would wait for memory, so the line a few rows further
+    // on is requested early. Only a hint: the processor ignores a request outside the picture,
+    // and the address is formed as a number so that no pointer leaves the picture.
+    __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(source + at) + ahead));
+    if (fourBytes) {
+      uint32_t pixel;
+      std::memcpy(&pixel, source + at, 4);
+      std::memcpy(out, &pixel, 4);
+    } else {
+      std::memcpy(out, source + at, 3);
+    }
+  }
+
+  size_t Offset(int col, double vs, double vc) const {
+    return size_t(turn.SourceY(col, vc)) * stride + size_t(turn.SourceX(col, vs)) * 3;
+  }
+
+  void Copy(int row, int first, int last, uint8_t* line) const {
+    const double v = row - turn.y;
+    const double vs = v * turn.s, vc = v * turn.c;
+    // Every source coordinate is monotonic along the row, so no pixel of the run lies beyond its
+    // ends' largest row and column; when that bound leaves room for 4-byte reads, no pixel needs
+    // the check.
+    const size_t farthest = size_t(std::max(turn.SourceY(first, vc), turn.SourceY(last, vc))) * stride +
+                            size_t(std::max(turn.SourceX(first, vs), turn.SourceX(last, vs))) * 3;
+    int col = first;
+    uint8_t* out = line + size_t(first) * 3;
+#if defined(__SSE2__)
+    if (farthest <= lastFourByteRead) {
+      // The same arithmetic two pixels at a time; u stays a whole number, so stepping it by 2 is
+      // exact, and the conversion rounds to even like RoundToEven. The offsets are formed here
+      // too, as 64-bit products of the (inside, so non-negative) coordinates: sides of at most
+      // Bitmap::kMaxSide keep the coordinates, the stride and 3 within the 32 bits multiplied.
+      // The pixels are moved as they are found, all but the run's last as 4 bytes.
+      const __m128d cv = _mm_set1_pd(turn.c), sv = _mm_set1_pd(turn.s);
+      const __m128d vsv = _mm_set1_pd(vs), vcv = _mm_set1_pd(vc), two = _mm_set1_pd(2.0);
+      const __m128i xv = _mm_set1_epi32(turn.x), yv = _mm_set1_epi32(turn.y);
+      const __m128i stridev = _mm_set1_epi32(int(stride)), three = _mm_set1_epi32(3);
+      __m128d u = _mm_set_pd(double(first + 1 - turn.x), double(first - turn.x));
+      for (; col + 2 <= last; col += 2, out += 6, u = _mm_add_pd(u, two)) {
+        const __m128i sx = _mm_add_epi32(_mm_cvtpd_epi32(_mm_sub_pd(_mm_mul_pd(u, cv), vsv)), xv);
+        const __m128i sy = _mm_add_epi32(_mm_cvtpd_epi32(_mm_add_pd(_mm_mul_pd(u, sv), vcv)), yv);
+        // Lanes 0 and 1 moved to 0 and 2, the ones _mm_mul_epu32 multiplies.
+        const __m128i rowBytes = _mm_mul_epu32(_mm_shuffle_epi32(sy, _MM_SHUFFLE(1, 1, 0, 0)), stridev);
+        const __m128i columnBytes = _mm_mul_epu32(_mm_shuffle_epi32(sx, _MM_SHUFFLE(1, 1, 0, 0)), three);
+        uint64_t at[2];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at), _mm_add_epi64(rowBytes, columnBytes));
+        Move(size_t(at[0]), true, out);
+        Move(size_t(at[1]), true, out + 3);
+      }
+    }
+#endif
+    for (; col <= last; ++col, out += 3) {
+      const size_t at = Offset(col, vs, vc);
+      Move(at, col < last && at <= lastFourByteRead, out);
+    }
+  }
+};
+
+}  // namespace
+
 void MergeRotate(Bitmap& dst, const Bitmap& under, const Bitmap& src, int x, int y, double angle) {
   const int width = std::min({dst.Width(), under.Width(), src.Width()});
   const int height = std::min({dst.Height(), under.Height(), src.Height()});
   if (width <= 0 || height <= 0) return;
   const Rotation turn{std::sin(angle), std::cos(angle), x, y, width, height};
-  // Held in locals: the byte stores below could otherwise alias the bitmaps' own fields.
-  const uint8_t* source = src.Data();
-  const size_t stride = src.Stride();
-  // A pixel is read as 4 bytes where a fourth byte follows it in the picture's memory.
-  const size_t lastFourByteRead = stride * size_t(src.Height()) - 4;
   // The frame is walked row by row. A row's source pixels lie along a slanted line through
   // hundreds of the picture's rows, each met for a few pixels, and the next rows meet the same
-  // memory lines again from the caches; but the first touch of each line would wait for memory,
-  // so the lines a few rows further on are requested early. Their place is where the current
-  // source moves in that many rows: (-s, c) per row.
+  // memory lines again from the caches; the lines a few rows further on are requested early.
+  // Their place is where the current source moves in that many rows: (-s, c) per row.
   constexpr int kRowsAhead = 4;
-  const ptrdiff_t ahead = ptrdiff_t(std::lround(turn.c * kRowsAhead)) * ptrdiff_t(stride) -
-                          ptrdiff_t(std::lround(turn.s * kRowsAhead)) * 3;
-  constexpr int kChunk = 64;
-  // Byte offsets of the source pixels in the picture, sy * stride + sx * 3.
-  uint64_t offsets[kChunk];
+  const size_t stride = src.Stride();
+  const RotatedRow copier{turn, src.Data(), stride, stride * size_t(src.Height()) - 4,
+                          ptrdiff_t(std::lround(turn.c * kRowsAhead)) * ptrdiff_t(stride) -
+                              ptrdiff_t(std::lround(turn.s * kRowsAhead)) * 3};
   for (int row = 0; row < height; ++row) {
     int first, last;
     turn.InsideColumns(row, first, last);
@@ -201,62 +268,7 @@ void MergeRotate(Bitmap& dst, const Bitmap& under, const Bitmap& src, int x, int
       std::memcpy(line, old, size_t(first) * 3);
       std::memcpy(line + size_t(last + 1) * 3, old + size_t(last + 1) * 3, size_t(width - 1 - last) * 3);
     }
-    const double v = row - y;
-    const double vs = v * turn.s, vc = v * turn.c;
-    for (int from = first; from <= last; from += kChunk) {
-      const int count = std::min(kChunk, last + 1 - from);
-      int k = 0;
-#if defined(__SSE2__)
-      // The same arithmetic two pixels at a time; u stays a whole number, so stepping it by 2 is
-      // exact, and the conversion rounds to even like RoundToEven. The offsets are formed here
-      // too, as 64-bit products of the (inside, so non-negative) coordinates: sides of at most
-      // Bitmap::kMaxSide keep the coordinates, the stride and 3 within the 32 bits multiplied.
-      const __m128d cv = _mm_set1_pd(turn.c), sv = _mm_set1_pd(turn.s);
-      const __m128d vsv = _mm_set1_pd(vs), vcv = _mm_set1_pd(vc), two = _mm_set1_pd(2.0);
-      const __m128i xv = _mm_set1_epi32(x), yv = _mm_set1_epi32(y);
-      const __m128i stridev = _mm_set1_epi32(int(stride)), three = _mm_set1_epi32(3);
-      __m128d u = _mm_set_pd(double(from + 1 - x), double(from - x));
-      for (; k + 2 <= count; k += 2, u = _mm_add_pd(u, two)) {
-        const __m128i sx = _mm_add_epi32(_mm_cvtpd_epi32(_mm_sub_pd(_mm_mul_pd(u, cv), vsv)), xv);
-        const __m128i sy = _mm_add_epi32(_mm_cvtpd_epi32(_mm_add_pd(_mm_mul_pd(u, sv), vcv)), yv);
-        // Lanes 0 and 1 moved to 0 and 2, the ones _mm_mul_epu32 multiplies.
-        const __m128i rowBytes = _mm_mul_epu32(_mm_shuffle_epi32(sy, _MM_SHUFFLE(1, 1, 0, 0)), stridev);
-        const __m128i columnBytes = _mm_mul_epu32(_mm_shuffle_epi32(sx, _MM_SHUFFLE(1, 1, 0, 0)), three);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(offsets + k), _mm_add_epi64(rowBytes, columnBytes));
-      }
-#endif
-      for (; k < count; ++k)
-        offsets[k] = uint64_t(turn.SourceY(from + k, vc)) * stride + uint64_t(turn.SourceX(from + k, vs)) * 3;
-      // Every pixel here is inside. All but the run's last are moved as 4 bytes: the extra byte
-      // lands on the next pixel, which is written right after. A 4-byte read must stay within
-      // the picture's memory; each source coordinate is monotonic along the row, so no pixel of
-      // the chunk lies beyond its ends' largest row and column, and below that bound the check
-      // is left out of the loop.
-      uint8_t* out = line + size_t(from) * 3;
-      const int end = from + count - 1;
-      const int fourByteCount = end == last ? count - 1 : count;
-      const size_t farthest =
-          size_t(std::max(turn.SourceY(from, vc), turn.SourceY(end, vc))) * stride +
-          size_t(std::max(turn.SourceX(from, vs), turn.SourceX(end, vs))) * 3;
-      auto move = [&](auto mayPassEnd) {
-        for (k = 0; k < fourByteCount; ++k, out += 3) {
-          const size_t at = size_t(offsets[k]);
-          // Only a hint: the processor ignores a request outside the picture, and the address is
-          // formed as a number so that no pointer leaves the picture.
-          __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(source + at) + ahead));
-          if (decltype(mayPassEnd)::value && at > lastFourByteRead) {
-            std::memcpy(out, source + at, 3);
-          } else {
-            uint32_t pixel;
-            std::memcpy(&pixel, source + at, 4);
-            std::memcpy(out, &pixel, 4);
-          }
-        }
-      };
-      if (farthest <= lastFourByteRead) move(std::false_type{});
-      else move(std::true_type{});
-      if (k < count) std::memcpy(out, source + size_t(offsets[k]), 3);
-    }
+    if (first <= last) copier.Copy(row, first, last, line);
   }
 }
 
