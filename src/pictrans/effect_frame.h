@@ -42,6 +42,12 @@ struct EffectFrame {
   // writes the whole frame (WritesWholeFrame), which finds the old picture in `old`.
   Bitmap& screen;
   const Bitmap* old = &screen;
+  // The old picture the frame has still to be restored to, or nullptr when it holds it already.
+  // The composer puts the restore off until something draws, so that a frame finished through a
+  // region can take the old picture and the new one in one pass instead of restoring every pixel
+  // first; whatever draws on the frame earlier calls RestoreOld before it does.
+  const Bitmap* unrestored = nullptr;
+  void RestoreOld();
   int width, height;  // W, H
   int progress;       // p; effect 0 without a handler moves it to the run's end
   int step;

@@ -20,12 +20,20 @@ Extents ComputeExtents(int width, int height, int progress, int step) {
   return e;
 }
 
+void EffectFrame::RestoreOld() {
+  if (unrestored == nullptr) return;
+  DrawBitmap(*unrestored, 0, 0, screen);
+  unrestored = nullptr;
+}
+
 void EffectFrame::CopyPiece(const Rect& d, const Rect& s) {
+  RestoreOld();
   StretchCopy(pic, s, screen, d);
   invalidate(d);
 }
 
 void EffectFrame::MirrorPiece(const Rect& d, const Rect& s, bool horizontal, bool vertical) {
+  RestoreOld();
   MirrorCopyRect(pic, s, screen, d, horizontal, vertical);
   invalidate(d);
 }

@@ -209,6 +209,7 @@ void QuartersSlideFromSides(EffectFrame& f) {  // 57
 // ---- Effect 0 ----
 void CustomOrInstant(EffectFrame& f) {
   if (f.customDraw) {
+    f.RestoreOld();
     f.customDraw(f.pic, f.screen);
     f.finish = FrameFinish::kCustom;
     return;

@@ -442,4 +442,42 @@ void DrawThroughRegion(const Bitmap& source, int originX, int originY, const Reg
   }
 }
 
+bool DrawThroughRegionOver(const Bitmap& source, const Bitmap& background, const Region& clip, Bitmap& target) {
+  const int width = target.Width(), height = target.Height();
+  if (source.Width() != width || source.Height() != height || background.Width() != width ||
+      background.Height() != height)
+    return false;
+  const size_t rowBytes = size_t(width) * 3;
+  std::vector<Region::Span> clipped;
+  int y = 0;  // the next row to fill
+  for (const Region::Band& band : clip.Bands()) {
+    const int y0 = std::clamp(band.top, 0, height), y1 = std::clamp(band.bottom, 0, height);
+    if (y0 >= y1) continue;
+    for (; y < y0; ++y) std::memcpy(target.Row(y), background.Row(y), rowBytes);
+    // The band's spans clipped to the picture once, kept in place as in DrawThroughRegion.
+    clipped.resize(band.spanCount);
+    const Region::Span* spans = clip.SpansOf(band);
+    Region::Span* kept = clipped.data();
+    for (uint32_t k = 0; k < band.spanCount; ++k) {
+      const int x0 = std::max(spans[k].left, 0), x1 = std::min(spans[k].right, width);
+      if (x0 < x1) *kept++ = Region::Span{x0, x1};
+    }
+    const Region::Span* const keptEnd = kept;
+    for (; y < y1; ++y) {
+      uint8_t* to = target.Row(y);
+      const uint8_t *fresh = source.Row(y), *old = background.Row(y);
+      size_t done = 0;  // bytes of the row filled
+      for (const Region::Span* span = clipped.data(); span != keptEnd; ++span) {
+        const size_t left = size_t(span->left) * 3, right = size_t(span->right) * 3;
+        CopyRun(to + done, old + done, left - done);
+        CopyRun(to + left, fresh + left, right - left);
+        done = right;
+      }
+      CopyRun(to + done, old + done, rowBytes - done);
+    }
+  }
+  for (; y < height; ++y) std::memcpy(target.Row(y), background.Row(y), rowBytes);
+  return true;
+}
+
 }  // namespace saverkit

@@ -102,4 +102,10 @@ class RegionBuilder {
 // `clip`: the Windows picture drawn through a clipping region. Whole spans are copied at once.
 void DrawThroughRegion(const Bitmap& source, int originX, int originY, const Region& clip, Bitmap& target);
 
+// Fills `target` in one pass: `source` on the pixels of `clip`, `background` on all the others,
+// as drawing the background whole and then the source through the region would, at half the
+// memory traffic. All three must be the same size; otherwise nothing is drawn and it returns
+// false.
+bool DrawThroughRegionOver(const Bitmap& source, const Bitmap& background, const Region& clip, Bitmap& target);
+
 }  // namespace saverkit

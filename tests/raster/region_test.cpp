@@ -1,4 +1,5 @@
 #include "raster/region.h"
+#include "raster/stretch.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,31 @@ TEST(Region, DrawThroughRegionCopiesOnlyRegionPixelsInsideTheTarget) {
   EXPECT_EQ(target.Pixel(2, 1), (Rgb{0, 0, 90}));
   EXPECT_EQ(target.Pixel(4, 2), (Rgb{200, 0, 0}));
   EXPECT_EQ(target.Pixel(4, 3), (Rgb{0, 0, 90}));
+}
+
+TEST(Region, DrawThroughRegionOverIsTheBackgroundThenTheSourceThroughTheRegion) {
+  // Spans reaching past every side, narrow spans with narrow gaps, rows above, between and below
+  // the bands; each pixel of both pictures differs so a byte from the wrong one shows.
+  const int w = 23, h = 9;
+  Bitmap source(w, h), background(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      source.SetPixel(x, y, Rgb{uint8_t(x), uint8_t(y), 1});
+      background.SetPixel(x, y, Rgb{uint8_t(y), uint8_t(x), 2});
+    }
+  const Region clip = Region::FromRects({{-4, -3, 3, 2}, {5, 3, 6, 5}, {8, 3, 10, 5}, {12, 4, 40, 5}, {0, 7, 1, 8},
+                                         {22, 7, 23, 20}});
+  Bitmap expected(w, h), actual(w, h, Rgb{9, 9, 9});
+  DrawBitmap(background, 0, 0, expected);
+  DrawThroughRegion(source, 0, 0, clip, expected);
+  ASSERT_TRUE(DrawThroughRegionOver(source, background, clip, actual));
+  EXPECT_TRUE(actual.SamePixels(expected));
+
+  // Pictures of another size are refused and the target left alone.
+  Bitmap untouched(w, h, Rgb{9, 9, 9});
+  EXPECT_FALSE(DrawThroughRegionOver(Bitmap(w - 1, h), background, clip, untouched));
+  EXPECT_FALSE(DrawThroughRegionOver(source, Bitmap(w, h + 1), clip, untouched));
+  EXPECT_TRUE(untouched.SamePixels(Bitmap(w, h, Rgb{9, 9, 9})));
 }
 
 TEST(Region, OffsetMovesEveryPixel) {
