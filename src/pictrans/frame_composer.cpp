@@ -18,6 +18,31 @@ bool FinishesOverOld(const EffectFrame& f) {
          f.pic.Width() == f.screen.Width() && f.pic.Height() == f.screen.Height();
 }
 
+// True when the frame can be finished by copying S of the new picture into D and restoring the old
+// picture only around D: S lies wholly in the picture, so every pixel of D in the frame takes a
+// pixel of it (rectangles out of order, which mirror or draw nothing, restore the frame whole).
+bool CopiesRectOverOld(const EffectFrame& f) {
+  const Bitmap* old = f.unrestored;
+  return old != nullptr && f.finish == FrameFinish::kCopyRect && f.progress > 0 && f.progress < 100 &&
+         old->Width() == f.screen.Width() && old->Height() == f.screen.Height() && !f.source.IsEmpty() &&
+         !f.dest.IsEmpty() && f.source.Intersect(Rect{0, 0, f.pic.Width(), f.pic.Height()}) == f.source;
+}
+
+// Restores the old picture on the frame's pixels outside `covered`: the bands above and below it
+// and the pieces beside it.
+void RestoreAround(const Bitmap& old, const Rect& covered, Bitmap& screen) {
+  const int w = screen.Width(), h = screen.Height();
+  const Rect inside = covered.Intersect(Rect{0, 0, w, h});
+  if (inside.IsEmpty()) {
+    DrawBitmap(old, 0, 0, screen);
+    return;
+  }
+  for (const Rect& piece : {Rect{0, 0, w, inside.top}, Rect{0, inside.bottom, w, h},
+                            Rect{0, inside.top, inside.left, inside.bottom},
+                            Rect{inside.right, inside.top, w, inside.bottom}})
+    if (!piece.IsEmpty()) StretchCopy(old, piece, screen, piece);
+}
+
 }  // namespace
 
 FrameOutcome ComposeFrame(const FrameRequest& r) {
@@ -41,6 +66,9 @@ FrameOutcome ComposeFrame(const FrameRequest& r) {
 
   if (FinishesOverOld(f)) {
     DrawThroughRegionOver(r.pic, *f.unrestored, f.region, r.screen);
+  } else if (CopiesRectOverOld(f)) {
+    RestoreAround(*f.unrestored, f.dest, r.screen);
+    StretchCopy(r.pic, f.source, r.screen, f.dest);
   } else {
     f.RestoreOld();
     if (f.progress >= 100) {
