@@ -41,6 +41,27 @@ AxisMap MapAxis(int from, int fromExtent, int sourceSize, int to, int toExtent, 
   return map;
 }
 
+// One target row from the source row `in`: pixel c is the source pixel at byte columnBytes[c].
+// All but the last move as one 4-byte load and store (the extra byte lands on the next pixel,
+// written right after), four to a step so that the loop's own counting is shared among them.
+void GatherRow(const uint8_t* in, const uint32_t* columnBytes, size_t count, uint8_t* out) {
+  const size_t last = count - 1;
+  auto move4 = [&](size_t c) {
+    uint32_t pixel;
+    std::memcpy(&pixel, in + columnBytes[c], 4);
+    std::memcpy(out + c * 3, &pixel, 4);
+  };
+  size_t c = 0;
+  for (; c + 4 <= last; c += 4) {
+    move4(c);
+    move4(c + 1);
+    move4(c + 2);
+    move4(c + 3);
+  }
+  for (; c < last; ++c) move4(c);
+  std::memcpy(out + last * 3, in + columnBytes[last], 3);
+}
+
 }  // namespace
 
 void StretchCopy(const Bitmap& source, const SignedArea& from, Bitmap& target, const SignedArea& to) {
@@ -61,6 +82,12 @@ void StretchCopy(const Bitmap& source, const SignedArea& from, Bitmap& target, c
   const size_t farthestColumnByte =
       size_t(*std::max_element(columns.sourceIndex.begin(), columns.sourceIndex.end())) * 3;
   const size_t sourceBytes = source.Stride() * size_t(source.Height());
+  // The byte of each column's source pixel within a row, worked out once for all rows.
+  std::vector<uint32_t> columnBytes;
+  if (everyColumnInside && !straight) {
+    columnBytes.resize(size_t(columns.count));
+    for (size_t c = 0; c < columnBytes.size(); ++c) columnBytes[c] = uint32_t(columns.sourceIndex[c]) * 3;
+  }
   int previousSourceRow = -1;
   uint8_t* previousRow = nullptr;
   const size_t rowBytes = size_t(columns.count) * 3;
@@ -74,14 +101,7 @@ void StretchCopy(const Bitmap& source, const SignedArea& from, Bitmap& target, c
     } else if (straight) {
       std::memcpy(out, source.Row(sourceRow) + size_t(columns.sourceIndex.front()) * 3, rowBytes);
     } else if (everyColumnInside && size_t(sourceRow) * source.Stride() + farthestColumnByte + 4 <= sourceBytes) {
-      const uint8_t* in = source.Row(sourceRow);
-      const int last = columns.count - 1;
-      for (int c = 0; c < last; ++c) {
-        uint32_t pixel;
-        std::memcpy(&pixel, in + size_t(columns.sourceIndex[size_t(c)]) * 3, 4);
-        std::memcpy(out + size_t(c) * 3, &pixel, 4);
-      }
-      std::memcpy(out + size_t(last) * 3, in + size_t(columns.sourceIndex[size_t(last)]) * 3, 3);
+      GatherRow(source.Row(sourceRow), columnBytes.data(), columnBytes.size(), out);
     } else {
       const uint8_t* in = source.Row(sourceRow);
       for (int c = 0; c < columns.count; ++c) {
