@@ -64,7 +64,9 @@ FrameOutcome ComposeFrame(const FrameRequest& r) {
   effect(f);
   outcome.progress = f.progress;
 
-  if (FinishesOverOld(f)) {
+  if (f.progress >= 100 && r.pic.Width() == r.screen.Width() && r.pic.Height() == r.screen.Height()) {
+    DrawBitmap(r.pic, 0, 0, r.screen);  // covers every pixel: the old picture need not be restored
+  } else if (FinishesOverOld(f)) {
     DrawThroughRegionOver(r.pic, *f.unrestored, f.region, r.screen);
   } else if (CopiesRectOverOld(f)) {
     RestoreAround(*f.unrestored, f.dest, r.screen);
