@@ -280,10 +280,19 @@ Region Region::FromRects(const std::vector<Rect>& rects) {
                  active.end());
     for (; next < sorted.size() && sorted[next].top <= y0; ++next)
       active.insert(std::upper_bound(active.begin(), active.end(), &sorted[next], byLeft), &sorted[next]);
-    spans.clear();
-    for (const Rect* r : active) spans.push_back(Span{r->left, r->right});
-    NormalizeSpans(spans);
-    builder.AddBand(y0, y1, spans.data(), spans.size());
+    // In order of their left edges and none empty, the rectangles' spans need only merging where
+    // they overlap or touch; written in place, as a comb's hundreds of spans a band cost more to
+    // append one call at a time than to merge.
+    spans.resize(active.size());
+    size_t kept = 0;
+    for (const Rect* r : active) {
+      if (kept > 0 && r->left <= spans[kept - 1].right) {
+        spans[kept - 1].right = std::max(spans[kept - 1].right, r->right);
+      } else {
+        spans[kept++] = Span{r->left, r->right};
+      }
+    }
+    builder.AddBand(y0, y1, spans.data(), kept);
   }
   return Checked(builder.Finish());
 }
